@@ -1,0 +1,19 @@
+// Numbers typed into form fields and handed between forms.
+#pragma once
+
+#include <QString>
+
+// A form field's number: leading/trailing blanks ignored, a decimal comma read
+// as a decimal point ("0,5" -> 0.5). Empty text, other text and non-finite
+// values are not numbers: returns false and leaves value untouched.
+bool parseFieldNumber(const QString &text, double &value);
+
+// General format with at most 6 significant digits: 0.50 -> "0.5", 2.0 -> "2".
+QString formatGeneral(double value);
+
+// Fixed notation with the given number of decimals: the forms' result format.
+QString formatFixed(double value, int decimals = 2);
+
+// Half-up rounding to two decimals with single-precision intermediates:
+// 21.005 -> 21.01, although 21.005 × 100 + 0.5 lies just below 2101 in double.
+double roundHalfUpTwoDecimalsSingle(double value);

@@ -1,0 +1,114 @@
+#include "comfort/pmv.h"
+
+#include "comfort/trace.h"
+
+#include <cmath>
+
+namespace {
+
+inline double pow4(double x)
+{
+    const double x2 = x * x;
+    return x2 * x2;
+}
+
+}
+
+void computePMV(unsigned mode, double ta, double t2, double rh, double va,
+                double Icl, double M, double W,
+                double &pmv, double &ppd, double &pmvLimited, double &ppdMayer)
+{
+    // Water vapour partial pressure [Pa]: Magnus saturation pressure in hPa
+    // times the humidity in percent.
+    const double pa = rh * 6.11 * std::exp(17.27 * ta / (ta + 237.3));
+
+    // Clothing area factor; 0.078 m²K/W itself takes the first branch.
+    const double fcl = Icl <= 0.078 ? 1.0 + 1.29 * Icl : 1.05 + 0.645 * Icl;
+
+    double tr;
+    switch (mode) {
+    case PmvInputMode::TaTg:
+        // ISO 7726 forced-convection globe equation, standard globe 0.15 m, ε = 0.95.
+        tr = std::pow(pow4(t2 + 273.0) + 2.5e8 * std::pow(va, 0.6) * (t2 - ta), 0.25) - 273.0;
+        break;
+    case PmvInputMode::To:
+        tr = ta;
+        break;
+    case PmvInputMode::MRT:
+        tr = t2;
+        break;
+    case PmvInputMode::NotSet:
+        traceLine(QStringLiteral(" Error! Id not set."));
+        return;
+    default:
+        return;
+    }
+
+    // Kelvin with 273, not 273.15, as in ISO 7730's program listing.
+    const double hcf = 12.1 * std::sqrt(va);
+    const double taa = ta + 273.0;
+    const double tra = tr + 273.0;
+    const double tcla = taa + (35.5 - ta) / (3.5 * (6.45 * Icl + 0.1));
+
+    const double mw = M - W;
+    const double p1 = Icl * fcl;
+    const double p2 = 3.96 * p1;
+    const double p3 = 100.0 * p1;
+    const double p4 = p1 * taa;
+    const double p5 = 308.7 - 0.028 * mw + p2 * pow4(tra / 100.0);
+
+    // Clothing surface temperature in units of 100 K, damped fixed-point iteration.
+    // At most 151 passes; on the limit the last pass is used as if converged.
+    double xn = tcla / 100.0;
+    double xf = xn;
+    double hc = 0.0;
+    for (int n = 0;;) {
+        xf = (xf + xn) / 2.0;
+        const double hcn = 2.38 * std::pow(std::fabs(100.0 * xf - taa), 0.25);
+        hc = hcf > hcn ? hcf : hcn;
+        xn = (p5 + p4 * hc - p2 * pow4(xf)) / (100.0 + p3 * hc);
+        if (std::fabs(xn - xf) < 0.00015)
+            break;
+        if (++n >= 151)
+            break;
+    }
+    const double tcl = 100.0 * xn - 273.0;
+
+    // Heat losses [W/m²]; respiration and sensitivity use M, not M − W.
+    const double hl1 = 0.00305 * (5733.0 - 6.99 * mw - pa);              // skin diffusion
+    const double hl2 = mw > 58.15 ? 0.42 * (mw - 58.15) : 0.0;           // sweating
+    const double hl3 = 1.7e-5 * M * (5867.0 - pa);                       // latent respiration
+    const double hl4 = 0.0014 * M * (34.0 - ta);                         // dry respiration
+    const double hl5 = 3.96 * fcl * (pow4((tcl + 273.0) / 100.0) - pow4(tra * 0.01)); // radiation
+    const double hl6 = fcl * hc * (tcl - ta);                            // convection
+
+    const double ts = 0.303 * std::exp(-0.036 * M) + 0.028;
+    pmv = ts * (mw - hl1 - hl2 - hl3 - hl4 - hl5 - hl6);
+
+    const double pmv2 = pmv * pmv;
+    ppd = 100.0 - 95.0 * std::exp(-0.03353 * pmv2 * pmv2 - 0.2179 * pmv2);
+
+    pmvLimited = pmv;
+    if (pmvLimited > 3.0)
+        pmvLimited = 3.0;
+    if (pmvLimited < -3.0)
+        pmvLimited = -3.0;
+
+    // PPD after Mayer: minimum 15.7 % at a limited PMV of 0.4.
+    const double x = pmvLimited - 0.4;
+    const double x2 = x * x;
+    ppdMayer = 100.0 - 84.3 * std::exp(0.01 * x2 * x2 - 0.5479 * x2);
+}
+
+double convertMetabolicRate(double value, int unitIndex)
+{
+    switch (unitIndex) {
+    case 0:
+        return value;
+    case 1:
+        return value * kWm2PerMet;
+    default:
+        traceLine(QStringLiteral(" ERROR with met covertor "));
+        return value;
+    }
+}

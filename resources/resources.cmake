@@ -1,0 +1,32 @@
+# Pictures are drawn as SVG (resources/images/*.svg, resources/imgMRT/*.svg) and
+# rendered to PNG at build time; the program loads the PNGs from its resources.
+add_executable(svgtopng tools/svgtopng.cpp)
+target_link_libraries(svgtopng PRIVATE Qt6::Gui Qt6::Svg)
+
+# klimaro_render_pictures(<out-var> <subfolder> <name> ...): renders <subfolder>/<name>.svg
+function(klimaro_render_pictures out_var subfolder)
+    set(pngs)
+    foreach(name IN LISTS ARGN)
+        set(svg ${CMAKE_CURRENT_SOURCE_DIR}/resources/${subfolder}/${name}.svg)
+        set(png ${CMAKE_CURRENT_BINARY_DIR}/pictures/${subfolder}/${name}.png)
+        add_custom_command(OUTPUT ${png}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/pictures/${subfolder}
+            COMMAND svgtopng ${svg} ${png}
+            DEPENDS svgtopng ${svg}
+            COMMENT "Rendering ${subfolder}/${name}.png"
+            VERBATIM)
+        list(APPEND pngs ${png})
+    endforeach()
+    set(${out_var} ${pngs} PARENT_SCOPE)
+endfunction()
+
+klimaro_render_pictures(klimaro_image_pngs images
+    title
+)
+qt_add_resources(klimaro_widgets images PREFIX /images
+    BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/images
+    FILES ${klimaro_image_pngs})
+
+qt_add_resources(klimaro_widgets doc PREFIX /doc
+    BASE resources/doc
+    FILES resources/doc/Dokumentation_Hilfe.html)
