@@ -1,0 +1,96 @@
+#include "app/fieldreader.h"
+
+#include "comfort/numbertext.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace {
+
+const char *const kBadProperty = "klimaroBadField";
+
+void setMarked(QLineEdit *field, bool bad)
+{
+    // Keep a form's own style sheet: remember it while the field is marked.
+    if (bad == field->property(kBadProperty).isValid())
+        return;
+    if (bad) {
+        field->setProperty(kBadProperty, field->styleSheet());
+        field->setStyleSheet(QLatin1String(FieldReader::badFieldStyle()));
+    } else {
+        field->setStyleSheet(field->property(kBadProperty).toString());
+        field->setProperty(kBadProperty, QVariant());
+    }
+}
+
+}
+
+FieldReader::FieldReader(QWidget *form)
+    : form(form)
+{
+}
+
+const char *FieldReader::badFieldStyle()
+{
+    return "background-color: rgb(255, 200, 200);";
+}
+
+QString FieldReader::fieldName(const QString &labelText)
+{
+    QString name = labelText;
+    name.remove(QRegularExpression(QStringLiteral("<[^>]*>")));   // rich-text labels
+    name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    name.remove(QLatin1Char('&'));
+    name.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return name.simplified();
+}
+
+double FieldReader::number(QLineEdit *field, const QLabel *label)
+{
+    QString name;
+    if (label)
+        name = fieldName(label->text());
+    if (name.isEmpty())
+        name = field->toolTip().isEmpty() ? field->objectName() : fieldName(field->toolTip());
+    return number(field, name);
+}
+
+double FieldReader::number(QLineEdit *field, const QString &name)
+{
+    double value = 0.0;
+    const bool good = parseFieldNumber(field->text(), value);
+    setMarked(field, !good);
+    if (good)
+        return value;
+    badFields.append(field);
+    badNames.append(name);
+    return 0.0;
+}
+
+bool FieldReader::ok()
+{
+    if (badFields.isEmpty())
+        return true;
+    if (!reported) {
+        reported = true;
+        QStringList lines;
+        for (int i = 0; i < badFields.size(); ++i) {
+            const QString text = badFields.at(i)->text();
+            lines << (text.trimmed().isEmpty()
+                          ? QCoreApplication::translate("FieldReader", "%1: empty").arg(badNames.at(i))
+                          : QCoreApplication::translate("FieldReader", "%1: \"%2\"")
+                                .arg(badNames.at(i), text));
+        }
+        badFields.first()->setFocus();
+        QMessageBox::warning(form, QCoreApplication::translate("FieldReader", "Invalid input"),
+                             QCoreApplication::translate("FieldReader",
+                                                         "These fields do not hold a number, so nothing "
+                                                         "was computed:\n\n%1\n\nA decimal comma or "
+                                                         "point may be used (0,5 or 0.5).")
+                                 .arg(lines.join(QLatin1Char('\n'))));
+    }
+    return false;
+}

@@ -1,0 +1,47 @@
+// The one reader of numbers typed into form fields, shared by every form.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Reads numeric line edits for one computation. A decimal comma is a decimal
+// point; a field that holds no number (empty text included) is marked on the
+// form and collected. ok() then names every bad field in one warning, puts the
+// focus on the first and returns false: the caller computes nothing.
+//
+//     FieldReader in(this);
+//     const double ta = in.number(ui.inputTa, ui.labelTa);
+//     if (!in.ok())
+//         return;
+class FieldReader
+{
+public:
+    explicit FieldReader(QWidget *form);
+
+    // The field's number, or 0 for a bad field (then ok() is false). The label
+    // names the field in the message; without one the field's tool tip or
+    // object name does.
+    double number(QLineEdit *field, const QLabel *label = nullptr);
+    double number(QLineEdit *field, const QString &name);
+
+    // True when every field read so far held a number; otherwise shows the
+    // warning once and returns false.
+    bool ok();
+
+    // The name of a field as the message shows it: the label's text without
+    // mnemonics, runs of spaces or line breaks ("Air Temperature [°C]").
+    static QString fieldName(const QString &labelText);
+
+    // Style of a field whose text is not a number.
+    static const char *badFieldStyle();
+
+private:
+    QWidget *form;
+    QList<QLineEdit *> badFields;
+    QStringList badNames;
+    bool reported = false;
+};

@@ -1,0 +1,12 @@
+#include "comfort/clotab.h"
+
+#include "comfort/clothingform.h"
+
+#include <QVBoxLayout>
+
+CLOtab::CLOtab(clothingForm *form, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(form);
+}

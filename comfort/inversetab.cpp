@@ -1,0 +1,12 @@
+#include "comfort/inversetab.h"
+
+#include "comfort/pmvinverseform.h"
+
+#include <QVBoxLayout>
+
+inversetab::inversetab(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new pmvInverseForm(nullptr));
+}

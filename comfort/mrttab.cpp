@@ -1,0 +1,12 @@
+#include "comfort/mrttab.h"
+
+#include "radiant/mrtform.h"
+
+#include <QVBoxLayout>
+
+MRTtab::MRTtab(mrtForm *form, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(form);
+}

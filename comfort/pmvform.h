@@ -1,0 +1,46 @@
+// The PMV calculator: one typed indoor state, or a whole table from a text file.
+#pragma once
+
+#include "ui_pmvform.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class pmvForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit pmvForm(QWidget *parent);
+
+private slots:
+    void on_compute_clicked();
+    void on_radioTo_toggled(bool checked);
+    void on_radioMRT_toggled(bool checked);
+    void on_radioTaTg_toggled(bool checked);
+    void on_csvcomboBox_currentIndexChanged(int index);
+    void on_readPreviewButton_clicked();
+    void on_checkBoxReadData_toggled(bool checked);
+    void on_radioTableTaTg_toggled(bool checked);
+    void on_radioTableMRT_toggled(bool checked);
+    void on_radioTableTo_toggled(bool checked);
+    void on_InfoBuPMV_clicked();
+    void on_InfoBuPMV2_clicked();
+    void on_InfoBuPMV3_clicked();
+    void on_CsvWriteButton_clicked();
+
+private:
+    // Radiant-temperature input chosen by the three selectors (PmvInputMode).
+    unsigned checkedMode() const;
+    // Column count and header texts of a table mode (1 Ta/Tg, 2 To, 3 Ta/Tr);
+    // rows and the cells of the remaining columns are kept.
+    void layoutTable(int tableMode);
+    // Applies one selector's row of the enabling table.
+    void setTemperatureRows(bool ta, bool tg, bool mrt, bool to);
+
+    Ui::pmvForm ui;
+    QString separator;   // column separator of the file import
+    std::vector<double> Ta, Tg, To, Tr, rH, Va, clo, PMV, PPD, PPDM;
+};

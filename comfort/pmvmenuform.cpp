@@ -1,0 +1,82 @@
+#include "comfort/pmvmenuform.h"
+
+#include "comfort/clotab.h"
+#include "comfort/clothingform.h"
+#include "comfort/inversetab.h"
+#include "comfort/mrttab.h"
+#include "comfort/numbertext.h"
+#include "comfort/pmvform.h"
+#include "comfort/pmvtab.h"
+#include "radiant/mrtform.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+template<typename T>
+T *child(QWidget *form, const char *name)
+{
+    T *widget = form->findChild<T *>(QLatin1String(name));
+    Q_ASSERT(widget);
+    return widget;
+}
+
+}
+
+pmvMenuForm::pmvMenuForm(QWidget *parent)
+    : QWidget(parent)
+{
+    pmv = new pmvForm(nullptr);
+    mrt = new mrtForm(true, nullptr);   // the PMV tool's variant: summer points scale
+    clothing = new clothingForm(nullptr);
+
+    // The forms' own slots are connected by name when they are built, so on a
+    // click the MRT form computes first and this window copies the new result.
+    connect(child<QLineEdit>(clothing, "lineClo"), &QLineEdit::textChanged, this,
+            &pmvMenuForm::cloModified);
+    connect(child<QCheckBox>(pmv, "checkBoxRecvClo"), &QCheckBox::clicked, this,
+            &pmvMenuForm::cloModified);
+    connect(child<QPushButton>(mrt, "computeMRT"), &QPushButton::clicked, this,
+            &pmvMenuForm::mrtModified);
+    connect(child<QCheckBox>(pmv, "checkBoxRecvMrt"), &QCheckBox::clicked, this,
+            &pmvMenuForm::mrtModified);
+
+    tabWidget = new QTabWidget;
+    tabWidget->addTab(new PMVtab(pmv, nullptr), tr("Predicted Mean Vote"));
+    tabWidget->addTab(new MRTtab(mrt, nullptr), tr("Mean Radiant Temperature"));
+    tabWidget->addTab(new CLOtab(clothing, nullptr), tr("Clothing "));
+    tabWidget->addTab(new inversetab(nullptr), tr("PMV Inverse"));
+
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabWidget);
+    setLayout(layout);
+
+    ui.setupUi(this);
+}
+
+// A source that is still not a number is copied as it stands, so that the
+// calculator's Compute names it instead of computing silently with 0.
+void pmvMenuForm::cloModified()
+{
+    if (!child<QCheckBox>(pmv, "checkBoxRecvClo")->isChecked())
+        return;
+    const QString text = child<QLineEdit>(clothing, "lineClo")->text();
+    double clo = 0;
+    child<QLineEdit>(pmv, "inputIcl")->setText(parseFieldNumber(text, clo) ? formatGeneral(clo) : text);
+}
+
+// The MRT is rounded half up to two decimals in single precision: 21.005 -> 21.01.
+void pmvMenuForm::mrtModified()
+{
+    if (!child<QCheckBox>(pmv, "checkBoxRecvMrt")->isChecked())
+        return;
+    const QString text = child<QLineEdit>(mrt, "outputMRT")->text();
+    double x = 0;
+    child<QLineEdit>(pmv, "inputMRT")
+        ->setText(parseFieldNumber(text, x) ? formatGeneral(roundHalfUpTwoDecimalsSingle(x)) : text);
+}

@@ -1,0 +1,12 @@
+#include "comfort/pmvtab.h"
+
+#include "comfort/pmvform.h"
+
+#include <QVBoxLayout>
+
+PMVtab::PMVtab(pmvForm *form, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(form);
+}

@@ -1,0 +1,141 @@
+#include "comfort/pmvmenuform.h"
+
+#include "messagecatcher.h"
+#include "widgetlookup.h"
+
+#include <QtTest>
+
+class TestPmvMenuForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void fourTabsInOrder();
+    void clothingHandOverOnlyWhileTicked();
+    void clothingHandOverKeepsText_data();
+    void clothingHandOverKeepsText();
+    void mrtHandOverRoundsInSinglePrecision_data();
+    void mrtHandOverRoundsInSinglePrecision();
+    void mrtHandOverOnlyWhileTicked();
+    void notANumberIsNamedByCompute();
+};
+
+void TestPmvMenuForm::init()
+{
+    QTest::failOnWarning(QRegularExpression("connectSlotsByName"));
+}
+
+void TestPmvMenuForm::fourTabsInOrder()
+{
+    pmvMenuForm window(nullptr);
+    auto *tabs = window.findChild<QTabWidget *>();
+    QVERIFY(tabs);
+    QCOMPARE(tabs->count(), 4);
+    const QStringList titles = {"Predicted Mean Vote", "Mean Radiant Temperature", "Clothing ", "PMV Inverse"};
+    const QStringList classes = {"PMVtab", "MRTtab", "CLOtab", "inversetab"};
+    const QStringList forms = {"pmvForm", "mrtForm", "clothingForm", "pmvInverseForm"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(tabs->tabText(i), titles[i]);
+        QCOMPARE(tabs->widget(i)->metaObject()->className(), classes[i]);
+        bool found = false;
+        for (QWidget *w : tabs->widget(i)->findChildren<QWidget *>())
+            found = found || forms[i] == w->metaObject()->className();
+        QVERIFY2(found, qPrintable(forms[i]));
+    }
+    QCOMPARE(window.objectName(), "pmvMenuForm");
+    QCOMPARE(window.font().family(), "Frutiger 45 Light");
+}
+
+void TestPmvMenuForm::clothingHandOverOnlyWhileTicked()
+{
+    pmvMenuForm window(nullptr);
+    auto *icl = child<QLineEdit>(window, "inputIcl");
+    auto *lineClo = child<QLineEdit>(window, "lineClo");
+    auto *recv = child<QCheckBox>(window, "checkBoxRecvClo");
+    child<QRadioButton>(window, "radio7")->click();
+    QCOMPARE(icl->text(), "0.5");          // not ticked: nothing copied
+    lineClo->setText("0.96");
+    recv->click();                         // ticking copies at once
+    QCOMPARE(icl->text(), "0.96");
+    child<QRadioButton>(window, "radio8")->click();
+    QCOMPARE(icl->text(), "2.55");         // every later change is copied
+    recv->click();                         // unticking leaves the field
+    QCOMPARE(icl->text(), "2.55");
+    child<QRadioButton>(window, "radio1")->click();
+    QCOMPARE(icl->text(), "2.55");
+}
+
+void TestPmvMenuForm::clothingHandOverKeepsText_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("trailing zero dropped") << "0.50" << "0.5";
+    QTest::newRow("decimal comma") << "0,75" << "0.75";
+    QTest::newRow("not a number copied as it stands") << "abc" << "abc";
+    QTest::newRow("empty copied as empty") << "" << "";
+}
+
+void TestPmvMenuForm::clothingHandOverKeepsText()
+{
+    QFETCH(QString, source);
+    pmvMenuForm window(nullptr);
+    child<QCheckBox>(window, "checkBoxRecvClo")->click();
+    child<QLineEdit>(window, "lineClo")->setText(source);
+    QTEST(child<QLineEdit>(window, "inputIcl")->text(), "copied");
+}
+
+void TestPmvMenuForm::mrtHandOverRoundsInSinglePrecision_data()
+{
+    QTest::addColumn<QString>("mrt");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("21.005 half up") << "21.005" << "21.01";
+    QTest::newRow("21.004 down") << "21.004" << "21";
+    QTest::newRow("decimal comma") << "19,43" << "19.43";
+}
+
+void TestPmvMenuForm::mrtHandOverRoundsInSinglePrecision()
+{
+    QFETCH(QString, mrt);
+    pmvMenuForm window(nullptr);
+    child<QLineEdit>(window, "outputMRT")->setText(mrt);
+    child<QRadioButton>(window, "radioMRT")->click();   // the box is enabled in MRT mode only
+    child<QCheckBox>(window, "checkBoxRecvMrt")->click();   // ticking copies at once
+    QTEST(child<QLineEdit>(window, "inputMRT")->text(), "copied");
+}
+
+void TestPmvMenuForm::mrtHandOverOnlyWhileTicked()
+{
+    pmvMenuForm window(nullptr);
+    auto *inputMRT = child<QLineEdit>(window, "inputMRT");
+    auto *compute = child<QPushButton>(window, "computeMRT");
+    auto *recv = child<QCheckBox>(window, "checkBoxRecvMrt");
+    const QString before = inputMRT->text();
+    QTest::mouseClick(compute, Qt::LeftButton);     // not ticked: the MRT form computes alone
+    const QString shown = child<QLineEdit>(window, "outputMRT")->text();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(inputMRT->text(), before);
+    child<QRadioButton>(window, "radioMRT")->click();
+    recv->click();
+    QCOMPARE(inputMRT->text().toDouble(), shown.toDouble());
+    inputMRT->setText("30");
+    QTest::mouseClick(compute, Qt::LeftButton);     // ticked: the new result is copied at once
+    QCOMPARE(inputMRT->text().toDouble(), child<QLineEdit>(window, "outputMRT")->text().toDouble());
+    recv->click();
+    inputMRT->setText("30");
+    QTest::mouseClick(compute, Qt::LeftButton);
+    QCOMPARE(inputMRT->text(), "30");
+}
+
+void TestPmvMenuForm::notANumberIsNamedByCompute()
+{
+    pmvMenuForm window(nullptr);
+    child<QCheckBox>(window, "checkBoxRecvClo")->click();
+    child<QLineEdit>(window, "lineClo")->setText("0.5 clo");
+    MessageCatcher catcher;
+    QTest::mouseClick(child<QPushButton>(window, "compute"), Qt::LeftButton);
+    QCOMPARE(catcher.count, 1);
+    QVERIFY(catcher.text.contains("Clothing Insulation [clo]: \"0.5 clo\""));
+}
+
+QTEST_MAIN(TestPmvMenuForm)
+#include "tst_pmvmenuform.moc"
