@@ -27,7 +27,7 @@ double coolCeilingPd(double dt)
     return 100.0 / (1.0 + std::exp(9.93 - 0.5 * dt));
 }
 
-// The warm-wall and warm-ceiling curves are shifted down and go negative near dt = 0.
+// The warm-wall curve is shifted down by 3.5 % and lies below 0 up to about 7.75 K.
 double clampAtZero(double pd)
 {
     return pd < 0.0 ? 0.0 : pd;
