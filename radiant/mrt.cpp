@@ -165,12 +165,13 @@ void sidePieces(const RoomRadiantInput &room, int side, Piece &whole, Piece &are
     const double c = std::fabs(wall - o.p[f.normal]);
 
     whole = {{-ou, extent(room, f.u) - ou}, {-ov, extent(room, f.v) - ov}, c};
-    Range u{0, 0}, v{0, 0};
-    if (room.surface[side].hasArea)
+    area = {{0.0, 0.0}, {0.0, 0.0}, c};   // empty: an unticked area is not placed at all
+    if (room.surface[side].hasArea) {
+        Range u, v;
         areaBounds(room, side, u, v);
-    else
-        u = v = {ou, ou};   // empty
-    area = {{u.lo - ou, u.hi - ou}, {v.lo - ov, v.hi - ov}, c};
+        area.u = {u.lo - ou, u.hi - ou};
+        area.v = {v.lo - ov, v.hi - ov};
+    }
 }
 
 int planeAxis(int plane)
