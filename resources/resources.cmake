@@ -22,10 +22,27 @@ endfunction()
 
 klimaro_render_pictures(klimaro_image_pngs images
     title
+    InfoBuPMV
+    InfoBuPMV2
+    InfoBuPMV3
+    InfoBuClo
+    InfoBuPMVInvers
+    InfoBuMRT1
+    InfoBuMRT2
+    InfoBuMRT3
+    InfoBuMRT4
+    InfoBuMRT5
 )
 qt_add_resources(klimaro_widgets images PREFIX /images
     BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/images
     FILES ${klimaro_image_pngs})
+
+klimaro_render_pictures(klimaro_imgmrt_pngs imgMRT
+    Position_DE_Small
+)
+qt_add_resources(klimaro_widgets imgMRT PREFIX /imgMRT
+    BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/imgMRT
+    FILES ${klimaro_imgmrt_pngs})
 
 qt_add_resources(klimaro_widgets doc PREFIX /doc
     BASE resources/doc
