@@ -8,5 +8,6 @@ CLOtab::CLOtab(clothingForm *form, QWidget *parent)
     : QWidget(parent)
 {
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(form);
 }

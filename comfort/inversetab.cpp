@@ -8,5 +8,6 @@ inversetab::inversetab(QWidget *parent)
     : QWidget(parent)
 {
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new pmvInverseForm(nullptr));
 }

@@ -12,7 +12,7 @@ InfoDialog::InfoDialog(const QString &title, const QString &imageName, QWidget *
     // A picture missing from the resources leaves the label empty. The dialog
     // cannot grow, so a larger picture is scaled down to fit.
     QPixmap picture(QStringLiteral(":/images/") + imageName);
-    const QSize room(511, 405);   // the label's share of 531 × 470
+    const QSize room(519, 425);   // the label's share of 531 × 470
     if (picture.width() > room.width() || picture.height() > room.height())
         picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     ui->label->setPixmap(picture);
@@ -26,6 +26,7 @@ InfoDialog::InfoDialog(const QString &title, const QString &text, bool openExter
 {
     ui->setupUi(this);
     ui->label->setTextFormat(Qt::RichText);
+    ui->label->setWordWrap(true);
     ui->label->setText(text);
     ui->label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
                                        | Qt::LinksAccessibleByKeyboard);

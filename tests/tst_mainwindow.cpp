@@ -160,7 +160,16 @@ void TestMainWindow::infoDialogCannotGrow()
     QCOMPARE(dialog->maximumSize(), QSize(531, 470));
     dialog->resize(900, 800);
     QCOMPARE(dialog->size().boundedTo(QSize(531, 470)), dialog->size());
-    QVERIFY(!child<QLabel>(*dialog, "label")->pixmap().isNull());
+    auto *label = child<QLabel>(*dialog, "label");
+    QVERIFY(!label->pixmap().isNull());
+    QCOMPARE(label->pixmap().width(), 519);   // 600 × 120 scaled down to fit
+    // A help picture of 500 × 420 is shown whole and unscaled.
+    InfoDialog *help = InfoDialog::showPicture("Info about ...", "InfoBuPMV.png", &form);
+    auto *helpLabel = child<QLabel>(*help, "label");
+    QCOMPARE(helpLabel->pixmap().size(), QSize(500, 420));
+    help->layout()->activate();
+    QVERIFY(helpLabel->height() >= 420);
+    QVERIFY(helpLabel->width() >= 500);
     QVERIFY(dialog->styleSheet().contains("background-color: rgb(255, 255, 127)"));
     // A picture missing from the resources leaves the label empty.
     InfoDialog missing("Info about ...", QString("nosuchpicture.png"), &form);
