@@ -1,24 +1,62 @@
-// Mean radiant temperature at an occupant position in a box-shaped room.
+// The room, occupant position and surface temperatures from which the mean radiant
+// temperature, the radiation asymmetries and the BNB verdict are computed.
 #pragma once
+
+#include "ui_mrtform.h"
 
 #include <QWidget>
 
+#include <array>
+
 class QLineEdit;
-class QPushButton;
+class TsurfCalcDialog;
+struct RoomGeometryCheck;
 
 class mrtForm : public QWidget
 {
     Q_OBJECT
 
 public:
+    // summerInstance: the PMV tool's and the summer assessment's form (points "10"),
+    // false for the winter assessment's form (points "20").
     mrtForm(bool summerInstance, QWidget *parent);
 
 private slots:
     void on_computeMRT_clicked();
+    void on_checkBoxFW_toggled(bool checked);
+    void on_checkBoxBW_toggled(bool checked);
+    void on_checkBoxRW_toggled(bool checked);
+    void on_checkBoxLW_toggled(bool checked);
+    void on_checkBoxFloor_toggled(bool checked);
+    void on_checkBoxCeil_toggled(bool checked);
+    void on_inputRadioStand_toggled(bool checked);
+    void on_inputRadioSit_toggled(bool checked);
+    void on_inputRadioOther_toggled(bool checked);
+    void on_TsurfCalcButton_clicked();
+    void on_checkMrtSurface_toggled(bool checked);
+    void on_checkBoxFloorT_toggled(bool checked);
+    void on_InfoBuMRT1_clicked();
+    void on_InfoBuMRT2_clicked();
+    void on_InfoBuMRT3_clicked();
+    void on_InfoBuMRT4_clicked();
+    void on_InfoBuMRT5_clicked();
 
 private:
+    // The widgets of one surface's row, indexed by RoomSide.
+    struct SurfaceRow {
+        QLabel *name;
+        QLineEdit *temperature;
+        QCheckBox *hasArea;
+        QLineEdit *areaTemperature;
+        QLineEdit *g1, *g2, *z1, *z2;
+    };
+    std::array<SurfaceRow, 6> surfaceRows() const;
+    void setAreaRowEnabled(int side, bool enabled);
+    // Names the impossible geometry in one warning and puts the focus on a field to mend.
+    void reportGeometry(const RoomGeometryCheck &check);
+
+    Ui::mrtForm ui;
     bool summerInstance;
-    QLineEdit *inputMRT;
-    QPushButton *computeMRT;
-    QLineEdit *outputMRT;
+    std::array<bool, 6> areaTicked{};   // the area check boxes at the last computation
+    TsurfCalcDialog *tsurfDialog = nullptr;
 };

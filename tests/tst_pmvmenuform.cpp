@@ -1,5 +1,7 @@
 #include "comfort/pmvmenuform.h"
 
+#include "comfort/numbertext.h"
+
 #include "messagecatcher.h"
 #include "widgetlookup.h"
 
@@ -107,21 +109,31 @@ void TestPmvMenuForm::mrtHandOverOnlyWhileTicked()
 {
     pmvMenuForm window(nullptr);
     auto *inputMRT = child<QLineEdit>(window, "inputMRT");
+    auto *outputMRT = child<QLineEdit>(window, "outputMRT");
     auto *compute = child<QPushButton>(window, "computeMRT");
     auto *recv = child<QCheckBox>(window, "checkBoxRecvMrt");
     const QString before = inputMRT->text();
     QTest::mouseClick(compute, Qt::LeftButton);     // not ticked: the MRT form computes alone
-    const QString shown = child<QLineEdit>(window, "outputMRT")->text();
-    QVERIFY(!shown.isEmpty());
+    QCOMPARE(outputMRT->text(), "20.00");           // the default room, all surfaces at 20 °C
     QCOMPARE(inputMRT->text(), before);
     child<QRadioButton>(window, "radioMRT")->click();
-    recv->click();
-    QCOMPARE(inputMRT->text().toDouble(), shown.toDouble());
+    recv->click();                                   // ticking copies at once
+    QCOMPARE(inputMRT->text(), "20");
+
+    // A window of 10 °C in the front wall: Compute MRT recomputes, then the new MRT is copied.
+    child<QCheckBox>(window, "checkBoxFW")->click();
+    child<QLineEdit>(window, "inputFWT")->setText("10");
+    child<QLineEdit>(window, "inputFWinL")->setText("1");
+    child<QLineEdit>(window, "inputFWinR")->setText("1");
+    QTest::mouseClick(compute, Qt::LeftButton);
+    QVERIFY(outputMRT->text() != "20.00");
+    double shown = 0;
+    QVERIFY(parseFieldNumber(outputMRT->text(), shown));
+    QCOMPARE(inputMRT->text(), formatGeneral(shown));
+
+    recv->click();                                   // unticked: the calculator keeps its value
     inputMRT->setText("30");
-    QTest::mouseClick(compute, Qt::LeftButton);     // ticked: the new result is copied at once
-    QCOMPARE(inputMRT->text().toDouble(), child<QLineEdit>(window, "outputMRT")->text().toDouble());
-    recv->click();
-    inputMRT->setText("30");
+    child<QLineEdit>(window, "inputFWT")->setText("15");
     QTest::mouseClick(compute, Qt::LeftButton);
     QCOMPARE(inputMRT->text(), "30");
 }
