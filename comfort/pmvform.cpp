@@ -174,18 +174,31 @@ void pmvForm::fillTable(const std::vector<QStringList> &rows)
     table->setUpdatesEnabled(true);
 }
 
+// QTableWidget inserts or removes columns row by row in one flat list of
+// items, which takes time quadratic in the rows; with the table emptied first
+// the same change is linear.
+void pmvForm::setColumnCountKeepingCells(int columns)
+{
+    QTableWidget *table = ui.tableWidget;
+    const int rows = table->rowCount();
+    const int kept = std::min(columns, table->columnCount());
+    std::vector<QTableWidgetItem *> items(size_t(rows) * size_t(kept));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kept; ++c)
+            items[size_t(r) * kept + c] = table->takeItem(r, c);
+    table->setRowCount(0);
+    table->setColumnCount(columns);
+    table->setRowCount(rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kept; ++c)
+            if (QTableWidgetItem *item = items[size_t(r) * kept + c])
+                table->setItem(r, c, item);
+}
+
 QString pmvForm::cellText(int row, int column) const
 {
     const QTableWidgetItem *item = ui.tableWidget->item(row, column);
     return item ? item->text() : QString();
-}
-
-void pmvForm::setCellText(int row, int column, const QString &text)
-{
-    if (QTableWidgetItem *item = ui.tableWidget->item(row, column))
-        item->setText(text);
-    else
-        ui.tableWidget->setItem(row, column, new QTableWidgetItem(text));
 }
 
 int pmvForm::checkedTableMode() const
@@ -218,13 +231,15 @@ void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double 
 
     const int first = table->columnCount();
     table->setUpdatesEnabled(false);
-    table->setColumnCount(first + 3);
+    setColumnCountKeepingCells(first + 3);
     const std::vector<const char *> resultHeaders = pmvTableResultHeaders();
     for (int i = 0; i < 3; ++i)
         table->setHorizontalHeaderItem(first + i, new QTableWidgetItem(tr(resultHeaders[i])));
+    // New items throughout: QTableWidget looks an item changed in place up by a
+    // linear search once columns were added.
     for (int r = 0; r < rowCount; ++r) {
         for (int c = 0; c < inputs; ++c)
-            setCellText(r, c, formatFixed(batch.inputs[c][r]));
+            table->setItem(r, c, new QTableWidgetItem(formatFixed(batch.inputs[c][r])));
         table->setItem(r, first, new QTableWidgetItem(formatFixed(batch.pmv[r])));
         table->setItem(r, first + 1, new QTableWidgetItem(formatFixed(batch.ppd[r])));
         table->setItem(r, first + 2, new QTableWidgetItem(formatFixed(batch.ppdMayer[r])));
@@ -257,7 +272,9 @@ void pmvForm::layoutTable(int tableMode)
     QStringList headers;
     for (const char *header : pmvTableInputHeaders(tableMode))
         headers << tr(header);
-    ui.tableWidget->setColumnCount(int(headers.size()));
+    ui.tableWidget->setUpdatesEnabled(false);
+    setColumnCountKeepingCells(int(headers.size()));
+    ui.tableWidget->setUpdatesEnabled(true);
     ui.tableWidget->setHorizontalHeaderLabels(headers);
     ui.tableWidget->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui.tableWidget->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

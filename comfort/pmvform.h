@@ -56,9 +56,10 @@ private:
     // rate M and external work W [W/m²]; the last row's results are returned
     // (0 for an empty table).
     void computeTable(double M, double W, double &pmv, double &ppd, double &ppdMayer);
+    // Sets the column count; rows and the cells of the remaining columns stay.
+    void setColumnCountKeepingCells(int columns);
     // The text of a cell, empty for a cell never filled.
     QString cellText(int row, int column) const;
-    void setCellText(int row, int column, const QString &text);
 
     Ui::pmvForm ui;
     QString separator;   // column separator of the file import
