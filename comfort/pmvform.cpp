@@ -3,7 +3,17 @@
 #include "app/fieldreader.h"
 #include "comfort/numbertext.h"
 #include "comfort/pmv.h"
+#include "comfort/trace.h"
 #include "help/infodialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <algorithm>
 
 pmvForm::pmvForm(QWidget *parent)
     : QWidget(parent)
@@ -11,7 +21,7 @@ pmvForm::pmvForm(QWidget *parent)
 {
     ui.setupUi(this);
     on_radioTaTg_toggled(true);   // the checked selector's state, before any toggle
-    layoutTable(1);
+    layoutTable(PmvTableMode::TaTg);
 }
 
 unsigned pmvForm::checkedMode() const
@@ -55,7 +65,7 @@ void pmvForm::on_compute_clicked()
 
     double pmv = 0, ppd = 0, limited = 0, mayer = 0;
     if (table) {
-        // Table input is read and computed by the batch of the table import.
+        computeTable(m, w, pmv, ppd, mayer);
     } else if (mode == PmvInputMode::TaTg) {
         computePMV(mode, ta, tg, rh, va, icl, m, w, pmv, ppd, limited, mayer);
     } else if (mode == PmvInputMode::To) {
@@ -105,8 +115,142 @@ void pmvForm::on_csvcomboBox_currentIndexChanged(int index)
         separator = QLatin1String(separators[index]);
 }
 
+QString pmvForm::askOpenFileName()
+{
+    return QFileDialog::getOpenFileName(this, tr("Open Spreadsheet"), QStringLiteral("."),
+                                        tr("Spreadsheet files (*.*)"));
+}
+
+QString pmvForm::askSaveFileName()
+{
+    return QFileDialog::getSaveFileName(this, tr("Choose output filename"),
+                                        QStringLiteral("pmvout.csv"),
+                                        tr("Spreadsheet files (*.csv*)"));
+}
+
+// The file replaces the table's rows line by line after the header lines; a
+// file shorter than its header leaves the table as it was.
 void pmvForm::on_readPreviewButton_clicked()
 {
+    traceLine(QStringLiteral(" readPreviewButton Clicked "));
+    const int headerLines = ui.dataSkipLines->text().trimmed().toInt();
+    const QString fileName = askOpenFileName();
+    if (fileName.isEmpty()) {
+        traceLine(QStringLiteral(" error "));
+        return;
+    }
+    QFile file(fileName);
+    DelimitedRows read;
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QTextStream in(&file);
+        read = readDelimitedRows(in, headerLines, separator);
+    }
+    if (file.error() != QFileDevice::NoError) {
+        traceLine(QStringLiteral(" error "));
+        QMessageBox::warning(this, tr("Import"),
+                             tr("Cannot read file %1:\n%2.")
+                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return;
+    }
+    if (read.headerComplete)
+        fillTable(read.rows);
+    traceLine(QStringLiteral(" \nRow: ") + QString::number(read.lineCount - std::max(headerLines, 0))
+              + QLatin1Char(' ') + QString::number(ui.tableWidget->rowCount()));
+}
+
+void pmvForm::fillTable(const std::vector<QStringList> &rows)
+{
+    QTableWidget *table = ui.tableWidget;
+    const int columns = table->columnCount();
+    table->setUpdatesEnabled(false);
+    table->setRowCount(0);
+    table->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const QStringList &fields = rows[r];
+        const int n = std::min(int(fields.size()), columns);
+        for (int c = 0; c < n; ++c)
+            table->setItem(r, c, new QTableWidgetItem(fields.at(c)));
+    }
+    table->setUpdatesEnabled(true);
+}
+
+// QTableWidget inserts or removes columns row by row in one flat list of
+// items, which takes time quadratic in the rows; with the table emptied first
+// the same change is linear.
+void pmvForm::setColumnCountKeepingCells(int columns)
+{
+    QTableWidget *table = ui.tableWidget;
+    const int rows = table->rowCount();
+    const int kept = std::min(columns, table->columnCount());
+    std::vector<QTableWidgetItem *> items(size_t(rows) * size_t(kept));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kept; ++c)
+            items[size_t(r) * kept + c] = table->takeItem(r, c);
+    table->setRowCount(0);
+    table->setColumnCount(columns);
+    table->setRowCount(rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kept; ++c)
+            if (QTableWidgetItem *item = items[size_t(r) * kept + c])
+                table->setItem(r, c, item);
+}
+
+QString pmvForm::cellText(int row, int column) const
+{
+    const QTableWidgetItem *item = ui.tableWidget->item(row, column);
+    return item ? item->text() : QString();
+}
+
+int pmvForm::checkedTableMode() const
+{
+    if (ui.radioTableTaTg->isChecked())
+        return PmvTableMode::TaTg;
+    if (ui.radioTableTo->isChecked())
+        return PmvTableMode::To;
+    if (ui.radioTableMRT->isChecked())
+        return PmvTableMode::MRT;
+    return PmvTableMode::TaTg;
+}
+
+// Each run appends its own three result columns; the input columns are read
+// again from their texts, which the previous run left with two decimals.
+void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double &ppdMayer)
+{
+    QTableWidget *table = ui.tableWidget;
+    const int mode = checkedTableMode();
+    const int inputs = int(pmvTableInputHeaders(mode).size());
+    const int rowCount = table->rowCount();
+
+    std::vector<QStringList> rows(rowCount);
+    for (int r = 0; r < rowCount; ++r) {
+        rows[r].reserve(inputs);
+        for (int c = 0; c < inputs; ++c)
+            rows[r].append(cellText(r, c));
+    }
+    batch = computePmvTable(mode, rows, M, W);
+
+    const int first = table->columnCount();
+    table->setUpdatesEnabled(false);
+    setColumnCountKeepingCells(first + 3);
+    const std::vector<const char *> resultHeaders = pmvTableResultHeaders();
+    for (int i = 0; i < 3; ++i)
+        table->setHorizontalHeaderItem(first + i, new QTableWidgetItem(tr(resultHeaders[i])));
+    // New items throughout: QTableWidget looks an item changed in place up by a
+    // linear search once columns were added.
+    for (int r = 0; r < rowCount; ++r) {
+        for (int c = 0; c < inputs; ++c)
+            table->setItem(r, c, new QTableWidgetItem(formatFixed(batch.inputs[c][r])));
+        table->setItem(r, first, new QTableWidgetItem(formatFixed(batch.pmv[r])));
+        table->setItem(r, first + 1, new QTableWidgetItem(formatFixed(batch.ppd[r])));
+        table->setItem(r, first + 2, new QTableWidgetItem(formatFixed(batch.ppdMayer[r])));
+    }
+    table->setUpdatesEnabled(true);
+
+    if (rowCount > 0) {
+        pmv = batch.pmv.back();
+        ppd = batch.ppd.back();
+        ppdMayer = batch.ppdMayer.back();
+    }
 }
 
 void pmvForm::on_checkBoxReadData_toggled(bool checked)
@@ -126,20 +270,11 @@ void pmvForm::on_checkBoxReadData_toggled(bool checked)
 void pmvForm::layoutTable(int tableMode)
 {
     QStringList headers;
-    switch (tableMode) {
-    case 2:
-        headers = {QStringLiteral("To"), QStringLiteral("rH"), QStringLiteral("Va"), QStringLiteral("clo")};
-        break;
-    case 3:
-        headers = {QStringLiteral("Ta"), QStringLiteral("Tr"), QStringLiteral("rH"), QStringLiteral("Va"),
-                   QStringLiteral("clo")};
-        break;
-    default:
-        headers = {QStringLiteral("Ta"), QStringLiteral("Tg"), QStringLiteral("rH"), QStringLiteral("Va"),
-                   QStringLiteral("clo")};
-        break;
-    }
-    ui.tableWidget->setColumnCount(int(headers.size()));
+    for (const char *header : pmvTableInputHeaders(tableMode))
+        headers << tr(header);
+    ui.tableWidget->setUpdatesEnabled(false);
+    setColumnCountKeepingCells(int(headers.size()));
+    ui.tableWidget->setUpdatesEnabled(true);
     ui.tableWidget->setHorizontalHeaderLabels(headers);
     ui.tableWidget->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui.tableWidget->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -148,19 +283,19 @@ void pmvForm::layoutTable(int tableMode)
 void pmvForm::on_radioTableTaTg_toggled(bool checked)
 {
     if (checked)
-        layoutTable(1);
+        layoutTable(PmvTableMode::TaTg);
 }
 
 void pmvForm::on_radioTableMRT_toggled(bool checked)
 {
     if (checked)
-        layoutTable(3);
+        layoutTable(PmvTableMode::MRT);
 }
 
 void pmvForm::on_radioTableTo_toggled(bool checked)
 {
     if (checked)
-        layoutTable(2);
+        layoutTable(PmvTableMode::To);
 }
 
 void pmvForm::on_InfoBuPMV_clicked()
@@ -178,6 +313,31 @@ void pmvForm::on_InfoBuPMV3_clicked()
     InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuPMV3.png"), this);
 }
 
+// The table as shown, comma-separated, no header; a cell never filled is an
+// empty field. QSaveFile keeps an existing file whole until the new one is complete.
 void pmvForm::on_CsvWriteButton_clicked()
 {
+    const QString fileName = askSaveFileName();
+    if (fileName.isEmpty())
+        return;
+    QTableWidget *table = ui.tableWidget;
+    std::vector<QStringList> rows(table->rowCount());
+    for (int r = 0; r < table->rowCount(); ++r) {
+        rows[r].reserve(table->columnCount());
+        for (int c = 0; c < table->columnCount(); ++c)
+            rows[r].append(cellText(r, c));
+    }
+
+    QSaveFile file(fileName);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QTextStream out(&file);
+        writeCsvRows(out, rows);
+        out.flush();
+        written = out.status() == QTextStream::Ok && file.commit();
+    }
+    if (!written)
+        QMessageBox::warning(this, tr("Write CSV"),
+                             tr("Cannot write file %1:\n%2.")
+                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
 }

@@ -1,6 +1,7 @@
 // The PMV calculator: one typed indoor state, or a whole table from a text file.
 #pragma once
 
+#include "comfort/pmvtable.h"
 #include "ui_pmvform.h"
 
 #include <QString>
@@ -31,6 +32,13 @@ private slots:
     void on_InfoBuPMV3_clicked();
     void on_CsvWriteButton_clicked();
 
+protected:
+    // The file names of the import and the export, asked with the desktop's
+    // file dialogs; empty when the user cancels. Tests and benchmarks replace
+    // them to choose a file without a modal dialog.
+    virtual QString askOpenFileName();
+    virtual QString askSaveFileName();
+
 private:
     // Radiant-temperature input chosen by the three selectors (PmvInputMode).
     unsigned checkedMode() const;
@@ -39,8 +47,21 @@ private:
     void layoutTable(int tableMode);
     // Applies one selector's row of the enabling table.
     void setTemperatureRows(bool ta, bool tg, bool mrt, bool to);
+    // The table mode of the checked import radio (PmvTableMode).
+    int checkedTableMode() const;
+    // Replaces the table's rows by the given ones, each field in the next
+    // column; fields beyond the column count are dropped.
+    void fillTable(const std::vector<QStringList> &rows);
+    // Appends three result columns and computes every row with the metabolic
+    // rate M and external work W [W/m²]; the last row's results are returned
+    // (0 for an empty table).
+    void computeTable(double M, double W, double &pmv, double &ppd, double &ppdMayer);
+    // Sets the column count; rows and the cells of the remaining columns stay.
+    void setColumnCountKeepingCells(int columns);
+    // The text of a cell, empty for a cell never filled.
+    QString cellText(int row, int column) const;
 
     Ui::pmvForm ui;
     QString separator;   // column separator of the file import
-    std::vector<double> Ta, Tg, To, Tr, rH, Va, clo, PMV, PPD, PPDM;
+    PmvTableBatch batch;   // column vectors of the last batch run, inputs and results
 };

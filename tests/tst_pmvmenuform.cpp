@@ -1,3 +1,4 @@
+#include "comfort/pmvform.h"
 #include "comfort/pmvmenuform.h"
 
 #include "comfort/numbertext.h"
@@ -21,6 +22,12 @@ private slots:
     void mrtHandOverOnlyWhileTicked();
     void notANumberIsNamedByCompute();
 };
+
+// The inverse page has widgets of the same names: look them up in the calculator.
+static QWidget &calculator(pmvMenuForm &window)
+{
+    return *child<pmvForm>(window, "pmvForm");
+}
 
 void TestPmvMenuForm::init()
 {
@@ -51,9 +58,9 @@ void TestPmvMenuForm::fourTabsInOrder()
 void TestPmvMenuForm::clothingHandOverOnlyWhileTicked()
 {
     pmvMenuForm window(nullptr);
-    auto *icl = child<QLineEdit>(window, "inputIcl");
+    auto *icl = child<QLineEdit>(calculator(window), "inputIcl");
     auto *lineClo = child<QLineEdit>(window, "lineClo");
-    auto *recv = child<QCheckBox>(window, "checkBoxRecvClo");
+    auto *recv = child<QCheckBox>(calculator(window), "checkBoxRecvClo");
     child<QRadioButton>(window, "radio7")->click();
     QCOMPARE(icl->text(), "0.5");          // not ticked: nothing copied
     lineClo->setText("0.96");
@@ -81,9 +88,9 @@ void TestPmvMenuForm::clothingHandOverKeepsText()
 {
     QFETCH(QString, source);
     pmvMenuForm window(nullptr);
-    child<QCheckBox>(window, "checkBoxRecvClo")->click();
+    child<QCheckBox>(calculator(window), "checkBoxRecvClo")->click();
     child<QLineEdit>(window, "lineClo")->setText(source);
-    QTEST(child<QLineEdit>(window, "inputIcl")->text(), "copied");
+    QTEST(child<QLineEdit>(calculator(window), "inputIcl")->text(), "copied");
 }
 
 void TestPmvMenuForm::mrtHandOverRoundsInSinglePrecision_data()
@@ -100,23 +107,23 @@ void TestPmvMenuForm::mrtHandOverRoundsInSinglePrecision()
     QFETCH(QString, mrt);
     pmvMenuForm window(nullptr);
     child<QLineEdit>(window, "outputMRT")->setText(mrt);
-    child<QRadioButton>(window, "radioMRT")->click();   // the box is enabled in MRT mode only
-    child<QCheckBox>(window, "checkBoxRecvMrt")->click();   // ticking copies at once
-    QTEST(child<QLineEdit>(window, "inputMRT")->text(), "copied");
+    child<QRadioButton>(calculator(window), "radioMRT")->click();   // the box is enabled in MRT mode only
+    child<QCheckBox>(calculator(window), "checkBoxRecvMrt")->click();   // ticking copies at once
+    QTEST(child<QLineEdit>(calculator(window), "inputMRT")->text(), "copied");
 }
 
 void TestPmvMenuForm::mrtHandOverOnlyWhileTicked()
 {
     pmvMenuForm window(nullptr);
-    auto *inputMRT = child<QLineEdit>(window, "inputMRT");
+    auto *inputMRT = child<QLineEdit>(calculator(window), "inputMRT");
     auto *outputMRT = child<QLineEdit>(window, "outputMRT");
     auto *compute = child<QPushButton>(window, "computeMRT");
-    auto *recv = child<QCheckBox>(window, "checkBoxRecvMrt");
+    auto *recv = child<QCheckBox>(calculator(window), "checkBoxRecvMrt");
     const QString before = inputMRT->text();
     QTest::mouseClick(compute, Qt::LeftButton);     // not ticked: the MRT form computes alone
     QCOMPARE(outputMRT->text(), "20.00");           // the default room, all surfaces at 20 °C
     QCOMPARE(inputMRT->text(), before);
-    child<QRadioButton>(window, "radioMRT")->click();
+    child<QRadioButton>(calculator(window), "radioMRT")->click();
     recv->click();                                   // ticking copies at once
     QCOMPARE(inputMRT->text(), "20");
 
@@ -141,10 +148,10 @@ void TestPmvMenuForm::mrtHandOverOnlyWhileTicked()
 void TestPmvMenuForm::notANumberIsNamedByCompute()
 {
     pmvMenuForm window(nullptr);
-    child<QCheckBox>(window, "checkBoxRecvClo")->click();
+    child<QCheckBox>(calculator(window), "checkBoxRecvClo")->click();
     child<QLineEdit>(window, "lineClo")->setText("0.5 clo");
     MessageCatcher catcher;
-    QTest::mouseClick(child<QPushButton>(window, "compute"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(calculator(window), "compute"), Qt::LeftButton);
     QCOMPARE(catcher.count, 1);
     QVERIFY(catcher.text.contains("Clothing Insulation [clo]: \"0.5 clo\""));
 }
