@@ -1,5 +1,5 @@
-// Test helper: while alive, answers every modal message box (QMessageBox::warning
-// and the like run their own event loop) and keeps the last text and the count.
+// Test helper: while alive, answers every modal message box (they run their own
+// event loop) and keeps the last text and title and the count.
 #pragma once
 
 #include <QApplication>
@@ -11,17 +11,15 @@ class MessageCatcher
 public:
     MessageCatcher()
     {
-        timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            text = box->text();
-            title = box->windowTitle();
-            ++count;
-            box->done(QMessageBox::Ok);
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                text = box->text();
+                title = box->windowTitle();
+                ++count;
+                box->done(QMessageBox::Ok);
+            }
         });
-        timer.start();
+        timer.start(5);
     }
 
     QString text;

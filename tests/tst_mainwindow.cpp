@@ -9,13 +9,33 @@
 
 namespace {
 
-QAction *action(MainWindow &window, const QString &text)
+QAction *action(MainWindow &window, const QString &name)
 {
     for (QAction *a : window.findChildren<QAction *>())
-        if (a->text() == text)
+        if (a->text() == name)
             return a;
-    qFatal("action %s missing", qPrintable(text));
-    return nullptr;
+    qFatal("action %s missing", qPrintable(name));
+}
+
+// Triggers the action and deletes the page it replaced.
+void go(MainWindow &window, const QString &name)
+{
+    action(window, name)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString page(MainWindow &window)
+{
+    return window.centralWidget()->metaObject()->className();
+}
+
+QList<HelpBrowser *> browsers()
+{
+    QList<HelpBrowser *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *b = qobject_cast<HelpBrowser *>(w))
+            found << b;
+    return found;
 }
 
 }
@@ -27,9 +47,7 @@ private slots:
     void init();
     void actionsAndMenus_data();
     void actionsAndMenus();
-    void mainMenuPage();
     void pageSwitchesRebuildPages();
-    void pageButtonsOpenTools();
     void aboutBox();
     void infoPopUpsAreIndependent();
     void infoDialogCannotGrow();
@@ -43,7 +61,7 @@ void TestMainWindow::init()
 
 void TestMainWindow::actionsAndMenus_data()
 {
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tip");
     QTest::addColumn<QString>("menu");
     QTest::newRow("exit") << "E&xit" << "Exit the application" << "&File";
@@ -56,70 +74,42 @@ void TestMainWindow::actionsAndMenus_data()
 
 void TestMainWindow::actionsAndMenus()
 {
-    QFETCH(QString, text);
+    QFETCH(QString, name);
     QFETCH(QString, menu);
     MainWindow window;
-    QAction *a = action(window, text);
+    QAction *a = action(window, name);
     QTEST(a->statusTip(), "tip");
-    bool inMenu = false;
-    for (QMenu *m : window.findChildren<QMenu *>())
-        if (m->title() == menu)
-            inMenu = inMenu || m->actions().contains(a);
-    QVERIFY(inMenu);
-    const QStringList menus = {"&File", "&Tools", "&Help"};
     QStringList titles;
-    for (QAction *top : window.menuBar()->actions())
+    for (QAction *top : window.menuBar()->actions()) {
         titles << top->text();
-    QCOMPARE(titles, menus);
-}
-
-void TestMainWindow::mainMenuPage()
-{
-    MainWindow window;
-    QCOMPARE(window.windowTitle(), "Klimaro v0.3");
-    for (const char *name : {"startpmv", "startBNB", "startDocumentation"})
-        QCOMPARE(child<QPushButton>(window, name)->styleSheet(), "Text-align:left");
-    QCOMPARE(child<QPushButton>(window, "infoButton")->text(), "?");
-    QVERIFY(!child<QLabel>(window, "title")->pixmap().isNull());
-    QVERIFY(child<QPushButton>(window, "startpmv")->text().startsWith("PMV Tool\n\n- Predicted Mean Vote"));
+        if (top->text() == menu)
+            QVERIFY(top->menu()->actions().contains(a));
+    }
+    QCOMPARE(titles, QStringList({"&File", "&Tools", "&Help"}));
 }
 
 void TestMainWindow::pageSwitchesRebuildPages()
 {
     MainWindow window;
-    action(window, "PMV")->trigger();
+    go(window, "PMV");
     QPointer<QWidget> first = window.centralWidget();
-    QCOMPARE(first->metaObject()->className(), "pmvMenuForm");
-    child<QLineEdit>(*first, "inputTa")->setText("30");
-
-    action(window, "PMV")->trigger();          // the same tool again: fresh defaults
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(page(window), "pmvMenuForm");
+    setText(*first, "inputTa", "30");
+    go(window, "PMV");                         // the same tool again: fresh defaults
     QVERIFY(first.isNull());
-    QCOMPARE(child<QLineEdit>(*window.centralWidget(), "inputTa")->text(), "22");
-
-    action(window, "BNB Assessment")->trigger();
-    QCOMPARE(window.centralWidget()->metaObject()->className(), "bnbMenuForm");
-
-    action(window, "Main Menu")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(text(*window.centralWidget(), "inputTa"), "22");
+    go(window, "BNB Assessment");
+    QCOMPARE(page(window), "bnbMenuForm");
+    go(window, "Main Menu");
     QVERIFY(window.findChild<QWidget *>("pmvMenuForm") == nullptr);
     QCOMPARE(window.findChildren<QPushButton *>("startpmv").size(), 1);
     QCOMPARE(window.windowTitle(), "Klimaro v0.3");
-    QCOMPARE(window.centralWidget()->objectName(), "centralWidget");
-}
-
-void TestMainWindow::pageButtonsOpenTools()
-{
     // The rebuilt main menu page's buttons are connected again.
-    MainWindow window;
-    action(window, "Main Menu")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QTest::mouseClick(child<QPushButton>(window, "startpmv"), Qt::LeftButton);
-    QCOMPARE(window.centralWidget()->metaObject()->className(), "pmvMenuForm");
-    action(window, "Main Menu")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QTest::mouseClick(child<QPushButton>(window, "startBNB"), Qt::LeftButton);
-    QCOMPARE(window.centralWidget()->metaObject()->className(), "bnbMenuForm");
+    click(window, "startpmv");
+    QCOMPARE(page(window), "pmvMenuForm");
+    go(window, "Main Menu");
+    click(window, "startBNB");
+    QCOMPARE(page(window), "bnbMenuForm");
 }
 
 void TestMainWindow::aboutBox()
@@ -136,21 +126,14 @@ void TestMainWindow::aboutBox()
 void TestMainWindow::infoPopUpsAreIndependent()
 {
     MainWindow window;
-    for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(child<QPushButton>(window, "infoButton"), Qt::LeftButton);
+    click(window, "infoButton");
+    click(window, "infoButton");
     const QList<InfoDialog *> dialogs = window.findChildren<InfoDialog *>();
-    QCOMPARE(dialogs.size(), 3);
-    for (InfoDialog *dialog : dialogs) {
-        QVERIFY(dialog->isVisible());
-        QVERIFY(!dialog->isModal());
-        QCOMPARE(dialog->windowTitle(), "Info about ...");
-        auto *label = child<QLabel>(*dialog, "label");
-        QVERIFY(label->text().startsWith("<h2> Klimaro_V1 </h2> <br/>"));
-        QVERIFY(label->text().contains("Die Verantwortung für den Inhalt des Tools liegt beim Autor. <br/><br/>"));
-        QVERIFY(label->openExternalLinks());
-    }
-    action(window, "Main Menu")->trigger();      // page switches leave pop-ups alone
-    QCOMPARE(window.findChildren<InfoDialog *>().size(), 3);
+    QCOMPARE(dialogs.size(), 2);
+    QVERIFY(dialogs.last()->isVisible() && !dialogs.last()->isModal());
+    QVERIFY(child<QLabel>(*dialogs.last(), "label")->text().startsWith("<h2> Klimaro_V1 </h2> <br/>"));
+    go(window, "Main Menu");                   // page switches leave pop-ups alone
+    QCOMPARE(window.findChildren<InfoDialog *>().size(), 2);
 }
 
 void TestMainWindow::infoDialogCannotGrow()
@@ -160,31 +143,21 @@ void TestMainWindow::infoDialogCannotGrow()
     QCOMPARE(dialog->maximumSize(), QSize(531, 470));
     dialog->resize(900, 800);
     QCOMPARE(dialog->size().boundedTo(QSize(531, 470)), dialog->size());
-    auto *label = child<QLabel>(*dialog, "label");
-    QVERIFY(!label->pixmap().isNull());
-    QCOMPARE(label->pixmap().width(), 519);   // 600 × 120 scaled down to fit
+    QCOMPARE(child<QLabel>(*dialog, "label")->pixmap().width(), 519);   // 600 × 120 scaled down to fit
     // A help picture of 500 × 420 is shown whole and unscaled.
     InfoDialog *help = InfoDialog::showPicture("Info about ...", "InfoBuPMV.png", &form);
-    auto *helpLabel = child<QLabel>(*help, "label");
-    QCOMPARE(helpLabel->pixmap().size(), QSize(500, 420));
+    auto *label = child<QLabel>(*help, "label");
+    QCOMPARE(label->pixmap().size(), QSize(500, 420));
     help->layout()->activate();
-    QVERIFY(helpLabel->height() >= 420);
-    QVERIFY(helpLabel->width() >= 500);
-    QVERIFY(dialog->styleSheet().contains("background-color: rgb(255, 255, 127)"));
-    // A picture missing from the resources leaves the label empty.
-    InfoDialog missing("Info about ...", QString("nosuchpicture.png"), &form);
-    QVERIFY(child<QLabel>(missing, "label")->pixmap().isNull());
+    QVERIFY(label->height() >= 420 && label->width() >= 500);
 }
 
 void TestMainWindow::documentationWindowIsReused()
 {
     MainWindow window;
-    QTest::mouseClick(child<QPushButton>(window, "startDocumentation"), Qt::LeftButton);
-    HelpBrowser *browser = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *b = qobject_cast<HelpBrowser *>(w))
-            browser = b;
-    QVERIFY(browser);
+    click(window, "startDocumentation");
+    QCOMPARE(browsers().size(), 1);
+    HelpBrowser *browser = browsers().first();
     QVERIFY(browser->isVisible());
     QCOMPARE(browser->windowTitle(), "Klimaro v0.3 Documentation");
     auto *view = browser->findChild<QTextBrowser *>();
@@ -192,10 +165,7 @@ void TestMainWindow::documentationWindowIsReused()
     QTest::keyClick(browser, Qt::Key_Escape);
     QVERIFY(!browser->isVisible());
     action(window, "Documentation")->trigger();
-    int browsers = 0;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        browsers += qobject_cast<HelpBrowser *>(w) != nullptr;
-    QCOMPARE(browsers, 1);
+    QCOMPARE(browsers(), QList<HelpBrowser *>{browser});
     QVERIFY(browser->isVisible());
 }
 

@@ -1,105 +1,123 @@
+// The PMV calculator: single values, and the table side (import, batch, CSV export).
 #include "comfort/pmvform.h"
 
 #include "comfort/pmv.h"
 #include "messagecatcher.h"
+#include "widgetlookup.h"
 
 #include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The calculator in table mode, its file dialogs answered by the test.
+class FileForm : public pmvForm
+{
+public:
+    FileForm() : pmvForm(nullptr) { click(*this, "checkBoxReadData"); }
+    QString openName;
+    QString saveName;
+    int asked = 0;
+
+protected:
+    QString askOpenFileName() override { return ++asked, openName; }
+    QString askSaveFileName() override { return ++asked, saveName; }
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
+}
+
+// Each row's cell texts joined by "|"; a cell never filled is empty.
+QStringList tableRows(pmvForm &form)
+{
+    auto *table = child<QTableWidget>(form, "tableWidget");
+    QStringList rows;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+QStringList headers(pmvForm &form)
+{
+    auto *table = child<QTableWidget>(form, "tableWidget");
+    QStringList texts;
+    for (int c = 0; c < table->columnCount(); ++c)
+        texts << table->horizontalHeaderItem(c)->text();
+    return texts;
+}
+
+void importFile(FileForm &form, const QString &path)
+{
+    form.openName = path;
+    click(form, "readPreviewButton");
+}
+
+void exportTo(FileForm &form, const QString &path)
+{
+    form.saveName = path;
+    click(form, "CsvWriteButton");
+}
+
+QString results(pmvForm &form)
+{
+    return text(form, "outputPMV") + ' ' + text(form, "outputPPD") + ' ' + text(form, "outputPPDM");
+}
+
+}
 
 class TestPmvForm : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
-    void defaultsGiveReference_data();
-    void defaultsGiveReference();
-    void enablingAfterEachRadio_data();
-    void enablingAfterEachRadio();
     void eachModeUsesItsTemperatures_data();
     void eachModeUsesItsTemperatures();
+    void enablingAfterEachRadio_data();
+    void enablingAfterEachRadio();
     void metUnitScalesOnlyMetabolicRate();
-    void decimalCommaIsAccepted();
-    void badFieldsAreNamedAndNothingIsComputed_data();
-    void badFieldsAreNamedAndNothingIsComputed();
+    void badFieldIsNamedAndNothingComputed_data();
+    void badFieldIsNamedAndNothingComputed();
     void disabledFieldOfOtherModeIsNotJudged();
-    void tableModeEnablesImportGroup();
-    void tableStartsInModeOne();
+    void tableModeSwapsInputGroups();
     void infoButtonsOpenPictures();
+    void importReplacesRows_data();
+    void importReplacesRows();
+    void modeLayouts_data();
+    void modeLayouts();
+    void twoComputesGiveElevenColumnsAndModeChangeDropsThem();
+    void batchUsesInputGroupMetabolicRateAndWork_data();
+    void batchUsesInputGroupMetabolicRateAndWork();
+    void emptyAndUnfilledTables();
+    void exportWritesTableAsShown_data();
+    void exportWritesTableAsShown();
+    void unwritableExportIsNamedAndOldFileKept();
+    void unreadableOrCancelledImportKeepsTable();
+    void realDialogsCancelled();
 
 private:
-    template<typename T>
-    static T *get(QWidget &form, const char *name)
-    {
-        T *w = form.findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("widget %s missing", name);
-        return w;
-    }
-    static void set(QWidget &form, const char *name, const QString &text)
-    {
-        get<QLineEdit>(form, name)->setText(text);
-    }
-    static void compute(QWidget &form)
-    {
-        QTest::mouseClick(get<QPushButton>(form, "compute"), Qt::LeftButton);
-    }
-    static QString out(QWidget &form, const char *name) { return get<QLineEdit>(form, name)->text(); }
+    std::unique_ptr<QTemporaryDir> dir;   // a fresh one per test
 };
 
 void TestPmvForm::init()
 {
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
     QTest::failOnWarning(QRegularExpression("connectSlotsByName"));
-}
-
-void TestPmvForm::defaultsGiveReference_data()
-{
-    QTest::addColumn<QString>("radio");
-    QTest::newRow("air and globe temperature") << "radioTaTg";
-    QTest::newRow("air and mean radiant temperature") << "radioMRT";
-    QTest::newRow("operative temperature") << "radioTo";
-}
-
-void TestPmvForm::defaultsGiveReference()
-{
-    // Every temperature field defaults to 22 °C: all three modes give the reference state.
-    QFETCH(QString, radio);
-    pmvForm form(nullptr);
-    get<QRadioButton>(form, radio.toLatin1())->click();
-    compute(form);
-    QCOMPARE(out(form, "outputPMV"), "-0.76");
-    QCOMPARE(out(form, "outputPPD"), "17.24");
-    QCOMPARE(out(form, "outputPPDM"), "59.04");
-}
-
-void TestPmvForm::enablingAfterEachRadio_data()
-{
-    QTest::addColumn<QString>("radio");
-    QTest::addColumn<QString>("enabled");   // the nine widgets' states: Tg Ta MRT RecvMrt To
-    QTest::newRow("globe") << "radioTaTg" << "11000";
-    QTest::newRow("mean radiant") << "radioMRT" << "01110";
-    QTest::newRow("operative") << "radioTo" << "00001";
-}
-
-void TestPmvForm::enablingAfterEachRadio()
-{
-    QFETCH(QString, radio);
-    QFETCH(QString, enabled);
-    pmvForm form(nullptr);
-    // Reach each state from each other one: the final state is the checked selector's row.
-    for (const char *from : {"radioTaTg", "radioMRT", "radioTo"}) {
-        get<QRadioButton>(form, from)->click();
-        get<QRadioButton>(form, radio.toLatin1())->click();
-        const QList<QList<QWidget *>> rows = {
-            {get<QWidget>(form, "labelTg"), get<QWidget>(form, "inputTg")},
-            {get<QWidget>(form, "labelTa"), get<QWidget>(form, "inputTa")},
-            {get<QWidget>(form, "labelMRT"), get<QWidget>(form, "inputMRT")},
-            {get<QWidget>(form, "checkBoxRecvMrt")},
-            {get<QWidget>(form, "labelTo"), get<QWidget>(form, "inputTo")},
-        };
-        for (int i = 0; i < rows.size(); ++i)
-            for (QWidget *w : rows[i])
-                QVERIFY2(w->isEnabled() == (enabled[i] == '1'),
-                         qPrintable(QString("%1 after %2 -> %3").arg(w->objectName(), from, radio)));
-    }
 }
 
 void TestPmvForm::eachModeUsesItsTemperatures_data()
@@ -117,138 +135,126 @@ void TestPmvForm::eachModeUsesItsTemperatures_data()
 void TestPmvForm::eachModeUsesItsTemperatures()
 {
     QFETCH(QString, radio);
-    pmvForm form(nullptr);
-    set(form, "inputTa", "20");
-    set(form, "inputTg", "26");
-    set(form, "inputMRT", "24");
-    set(form, "inputTo", "25");
-    set(form, "inputVa", "0.2");
-    get<QRadioButton>(form, radio.toLatin1())->click();
-    compute(form);
     QFETCH(unsigned, mode);
     QFETCH(double, ta);
     QFETCH(double, t2);
+    pmvForm form(nullptr);
+    click(form, radio);
+    click(form, "compute");   // every temperature defaults to 22 °C: the reference state
+    QCOMPARE(results(form), "-0.76 17.24 59.04");
+    setText(form, "inputTa", "20");
+    setText(form, "inputTg", "26");
+    setText(form, "inputMRT", "24");
+    setText(form, "inputTo", "25");
+    setText(form, "inputVa", "0.2");
+    click(form, "compute");
     double pmv = 0, ppd = 0, limited = 0, mayer = 0;
     computePMV(mode, ta, t2, 60, 0.2, 0.5 * kCloToM2KW, 69.6, 0, pmv, ppd, limited, mayer);
-    QCOMPARE(out(form, "outputPMV"), QString::number(pmv, 'f', 2));
-    QCOMPARE(out(form, "outputPPD"), QString::number(ppd, 'f', 2));
-    QCOMPARE(out(form, "outputPPDM"), QString::number(mayer, 'f', 2));
+    QCOMPARE(results(form), QString("%1 %2 %3").arg(pmv, 0, 'f', 2).arg(ppd, 0, 'f', 2).arg(mayer, 0, 'f', 2));
+}
+
+void TestPmvForm::enablingAfterEachRadio_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("enabled");   // rows Tg Ta MRT RecvMrt To
+    QTest::newRow("globe") << "radioTaTg" << "11000";
+    QTest::newRow("mean radiant") << "radioMRT" << "01110";
+    QTest::newRow("operative") << "radioTo" << "00001";
+}
+
+void TestPmvForm::enablingAfterEachRadio()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, enabled);
+    const QList<QStringList> rows = {{"labelTg", "inputTg"}, {"labelTa", "inputTa"},
+                                     {"labelMRT", "inputMRT"}, {"checkBoxRecvMrt"}, {"labelTo", "inputTo"}};
+    pmvForm form(nullptr);
+    for (const char *from : {"radioTaTg", "radioMRT", "radioTo"}) {
+        click(form, from);
+        click(form, radio);
+        for (int i = 0; i < rows.size(); ++i)
+            for (const QString &name : rows[i])
+                QVERIFY2(::enabled(form, name) == (enabled[i] == '1'), qPrintable(name + " after " + from));
+    }
 }
 
 void TestPmvForm::metUnitScalesOnlyMetabolicRate()
 {
+    // 1.2 met is 69.6 W/m²; the external work stays in W/m², it is not scaled by 58.
     pmvForm form(nullptr);
-    set(form, "inputM", "1.2");
-    get<QComboBox>(form, "comboMetUnit")->setCurrentIndex(1);
-    compute(form);
-    QCOMPARE(out(form, "outputPMV"), "-0.76");
-    QCOMPARE(get<QLineEdit>(form, "inputM")->text(), "1.2");   // the field is not converted
-    // The external work is never scaled: 1 W/m² stays 1 W/m², not 58.
-    set(form, "inputW", "1");
-    compute(form);
-    const QString withWork = out(form, "outputPMV");
-    get<QComboBox>(form, "comboMetUnit")->setCurrentIndex(0);
-    set(form, "inputM", "69.6");
-    compute(form);
-    QCOMPARE(out(form, "outputPMV"), withWork);
+    setText(form, "inputM", "1.2");
+    child<QComboBox>(form, "comboMetUnit")->setCurrentIndex(1);
+    setText(form, "inputW", "10");
+    click(form, "compute");
+    QCOMPARE(text(form, "outputPMV"), "-1.16");
+    QCOMPARE(text(form, "inputM"), "1.2");   // the field is not converted
 }
 
-void TestPmvForm::decimalCommaIsAccepted()
-{
-    pmvForm form(nullptr);
-    set(form, "inputIcl", "0,5");
-    set(form, "inputVa", "0,1");
-    compute(form);
-    QCOMPARE(out(form, "outputPMV"), "-0.76");
-}
-
-void TestPmvForm::badFieldsAreNamedAndNothingIsComputed_data()
+void TestPmvForm::badFieldIsNamedAndNothingComputed_data()
 {
     QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("bad");
     QTest::addColumn<QString>("named");
-    QTest::newRow("clothing word") << "inputIcl" << "half" << "Clothing Insulation [clo]: \"half\"";
-    QTest::newRow("empty air speed") << "inputVa" << "" << "Air Velocity [m/s]: empty";
-    QTest::newRow("two commas") << "inputRh" << "6,0,0" << "Relative Humidity [%]";
-    QTest::newRow("unit typed in") << "inputTg" << "22 °C" << "Globe Temperature [°C]";
-    QTest::newRow("metabolic rate") << "inputM" << "x" << "Metabolic Rate";
+    QTest::addColumn<QString>("mended");   // with a decimal comma where the value has decimals
+    QTest::newRow("clothing word") << "inputIcl" << "half" << "Clothing Insulation [clo]: \"half\"" << "0,5";
+    QTest::newRow("empty air speed") << "inputVa" << "" << "Air Velocity [m/s]: empty" << "0,1";
+    QTest::newRow("unit typed in") << "inputTg" << "22 °C" << "Globe Temperature [°C]" << "22";
+    QTest::newRow("metabolic rate") << "inputM" << "x" << "Metabolic Rate" << "69,6";
 }
 
-void TestPmvForm::badFieldsAreNamedAndNothingIsComputed()
+void TestPmvForm::badFieldIsNamedAndNothingComputed()
 {
     QFETCH(QString, field);
-    QFETCH(QString, text);
+    QFETCH(QString, bad);
     QFETCH(QString, named);
+    QFETCH(QString, mended);
     pmvForm form(nullptr);
-    compute(form);
-    QCOMPARE(out(form, "outputPMV"), "-0.76");
-    set(form, field.toLatin1(), text);
-    {
-        MessageCatcher catcher;
-        compute(form);
-        QCOMPARE(catcher.count, 1);
-        QVERIFY2(catcher.text.contains(named), qPrintable(catcher.text));
-    }
+    click(form, "compute");
+    setText(form, field, bad);
+    MessageCatcher catcher;
+    click(form, "compute");
+    QCOMPARE(catcher.count, 1);
+    QVERIFY2(catcher.text.contains(named), qPrintable(catcher.text));
     // The old results stay, the entry is kept and marked.
-    QCOMPARE(out(form, "outputPMV"), "-0.76");
-    QCOMPARE(get<QLineEdit>(form, field.toLatin1())->text(), text);
-    QVERIFY(!get<QLineEdit>(form, field.toLatin1())->styleSheet().isEmpty());
+    QCOMPARE(results(form), "-0.76 17.24 59.04");
+    QCOMPARE(text(form, field), bad);
+    QVERIFY(!child<QLineEdit>(form, field)->styleSheet().isEmpty());
     // Mended, the field computes again and loses its mark.
-    set(form, field.toLatin1(), field == "inputM" ? "69.6" : field == "inputRh" ? "60"
-                                  : field == "inputVa"  ? "0.1" : field == "inputIcl" ? "0.5" : "22");
-    MessageCatcher none;
-    compute(form);
-    QCOMPARE(none.count, 0);
-    QCOMPARE(out(form, "outputPMV"), "-0.76");
-    QVERIFY(get<QLineEdit>(form, field.toLatin1())->styleSheet().isEmpty());
+    setText(form, field, mended);
+    setText(form, "outputPMV", "");
+    click(form, "compute");
+    QCOMPARE(catcher.count, 1);
+    QCOMPARE(text(form, "outputPMV"), "-0.76");
+    QVERIFY(child<QLineEdit>(form, field)->styleSheet().isEmpty());
 }
 
 void TestPmvForm::disabledFieldOfOtherModeIsNotJudged()
 {
     pmvForm form(nullptr);
-    set(form, "inputMRT", "junk");
-    set(form, "inputTo", "");
+    setText(form, "inputMRT", "junk");
+    setText(form, "inputTo", "");
     MessageCatcher catcher;
-    compute(form);   // globe mode reads Ta and Tg only
+    click(form, "compute");   // globe mode reads Ta and Tg only
+    setText(form, "inputTg", "junk");
+    click(form, "radioTo");
+    setText(form, "inputTo", "22");
+    setText(form, "outputPMV", "");
+    click(form, "compute");
     QCOMPARE(catcher.count, 0);
-    QCOMPARE(out(form, "outputPMV"), "-0.76");
-    set(form, "inputTg", "junk");
-    get<QRadioButton>(form, "radioTo")->click();
-    set(form, "inputTo", "22");
-    compute(form);
-    QCOMPARE(catcher.count, 0);
-    QCOMPARE(out(form, "outputPMV"), "-0.76");
+    QCOMPARE(text(form, "outputPMV"), "-0.76");
 }
 
-void TestPmvForm::tableModeEnablesImportGroup()
+void TestPmvForm::tableModeSwapsInputGroups()
 {
     pmvForm form(nullptr);
-    const QList<const char *> tableWidgets = {"tableWidget", "groupBoxreadFile", "csvcomboBox",
-                                              "labelColSep", "readPreviewButton", "skipLabel",
-                                              "dataSkipLines", "CsvWriteButton"};
-    for (const char *name : tableWidgets)
-        QVERIFY2(!get<QWidget>(form, name)->isEnabled(), name);
-    QVERIFY(get<QWidget>(form, "groupBoxInput")->isEnabled());
-    get<QCheckBox>(form, "checkBoxReadData")->click();
-    for (const char *name : tableWidgets)
-        QVERIFY2(get<QWidget>(form, name)->isEnabled(), name);
-    QVERIFY(!get<QWidget>(form, "groupBoxInput")->isEnabled());
-    get<QCheckBox>(form, "checkBoxReadData")->click();
-    for (const char *name : tableWidgets)
-        QVERIFY2(!get<QWidget>(form, name)->isEnabled(), name);
-    QCOMPARE(get<QLineEdit>(form, "inputTa")->text(), "22");   // values kept
-}
-
-void TestPmvForm::tableStartsInModeOne()
-{
-    pmvForm form(nullptr);
-    auto *table = get<QTableWidget>(form, "tableWidget");
-    QCOMPARE(table->rowCount(), 10);
-    QCOMPARE(table->columnCount(), 5);
-    QStringList headers;
-    for (int c = 0; c < table->columnCount(); ++c)
-        headers << table->horizontalHeaderItem(c)->text();
-    QCOMPARE(headers, QStringList({"Ta", "Tg", "rH", "Va", "clo"}));
+    const QStringList tableWidgets = {"tableWidget", "groupBoxreadFile", "csvcomboBox", "labelColSep",
+                                      "readPreviewButton", "skipLabel", "dataSkipLines", "CsvWriteButton"};
+    for (bool table : {true, false}) {
+        click(form, "checkBoxReadData");
+        for (const QString &name : tableWidgets)
+            QVERIFY2(enabled(form, name) == table, qPrintable(name));
+        QCOMPARE(enabled(form, "groupBoxInput"), !table);
+    }
 }
 
 void TestPmvForm::infoButtonsOpenPictures()
@@ -256,13 +262,244 @@ void TestPmvForm::infoButtonsOpenPictures()
     pmvForm form(nullptr);
     for (const char *name : {"InfoBuPMV", "InfoBuPMV2", "InfoBuPMV3"}) {
         const int before = form.findChildren<QDialog *>().size();
-        QTest::mouseClick(get<QPushButton>(form, name), Qt::LeftButton);
-        QTest::mouseClick(get<QPushButton>(form, name), Qt::LeftButton);
+        click(form, name);
+        click(form, name);
         const QList<QDialog *> dialogs = form.findChildren<QDialog *>();
         QCOMPARE(dialogs.size(), before + 2);   // a new pop-up per click
-        QVERIFY(!dialogs.last()->isModal());
-        QCOMPARE(dialogs.last()->windowTitle(), "Info about ...");
+        QVERIFY(!dialogs.last()->isModal() && dialogs.last()->isVisible());
     }
+}
+
+void TestPmvForm::importReplacesRows_data()
+{
+    QTest::addColumn<int>("separator");   // csvcomboBox index
+    QTest::addColumn<QString>("headerLines");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("rows");
+    // Before each case the table holds the two rows of an earlier import.
+    QTest::newRow("one header line, Windows line ends")
+        << 0 << "1" << QByteArray("Ta;Tg;rH;Va;clo\r\n22;22;60;0.1;0.5\r\n24;25;50;0.2;0.7\r\n")
+        << QStringList{"22|22|60|0.1|0.5", "24|25|50|0.2|0.7"};
+    QTest::newRow("fewer lines than header lines: table unchanged")
+        << 0 << "3" << QByteArray("Ta;Tg\n22;22\n") << QStringList{"1|2|3|4|5", "6|7|8|9|10"};
+    QTest::newRow("exactly the header lines: empty table") << 0 << "2" << QByteArray("Ta;Tg\n22;22\n") << QStringList{};
+    QTest::newRow("comma separated") << 1 << "0" << QByteArray("22,22,60,0.1,0.5\n") << QStringList{"22|22|60|0.1|0.5"};
+    QTest::newRow("runs of spaces act as one separator")
+        << 2 << "0" << QByteArray("22 22   60 0.1 0.5\n") << QStringList{"22|22|60|0.1|0.5"};
+    QTest::newRow("tab separated, blank field skipped")
+        << 3 << "0" << QByteArray("22\t22\t \t60\t0.1\t0.5\n") << QStringList{"22|22|60|0.1|0.5"};
+    QTest::newRow("decimal comma kept as text until the batch")
+        << 0 << "0" << QByteArray("22,5;22;60;0,1;0,5\n") << QStringList{"22,5|22|60|0,1|0,5"};
+    QTest::newRow("fields beyond the five columns are dropped")
+        << 0 << "0" << QByteArray("1;2;3;4;5;6;7\n") << QStringList{"1|2|3|4|5"};
+    QTest::newRow("empty line gives an empty row")
+        << 0 << "0" << QByteArray("21;23;50;0.1;1\n\n") << QStringList{"21|23|50|0.1|1", "||||"};
+    QTest::newRow("header count not a number counts as none")
+        << 0 << "one" << QByteArray("22;22;60;0.1;0.5\n") << QStringList{"22|22|60|0.1|0.5"};
+}
+
+void TestPmvForm::importReplacesRows()
+{
+    QFETCH(int, separator);
+    QFETCH(QString, headerLines);
+    QFETCH(QByteArray, file);
+    FileForm form;
+    writeFile(dir->filePath("earlier.csv"), "Ta;Tg\n1;2;3;4;5\n6;7;8;9;10\n");
+    importFile(form, dir->filePath("earlier.csv"));
+    child<QComboBox>(form, "csvcomboBox")->setCurrentIndex(separator);
+    setText(form, "dataSkipLines", headerLines);
+    writeFile(dir->filePath("in.txt"), file);
+    MessageCatcher catcher;
+    importFile(form, dir->filePath("in.txt"));
+    QCOMPARE(catcher.count, 0);
+    QTEST(tableRows(form), "rows");
+}
+
+void TestPmvForm::modeLayouts_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QStringList>("headers");
+    QTest::newRow("operative temperature") << "radioTableTo" << QStringList{"To", "rH", "Va", "clo"};
+    QTest::newRow("air and mean radiant temperature") << "radioTableMRT" << QStringList{"Ta", "Tr", "rH", "Va", "clo"};
+    QTest::newRow("air and globe temperature") << "radioTableTaTg" << QStringList{"Ta", "Tg", "rH", "Va", "clo"};
+}
+
+void TestPmvForm::modeLayouts()
+{
+    QFETCH(QString, radio);
+    FileForm form;
+    writeFile(dir->filePath("in.csv"), "h\n1;2;3;4;5\n");
+    importFile(form, dir->filePath("in.csv"));
+    // From every other mode: rows and the cells of the remaining columns stay.
+    for (const char *from : {"radioTableTo", "radioTableMRT", "radioTableTaTg"}) {
+        click(form, from);
+        click(form, radio);
+        QTEST(headers(form), "headers");
+        QCOMPARE(tableRows(form).size(), 1);
+        QVERIFY(tableRows(form).first().startsWith("1|2|3|4"));
+    }
+}
+
+void TestPmvForm::twoComputesGiveElevenColumnsAndModeChangeDropsThem()
+{
+    FileForm form;
+    writeFile(dir->filePath("in.csv"), "Ta;Tg;rH;Va;clo\n26;27;55;0.15;0.5\n22;22;60;0.1;0.5\n");
+    importFile(form, dir->filePath("in.csv"));
+    click(form, "compute");
+    click(form, "compute");
+    QCOMPARE(headers(form),
+             QStringList({"Ta", "Tg", "rH", "Va", "clo", "PMV", "PPD", "PPD-M", "PMV", "PPD", "PPD-M"}));
+    // The second run reads the two-decimal texts of the first and gives the same results.
+    QCOMPARE(tableRows(form).last(), "22.00|22.00|60.00|0.10|0.50|-0.76|17.24|59.04|-0.76|17.24|59.04");
+    QCOMPARE(results(form), "-0.76 17.24 59.04");   // the last row
+    click(form, "radioTableTo");
+    QCOMPARE(headers(form), QStringList({"To", "rH", "Va", "clo"}));
+    QCOMPARE(tableRows(form).last(), "22.00|22.00|60.00|0.10");
+    click(form, "radioTableTaTg");
+    QCOMPARE(tableRows(form).last(), "22.00|22.00|60.00|0.10|");
+}
+
+void TestPmvForm::batchUsesInputGroupMetabolicRateAndWork_data()
+{
+    QTest::addColumn<QString>("m");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("w");
+    QTest::addColumn<QString>("pmv");
+    QTest::newRow("decimal comma in the field") << "69,6" << 0 << "0" << "-0.76";
+    QTest::newRow("1.2 met; work in W/m2 whatever the unit") << "1.2" << 1 << "10" << "-1.16";
+}
+
+void TestPmvForm::batchUsesInputGroupMetabolicRateAndWork()
+{
+    QFETCH(QString, m);
+    QFETCH(int, unit);
+    QFETCH(QString, w);
+    FileForm form;
+    // The input group is disabled in table mode but keeps its values for the batch.
+    setText(form, "inputM", m);
+    child<QComboBox>(form, "comboMetUnit")->setCurrentIndex(unit);
+    setText(form, "inputW", w);
+    writeFile(dir->filePath("in.csv"), "h\n22;22;60;0.1;0.5\n");
+    importFile(form, dir->filePath("in.csv"));
+    click(form, "compute");
+    QTEST(text(form, "outputPMV"), "pmv");
+    QCOMPARE(tableRows(form).first().section('|', 5, 5), text(form, "outputPMV"));
+}
+
+void TestPmvForm::emptyAndUnfilledTables()
+{
+    FileForm form;
+    // The initial table: ten rows of cells never filled; they read as 0.
+    QCOMPARE(headers(form), QStringList({"Ta", "Tg", "rH", "Va", "clo"}));
+    click(form, "compute");
+    QCOMPARE(tableRows(form).size(), 10);
+    QCOMPARE(tableRows(form).first().section('|', 0, 4), "0.00|0.00|0.00|0.00|0.00");
+    // A file with only its header gives an empty table: the outputs show 0.00.
+    const QString path = dir->filePath("header.csv");
+    writeFile(path, "Ta;Tg;rH;Va;clo\n");
+    importFile(form, path);
+    QCOMPARE(tableRows(form).size(), 0);
+    click(form, "compute");
+    QCOMPARE(results(form), "0.00 0.00 0.00");
+}
+
+void TestPmvForm::exportWritesTableAsShown_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("computed");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("right after import: texts unchanged")
+        << QByteArray("h\n22;22;;60;0.1;0.5\n24.5;25;50;0.2;0.7\n") << false
+        << QByteArray("22,22,60,0.1,0.5\n24.5,25,50,0.2,0.7\n");
+    QTest::newRow("after a batch: two decimals and three results")
+        << QByteArray("h\n22;22;60;0.1;0.5\n") << true << QByteArray("22.00,22.00,60.00,0.10,0.50,-0.76,17.24,59.04\n");
+    QTest::newRow("unfilled cells are empty fields") << QByteArray("h\n21;23\n") << false << QByteArray("21,23,,,\n");
+    QTest::newRow("empty table gives an empty file") << QByteArray("h\n") << false << QByteArray();
+}
+
+void TestPmvForm::exportWritesTableAsShown()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, computed);
+    FileForm form;
+    writeFile(dir->filePath("in.csv"), file);
+    importFile(form, dir->filePath("in.csv"));
+    if (computed)
+        click(form, "compute");
+    const QString target = dir->filePath("pmvout.csv");
+    writeFile(target, "an older and longer file that is replaced as a whole\n");
+    MessageCatcher catcher;
+    exportTo(form, target);
+    QCOMPARE(catcher.count, 0);
+    QTEST(readFile(target), "written");
+}
+
+void TestPmvForm::unwritableExportIsNamedAndOldFileKept()
+{
+    FileForm form;
+    writeFile(dir->filePath("in.csv"), "h\n22;22;60;0.1;0.5\n");
+    importFile(form, dir->filePath("in.csv"));
+    // A missing folder, and an existing file whose name leaves no room for the temporary
+    // file written beside it (permissions would not stop a test run as root).
+    const QString missing = dir->filePath("no such folder/pmvout.csv");
+    const QString old = dir->filePath(QString(250, 'o'));
+    writeFile(old, "old contents\n");
+    for (const QString &path : {missing, old}) {
+        MessageCatcher catcher;
+        exportTo(form, path);
+        QCOMPARE(catcher.count, 1);
+        QVERIFY2(catcher.text.contains(QDir::toNativeSeparators(path)), qPrintable(catcher.text));
+    }
+    QVERIFY(!QFile::exists(missing));
+    QCOMPARE(readFile(old), QByteArray("old contents\n"));
+}
+
+void TestPmvForm::unreadableOrCancelledImportKeepsTable()
+{
+    QVERIFY(QDir(dir->path()).mkpath("folder"));
+    FileForm form;
+    writeFile(dir->filePath("in.csv"), "h\n22;22;60;0.1;0.5\n");
+    importFile(form, dir->filePath("in.csv"));
+    for (const QString &path : {dir->filePath("missing.csv"), dir->filePath("folder")}) {
+        MessageCatcher catcher;
+        importFile(form, path);
+        QCOMPARE(catcher.count, 1);
+        QVERIFY2(catcher.text.contains(QDir::toNativeSeparators(path)), qPrintable(catcher.text));
+    }
+    MessageCatcher catcher;
+    importFile(form, QString());   // cancelled dialogs
+    exportTo(form, QString());
+    QCOMPARE(form.asked, 5);
+    QCOMPARE(catcher.count, 0);
+    QCOMPARE(tableRows(form), QStringList({"22|22|60|0.1|0.5"}));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"in.csv"}));
+}
+
+void TestPmvForm::realDialogsCancelled()
+{
+    // Captions, filters, proposed name and folder of the desktop's dialogs.
+    pmvForm form(nullptr);
+    click(form, "checkBoxReadData");
+    QStringList seen;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            seen << QStringList{dialog->windowTitle(), dialog->nameFilters().join(';'),
+                                QFileInfo(dialog->selectedFiles().value(0)).fileName(),
+                                dialog->directory().absolutePath()}.join(" | ");
+            dialog->reject();
+        }
+    });
+    timer.start(5);
+    const QStringList before = tableRows(form);
+    click(form, "readPreviewButton");
+    click(form, "CsvWriteButton");
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0].section(" | ", 0, 1), "Open Spreadsheet | Spreadsheet files (*.*)");
+    QCOMPARE(seen[0].section(" | ", 3), QDir::currentPath());
+    QCOMPARE(seen[1].section(" | ", 0, 2), "Choose output filename | Spreadsheet files (*.csv*) | pmvout.csv");
+    QCOMPARE(tableRows(form), before);
+    QVERIFY(!QFile::exists("pmvout.csv"));
 }
 
 QTEST_MAIN(TestPmvForm)
