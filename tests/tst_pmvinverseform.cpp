@@ -24,30 +24,18 @@ QString results(QWidget &form)
     return texts.join(' ');
 }
 
-// Enabled states as 0/1 in groups: mode selectors TaTg MRT To | rows Ta Tg MRT To |
-// rh va clothing metabolic-rate unit | work target | the two check boxes.
+// Enabled states as 0/1, in the groups named below; a label shares its field's state.
 QString enabling(QWidget &form)
 {
-    const QList<QStringList> groups = {
-        {"radioTaTg", "radioMRT", "radioTo"},
-        {"labelTa inputTa", "labelTg inputTg", "labelMRT inputMRT", "labelTo inputTo"},
-        {"labelRh inputRh", "labelVa inputVa", "labelIcl inputIcl", "labelM inputM", "comboMetUnit"},
-        {"labelW inputW", "labelPMV inputPMV"},
-        {"checkBoxRecvMrt", "checkBoxRecvClo"},
-    };
-    QStringList parts;
-    for (const QStringList &group : groups) {
-        QString part;
-        for (const QString &row : group) {
-            const QStringList names = row.split(' ');   // a label and its field share their state
-            for (const QString &name : names)
-                if (enabled(form, name) != enabled(form, names.first()))
-                    return name + " differs from its label";
-            part += enabled(form, names.first()) ? '1' : '0';
-        }
-        parts << part;
+    const QString names = "radioTaTg radioMRT radioTo | inputTa inputTg inputMRT inputTo | inputRh inputVa "
+                          "inputIcl inputM comboMetUnit | inputW inputPMV | checkBoxRecvMrt checkBoxRecvClo";
+    QString states;
+    for (const QString &name : names.split(' ')) {
+        if (name.startsWith("input") && enabled(form, "label" + name.mid(5)) != enabled(form, name))
+            return name + " differs from its label";
+        states += name == "|" ? " " : enabled(form, name) ? "1" : "0";
     }
-    return parts.join(' ');
+    return states;
 }
 
 }
