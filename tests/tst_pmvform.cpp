@@ -89,14 +89,13 @@ private slots:
     void eachMode();
     void badFieldIsNamedAndNothingComputed_data();
     void badFieldIsNamedAndNothingComputed();
-    void tableModeSwapsInputGroups();
     void importReplacesRows_data();
     void importReplacesRows();
     void modeLayouts_data();
     void modeLayouts();
     void twoComputesGiveElevenColumnsAndModeChangeDropsThem();
     void batchUsesInputGroupMetabolicRateAndWork();
-    void emptyAndUnfilledTables();
+    void tableModeWithEmptyAndUnfilledTables();
     void exportWritesTableAsShown_data();
     void exportWritesTableAsShown();
     void unwritableExportIsNamedAndOldFileKept();
@@ -205,17 +204,6 @@ void TestPmvForm::badFieldIsNamedAndNothingComputed()
     QVERIFY(child<QLineEdit>(form, field)->styleSheet().isEmpty());
 }
 
-void TestPmvForm::tableModeSwapsInputGroups()
-{
-    pmvForm form(nullptr);
-    for (bool table : {true, false}) {
-        click(form, "checkBoxReadData");
-        for (const char *name : {"tableWidget", "groupBoxreadFile", "readPreviewButton", "CsvWriteButton"})
-            QVERIFY2(enabled(form, name) == table, name);
-        QCOMPARE(enabled(form, "groupBoxInput"), !table);
-    }
-}
-
 void TestPmvForm::importReplacesRows_data()
 {
     QTest::addColumn<int>("separator");   // csvcomboBox index
@@ -316,9 +304,13 @@ void TestPmvForm::batchUsesInputGroupMetabolicRateAndWork()
     QCOMPARE(text(form, "inputM"), "1,2");   // the field is not converted
 }
 
-void TestPmvForm::emptyAndUnfilledTables()
+void TestPmvForm::tableModeWithEmptyAndUnfilledTables()
 {
     FileForm form;
+    const char *const tableWidgets[] = {"tableWidget", "groupBoxreadFile", "readPreviewButton", "CsvWriteButton"};
+    for (const char *name : tableWidgets)
+        QVERIFY2(enabled(form, name), name);
+    QVERIFY(!enabled(form, "groupBoxInput"));
     // The initial table: ten rows of cells never filled; they read as 0.
     QCOMPARE(headers(form), QStringList({"Ta", "Tg", "rH", "Va", "clo"}));
     click(form, "compute");
@@ -329,6 +321,10 @@ void TestPmvForm::emptyAndUnfilledTables()
     QCOMPARE(tableRows(form), QStringList());
     click(form, "compute");
     QCOMPARE(results(form), "0.00 0.00 0.00");
+    click(form, "checkBoxReadData");   // back to single values
+    for (const char *name : tableWidgets)
+        QVERIFY2(!enabled(form, name), name);
+    QVERIFY(enabled(form, "groupBoxInput"));
 }
 
 void TestPmvForm::exportWritesTableAsShown_data()
