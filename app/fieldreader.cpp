@@ -11,6 +11,7 @@
 namespace {
 
 const char *const kBadProperty = "klimaroBadField";
+const char *const kBadFieldStyle = "background-color: rgb(255, 200, 200);";   // field without a number
 
 void setMarked(QLineEdit *field, bool bad)
 {
@@ -19,7 +20,7 @@ void setMarked(QLineEdit *field, bool bad)
         return;
     if (bad) {
         field->setProperty(kBadProperty, field->styleSheet());
-        field->setStyleSheet(QLatin1String(FieldReader::badFieldStyle()));
+        field->setStyleSheet(QLatin1String(kBadFieldStyle));
     } else {
         field->setStyleSheet(field->property(kBadProperty).toString());
         field->setProperty(kBadProperty, QVariant());
@@ -31,11 +32,6 @@ void setMarked(QLineEdit *field, bool bad)
 FieldReader::FieldReader(QWidget *form)
     : form(form)
 {
-}
-
-const char *FieldReader::badFieldStyle()
-{
-    return "background-color: rgb(255, 200, 200);";
 }
 
 QString FieldReader::fieldName(const QString &labelText)

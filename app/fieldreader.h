@@ -36,9 +36,6 @@ public:
     // mnemonics, runs of spaces or line breaks ("Air Temperature [°C]").
     static QString fieldName(const QString &labelText);
 
-    // Style of a field whose text is not a number.
-    static const char *badFieldStyle();
-
 private:
     QWidget *form;
     QList<QLineEdit *> badFields;

@@ -53,13 +53,17 @@ int pmvInverseForm::pickedUnknown() const
 // Reads only the fields the chosen search uses (the unknown's own field and
 // the temperatures of other modes are neither used nor judged), then scans the
 // unknown's grid for the PMV nearest to the target.
+void pmvInverseForm::showNotAvailable()
+{
+    for (QLineEdit *out : {ui->outputUnknown, ui->outputPMV, ui->outputPPD, ui->outputPPDM})
+        out->setText(QStringLiteral("-NA-"));
+}
+
 void pmvInverseForm::on_compute_clicked()
 {
-    const QString notAvailable = QStringLiteral("-NA-");
     const int unknown = pickedUnknown();
     if (unknown == InverseUnknown::None) {
-        for (QLineEdit *out : {ui->outputUnknown, ui->outputPMV, ui->outputPPD, ui->outputPPDM})
-            out->setText(notAvailable);
+        showNotAvailable();
         ui->outputInfo->clear();
         return;
     }
@@ -126,8 +130,7 @@ void pmvInverseForm::on_compute_clicked()
         ui->outputPPD->setText(formatFixed(ppd));
         ui->outputPPDM->setText(formatFixed(mayer));
     } else {
-        for (QLineEdit *out : {ui->outputUnknown, ui->outputPMV, ui->outputPPD, ui->outputPPDM})
-            out->setText(notAvailable);
+        showNotAvailable();
     }
     ui->outputInfo->setPlainText(resultText);
 }

@@ -31,6 +31,8 @@ private slots:
     void on_InfoBuPMVInvers_clicked();
 
 private:
+    // "-NA-" in the value found and the three results.
+    void showNotAvailable();
     // The unknown of the checked pick radio (InverseUnknown), None if none is.
     int pickedUnknown() const;
     // Texts of the unknown, then every input enabled but the two check boxes.
