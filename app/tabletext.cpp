@@ -11,7 +11,6 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -192,11 +191,9 @@ void warnCellGaps(QWidget *parent, const QTableWidget *t, const CellGaps &gaps)
         const QString name = header ? header->text().simplified() : QString::number(column + 1);
         cells << TableText::tr("row %1, %2").arg(row + 1).arg(name);
     }
-    const int count = int(std::min<qint64>(gaps.count, std::numeric_limits<int>::max()));
-    QString text = TableText::tr(
-        "%n input cell(s) held no number (empty, or text without a numeric prefix) and were "
-        "computed as 0.",
-        nullptr, count);
+    QString text = TableText::tr("Input cells without a number (empty, or text without a numeric "
+                                 "prefix): %1. They were computed as 0.")
+                       .arg(gaps.count);
     if (!cells.isEmpty())
         text += QLatin1Char('\n')
                 + TableText::tr("First: %1.").arg(cells.join(QStringLiteral("; ")));
