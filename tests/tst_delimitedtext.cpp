@@ -19,7 +19,6 @@ private slots:
     void headerLinesAndBlankFields_data();
     void headerLinesAndBlankFields();
     void csvTextIsExact();
-    void separatorChoice();
     void cellGaps_data();
     void cellGaps();
     void tabSeparatedText_data();
@@ -139,12 +138,6 @@ void TestDelimitedText::csvTextIsExact()
     }
     QCOMPARE(buffer.data(),
              QByteArray("22.00,22.00,60.00,0.10,0.50,-0.76,17.24,59.04\n22,5,,  21.0\n\na b,x;y\n"));
-}
-
-void TestDelimitedText::separatorChoice()
-{
-    QCOMPARE((QStringList{separatorForIndex(0, "|"), separatorForIndex(3, "|"),
-                          separatorForIndex(4, "|")}), (QStringList{";", "\t", "|"}));
 }
 
 void TestDelimitedText::cellGaps_data()
