@@ -118,7 +118,8 @@ void MainWindow::on_startDocumentation_clicked()
     if (!helpBrowser) {
         const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/../");
         traceLine(QStringLiteral("Path ") + path);
-        helpBrowser = new HelpBrowser(path, QStringLiteral("Dokumentation_Hilfe.html"), nullptr);
+        //: File name of the user documentation in this language (resources/doc/).
+        helpBrowser = new HelpBrowser(path, tr("Dokumentation_Hilfe.html"), nullptr);
         // An open documentation window does not keep the program running.
         helpBrowser->setAttribute(Qt::WA_QuitOnClose, false);
         helpBrowser->resize(800, 600);

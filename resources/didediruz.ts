@@ -4,28 +4,32 @@
 <context>
     <name>FieldReader</name>
     <message>
-        <location filename="../app/fieldreader.cpp" line="83"/>
+        <location filename="../app/fieldreader.cpp" line="79"/>
         <source>%1: empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: leer</translation>
+    </message>
+    <message>
+        <location filename="../app/fieldreader.cpp" line="80"/>
+        <source>%1: &quot;%2&quot;</source>
+        <translation>%1: „%2“</translation>
     </message>
     <message>
         <location filename="../app/fieldreader.cpp" line="84"/>
-        <source>%1: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/fieldreader.cpp" line="88"/>
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe</translation>
     </message>
     <message>
-        <location filename="../app/fieldreader.cpp" line="89"/>
+        <location filename="../app/fieldreader.cpp" line="85"/>
         <source>These fields do not hold a number, so nothing was computed:
 
 %1
 
 A decimal comma or point may be used (0,5 or 0.5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Felder enthalten keine Zahl, daher wurde nichts berechnet:
+
+%1
+
+Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translation>
     </message>
 </context>
 <context>
@@ -33,37 +37,37 @@ A decimal comma or point may be used (0,5 or 0.5).</source>
     <message>
         <location filename="../forms/helpbrowser.ui" line="15"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../help/helpbrowser.cpp" line="18"/>
-        <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <location filename="../help/helpbrowser.cpp" line="19"/>
-        <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Home</source>
+        <translation>&amp;Startseite</translation>
     </message>
     <message>
         <location filename="../help/helpbrowser.cpp" line="20"/>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <location filename="../help/helpbrowser.cpp" line="21"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../help/helpbrowser.cpp" line="22"/>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
-        <location filename="../help/helpbrowser.cpp" line="44"/>
+        <location filename="../help/helpbrowser.cpp" line="45"/>
         <source>Klimaro v0.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimaro v0.3</translation>
     </message>
     <message>
-        <location filename="../help/helpbrowser.cpp" line="44"/>
+        <location filename="../help/helpbrowser.cpp" line="45"/>
         <source> Documentation</source>
-        <translation type="unfinished"></translation>
+        <translation> Dokumentation</translation>
     </message>
 </context>
 <context>
@@ -71,7 +75,7 @@ A decimal comma or point may be used (0,5 or 0.5).</source>
     <message>
         <location filename="../forms/infodialog.ui" line="12"/>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
 </context>
 <context>
@@ -80,7 +84,7 @@ A decimal comma or point may be used (0,5 or 0.5).</source>
         <location filename="../forms/mainwindow.ui" line="10"/>
         <location filename="../app/mainwindow.cpp" line="105"/>
         <source>Klimaro v0.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimaro v0.3</translation>
     </message>
     <message>
         <location filename="../forms/mainwindow.ui" line="44"/>
@@ -90,7 +94,12 @@ A decimal comma or point may be used (0,5 or 0.5).</source>
 - Mean Radiant Temperature (MRT)
 - Clothing 
 - Inverse PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>PMV-Werkzeug
+
+- Vorausgesagtes mittleres Votum (PMV) 
+- Mittlere Strahlungstemperatur (MRT)
+- Bekleidung 
+- Inverses PMV</translation>
     </message>
     <message>
         <location filename="../forms/mainwindow.ui" line="71"/>
@@ -100,100 +109,176 @@ A decimal comma or point may be used (0,5 or 0.5).</source>
  - Draft Risk 
  - Radiation Asymmetry and Floor Temperature
  - Indoor Humidity </source>
-        <translation type="unfinished"></translation>
+        <translation>Klimaro-Bewertungswerkzeug
+
+ - Operative Temperatur 
+ - Zugluftrisiko 
+ - Strahlungsasymmetrie und Fußbodentemperatur
+ - Raumluftfeuchte </translation>
     </message>
     <message>
         <location filename="../forms/mainwindow.ui" line="98"/>
         <location filename="../app/mainwindow.cpp" line="53"/>
         <source>Documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentation</translation>
     </message>
     <message>
         <location filename="../forms/mainwindow.ui" line="137"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location filename="../forms/mainwindow.ui" line="140"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="32"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="34"/>
         <source>Exit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beenden</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="37"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="38"/>
         <location filename="../app/mainwindow.cpp" line="76"/>
         <source>About Klimaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Klimaro</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="41"/>
         <source>Main Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptmenü</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="42"/>
         <source>Return to main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum Hauptmenü</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="45"/>
         <source>PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>PMV</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="46"/>
         <source>PMV, MRT, Inverse PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>PMV, MRT, inverses PMV</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="49"/>
         <location filename="../app/mainwindow.cpp" line="50"/>
         <source>BNB Assessment</source>
-        <translation type="unfinished"></translation>
+        <translation>BNB-Bewertung</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="54"/>
         <source>User documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdokumentation</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="60"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="64"/>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeuge</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="69"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="77"/>
         <source>&lt;center&gt;Klimaro v0.3&lt;hr&gt;Thermal comfort of rooms after ISO 7730 and BNB, developed by the Klimaro team, &lt;a href=&quot;https://klimaro.example.org&quot;&gt;klimaro.example.org&lt;/a&gt;, 2026&lt;/center&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;center&gt;Klimaro v0.3&lt;hr&gt;Thermische Behaglichkeit von Räumen nach ISO 7730 und BNB, entwickelt vom Klimaro-Team, &lt;a href=&quot;https://klimaro.example.org&quot;&gt;klimaro.example.org&lt;/a&gt;, 2026&lt;/center&gt;</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="144"/>
+        <location filename="../app/mainwindow.cpp" line="122"/>
+        <source>Dokumentation_Hilfe.html</source>
+        <extracomment>File name of the user documentation in this language (resources/doc/).</extracomment>
+        <translation>Dokumentation_Hilfe_de.html</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="145"/>
         <source>Info about ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info zu ...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <location filename="../app/resulttext.cpp" line="11"/>
+        <source>N.A</source>
+        <translation>k. A.</translation>
+    </message>
+</context>
+<context>
+    <name>TableText</name>
+    <message>
+        <location filename="../app/tabletext.cpp" line="100"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="101"/>
+        <source>Cannot read file %1:
+%2.</source>
+        <translation>Datei %1 kann nicht gelesen werden:
+%2.</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="123"/>
+        <source>Write CSV</source>
+        <translation>CSV schreiben</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="124"/>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Datei %1 kann nicht geschrieben werden:
+%2.</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="156"/>
+        <source>Spreadsheet</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="157"/>
+        <source>The information cannot be pasted because the copy and paste areas aren&apos;t the same size.</source>
+        <translation>Die Daten können nicht eingefügt werden, weil Kopier- und Einfügebereich nicht gleich groß sind.</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="192"/>
+        <source>row %1, %2</source>
+        <translation>Zeile %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="194"/>
+        <source>Input cells without a number (empty, or text without a numeric prefix): %1. They were computed as 0.</source>
+        <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Sie wurden als 0 gerechnet.</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="199"/>
+        <source>First: %1.</source>
+        <translation>Die ersten: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="200"/>
+        <source>Cells without a number</source>
+        <translation>Zellen ohne Zahl</translation>
     </message>
 </context>
 <context>
@@ -201,44 +286,46 @@ A decimal comma or point may be used (0,5 or 0.5).</source>
     <message>
         <location filename="../forms/tsurfcalcdialog.ui" line="14"/>
         <source>Tsurf Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner für Oberflächentemperatur</translation>
     </message>
     <message>
         <location filename="../forms/tsurfcalcdialog.ui" line="20"/>
         <source>Surface Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberflächentemperatur</translation>
     </message>
     <message>
         <location filename="../forms/tsurfcalcdialog.ui" line="26"/>
         <source>Indoor Temperature,  [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Innentemperatur,  [°C]</translation>
     </message>
     <message>
         <location filename="../forms/tsurfcalcdialog.ui" line="49"/>
         <source>Outdoor Temperature,  [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Außentemperatur,  [°C]</translation>
     </message>
     <message>
         <location filename="../forms/tsurfcalcdialog.ui" line="72"/>
         <source>Heat Resistance on 
 interior Surface, [(m²K)/W]</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeübergangswiderstand 
+innen, [(m²K)/W]</translation>
     </message>
     <message>
         <location filename="../forms/tsurfcalcdialog.ui" line="96"/>
         <source>U-value, [W/(m²K)]</source>
-        <translation type="unfinished"></translation>
+        <translation>U-Wert, [W/(m²K)]</translation>
     </message>
     <message>
         <location filename="../forms/tsurfcalcdialog.ui" line="119"/>
         <source>Compute</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <location filename="../forms/tsurfcalcdialog.ui" line="126"/>
         <source>Surface 
 Temperature, [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberflächen-
+temperatur, [°C]</translation>
     </message>
 </context>
 <context>
@@ -246,7 +333,7 @@ Temperature, [°C]</source>
     <message>
         <location filename="../report/bnbmenuform.cpp" line="10"/>
         <source>&lt;h3&gt;BNB Assessment&lt;/h3&gt;&lt;p&gt;The assessment of a year of hourly room data against the BNB thermal-comfort criterion is not part of this version yet. Use the PMV tool from the Tools menu.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;BNB-Bewertung&lt;/h3&gt;&lt;p&gt;Die Bewertung eines Jahres stündlicher Raumdaten nach dem BNB-Kriterium thermischer Komfort ist in dieser Version noch nicht enthalten. Nutzen Sie das PMV-Werkzeug aus dem Menü Werkzeuge.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -254,122 +341,122 @@ Temperature, [°C]</source>
     <message>
         <location filename="../forms/clothingform.ui" line="18"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="24"/>
         <source>[Clo]</source>
-        <translation type="unfinished"></translation>
+        <translation>[clo]</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="47"/>
         <source>&lt;b&gt;Work Clothing&lt;/B&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Arbeitskleidung&lt;/B&gt;</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="57"/>
         <source>Underpants, boiler suit, socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhose, Overall, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="64"/>
         <source>Underpants, shirt, boiler suit, socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhose, Hemd, Overall, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="71"/>
         <source>Underpants, shirt, trousers, smock, socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhose, Hemd, Hose, Kittel, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="78"/>
         <source>Underwear with short legs and sleeves, shirt, trousers, jacket, socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterwäsche mit kurzen Beinen und Ärmeln, Hemd, Hose, Jacke, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="85"/>
         <source>Underwear with long legs and sleeves, thermojacket, socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterwäsche mit langen Beinen und Ärmeln, Thermojacke, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="92"/>
         <source>Underwear with short legs and sleeves, boiler suit, thermojacket and trousers socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterwäsche mit kurzen Beinen und Ärmeln, Overall, Thermojacke und -hose, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="99"/>
         <source>Underwear with short legs and sleeves, shirt, trousers, jacket, heavy quilted outer jacket and overalls, socks, shoes, cap, gloves</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterwäsche mit kurzen Beinen und Ärmeln, Hemd, Hose, Jacke, dick gesteppte Überjacke und Latzhose, Socken, Schuhe, Mütze, Handschuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="106"/>
         <source>Underwear with long legs and sleeves, thermojacket and trousers,parka with heavy quilting,overalls, socks, shoes, cap, gloves</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterwäsche mit langen Beinen und Ärmeln, Thermojacke und -hose, dick gesteppter Parka, Latzhose, Socken, Schuhe, Mütze, Handschuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="126"/>
         <source>Daily Wear Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Alltagskleidung</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="133"/>
         <source>Pantis, T-shirt, shorts, light socks, sandals</source>
-        <translation type="unfinished"></translation>
+        <translation>Slip, T-Shirt, Shorts, leichte Socken, Sandalen</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="140"/>
         <source>Underpants, shirt with short sleeves, light trousers, light socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhose, kurzärmeliges Hemd, leichte Hose, leichte Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="147"/>
         <source>Panties, petticoat, stockings, dress, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Slip, Unterrock, Strümpfe, Kleid, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="154"/>
         <source>Underwear, shirt, trousers, socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterwäsche, Hemd, Hose, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="161"/>
         <source>Panties, shirt, trousers, jacket, socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Slip, Hemd, Hose, Jacke, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="168"/>
         <source>Panties, stckings, blouse, long skirt, jacket, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Slip, Strümpfe, Bluse, langer Rock, Jacke, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="175"/>
         <source>Underwear with long legs and sleeves, shirt, trousers, V-neck sweater, jacket, socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterwäsche mit langen Beinen und Ärmeln, Hemd, Hose, Pullover mit V-Ausschnitt, Jacke, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="182"/>
         <source>Underwear with short legs and sleeves, shirt, trousers, vest jacket, coat, socks, shoes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterwäsche mit kurzen Beinen und Ärmeln, Hemd, Hose, Weste, Mantel, Socken, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="194"/>
         <source>Clo:</source>
-        <translation type="unfinished"></translation>
+        <translation>clo:</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="227"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="236"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location filename="../comfort/clothingform.cpp" line="39"/>
         <source>Info about ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info zu ...</translation>
     </message>
 </context>
 <context>
@@ -377,77 +464,77 @@ Temperature, [°C]</source>
     <message>
         <location filename="../forms/mrtform.ui" line="6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="18"/>
         <source>Room Geometry, [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Raumgeometrie, [m]</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="28"/>
         <source>Width (w)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite (w)</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="41"/>
         <source>Depth (De)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefe (De)</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="54"/>
         <source>Height (H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe (H)</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="70"/>
         <source>Position of Occupant, [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Position der Person, [m]</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="80"/>
         <source>X-Position (Xp)</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Position (Xp)</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="93"/>
         <source>Y-Position (Yp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Position (Yp)</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="106"/>
         <source>Stand/Sit (Zp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stehen/Sitzen (Zp)</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="123"/>
         <source>Stand</source>
-        <translation type="unfinished"></translation>
+        <translation>Stehend</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="128"/>
         <source>Seated</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzend</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="134"/>
         <source>other</source>
-        <translation type="unfinished"></translation>
+        <translation>andere</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="143"/>
         <source>Plan of the room seen from above: width w, depth De, occupant position Xp, Yp and the window edges g1, g2 of the front wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundriss des Raums von oben: Breite w, Tiefe De, Position der Person Xp, Yp und die Fensterkanten g1, g2 der Vorderwand</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="153"/>
         <source>Compute Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse berechnen</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="165"/>
         <source>Surface Temperature Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner für Oberflächentemperatur</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="172"/>
@@ -456,228 +543,232 @@ Temperature, [°C]</source>
         <location filename="../forms/mrtform.ui" line="454"/>
         <location filename="../forms/mrtform.ui" line="752"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="183"/>
         <source>Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="189"/>
         <source>Surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="210"/>
         <source>Compute MRT</source>
-        <translation type="unfinished"></translation>
+        <translation>MRT berechnen</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="218"/>
         <source>Mean Radiant 
 Temperature [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Strahlungs-
+temperatur [°C]</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="257"/>
         <source>Wall properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften der Wände</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="275"/>
         <location filename="../forms/mrtform.ui" line="411"/>
         <source>Temperature [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur [°C]</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="283"/>
         <source>Cold/hot area (Y/N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalte/warme Fläche (J/N)</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="289"/>
         <source>Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorne</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="302"/>
         <source>Check if there is a window in the Front wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankreuzen, wenn die Vorderwand ein Fenster hat</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="308"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinten</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="326"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="344"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="362"/>
         <source>Floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußboden</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="380"/>
         <source>Ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="401"/>
         <source>Cold, hot area properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften der kalten/warmen Flächen</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="417"/>
         <source>g1</source>
-        <translation type="unfinished"></translation>
+        <translation>g1</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="422"/>
         <source>g2</source>
-        <translation type="unfinished"></translation>
+        <translation>g2</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="427"/>
         <source>z1</source>
-        <translation type="unfinished"></translation>
+        <translation>z1</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="441"/>
         <source>z2</source>
-        <translation type="unfinished"></translation>
+        <translation>z2</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="740"/>
         <source>Asymmetry Assessment</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung der Asymmetrie</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="758"/>
         <source>Radiation
 Assymetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Strahlungs-
+asymmetrie</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="764"/>
         <source>Percentage
 Discomfort</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentsatz
+Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="770"/>
         <source>BNB 
  Pass/Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>BNB 
+ Erfüllt/Nicht erfüllt</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="776"/>
         <source>Front/ Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorne/ Hinten</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="805"/>
         <source>Left/ Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Links/ Rechts</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="834"/>
         <source>Floor/ Ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußboden/ Decke</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="863"/>
         <source> 19 °C =&lt; Floor Temperature =&lt; 29 °C</source>
-        <translation type="unfinished"></translation>
+        <translation> 19 °C =&lt; Fußbodentemperatur =&lt; 29 °C</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="879"/>
         <source>- Points</source>
-        <translation type="unfinished"></translation>
+        <translation>- Punkte</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="56"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="59"/>
         <location filename="../radiant/mrtform.cpp" line="72"/>
         <source>%1 cold/hot area: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kalte/warme Fläche: %2</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="99"/>
         <source>Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfüllt</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="99"/>
         <source>Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erfüllt</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="110"/>
         <source>N.A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="122"/>
         <source>The room must have a size: Width, Depth and Height must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Raum muss eine Größe haben: Breite, Tiefe und Höhe müssen größer als 0 sein.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="126"/>
         <source>The occupant must stand inside the room: 0 &lt; Xp &lt; Width, 0 &lt; Yp &lt; Depth, 0 &lt; Zp &lt; Height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Person muss sich im Raum befinden: 0 &lt; Xp &lt; Breite, 0 &lt; Yp &lt; Tiefe, 0 &lt; Zp &lt; Höhe.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="133"/>
         <source>The window of the Front wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster der Vorderwand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="138"/>
         <source>The window of the Back wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster der Rückwand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="143"/>
         <source>The window of the Right wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster der rechten Wand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="148"/>
         <source>The window of the Left wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster der linken Wand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="153"/>
         <source>The heated or cooled area of the Floor does not fit on the floor: g1 + g2 must be smaller than the room&apos;s width and z1 + z2 smaller than its depth; no distance may be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beheizte oder gekühlte Fläche des Fußbodens passt nicht auf den Fußboden: g1 + g2 muss kleiner als die Breite des Raums sein und z1 + z2 kleiner als seine Tiefe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="158"/>
         <source>The heated or cooled area of the Ceiling does not fit on the ceiling: g1 + g2 must be smaller than the room&apos;s width and z1 + z2 smaller than its depth; no distance may be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beheizte oder gekühlte Fläche der Decke passt nicht an die Decke: g1 + g2 muss kleiner als die Breite des Raums sein und z1 + z2 kleiner als seine Tiefe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="171"/>
         <source>Impossible room geometry</source>
-        <translation type="unfinished"></translation>
+        <translation>Unmögliche Raumgeometrie</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="172"/>
         <source>Nothing was computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="255"/>
@@ -686,7 +777,7 @@ Discomfort</source>
         <location filename="../radiant/mrtform.cpp" line="270"/>
         <location filename="../radiant/mrtform.cpp" line="275"/>
         <source>Info about ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info zu ...</translation>
     </message>
 </context>
 <context>
@@ -694,295 +785,277 @@ Discomfort</source>
     <message>
         <location filename="../forms/pmvform.ui" line="18"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="26"/>
         <source>PMV input data</source>
-        <translation type="unfinished"></translation>
+        <translation>PMV-Eingabedaten</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="42"/>
         <source>Globe Temperature          [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Globetemperatur               [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="68"/>
         <location filename="../forms/pmvform.ui" line="464"/>
         <location filename="../forms/pmvform.ui" line="647"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="71"/>
         <location filename="../forms/pmvform.ui" line="467"/>
         <location filename="../forms/pmvform.ui" line="650"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="78"/>
         <source>Air Temperature               [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Lufttemperatur                  [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="105"/>
         <source>Mean Radiant Temp         [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittl. Strahlungstemp.    [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="125"/>
         <source> Obtain value from MRT Tab</source>
-        <translation type="unfinished"></translation>
+        <translation> Wert aus Registerkarte MRT übernehmen</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="139"/>
         <source>Operative Temperature     [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Operative Temperatur       [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="159"/>
         <source>Relative Humidity        [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte       [%]</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="179"/>
         <source>Air Velocity               [m/s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftgeschwindigkeit     [m/s]</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="199"/>
         <source>Clothing Insulation      [clo]</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekleidungsisolation     [clo]</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="219"/>
         <source> Obtain value from Clothing Tab</source>
-        <translation type="unfinished"></translation>
+        <translation> Wert aus Registerkarte Bekleidung übernehmen</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="226"/>
         <source>Metabolic Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Energieumsatz</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="253"/>
         <source>W/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m2</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="258"/>
         <source>met</source>
-        <translation type="unfinished"></translation>
+        <translation>met</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="266"/>
         <source>External Work        [W/m2]</source>
-        <translation type="unfinished"></translation>
+        <translation>Äußere Arbeit          [W/m2]</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="291"/>
         <source>Compute PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>PMV berechnen</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="319"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="325"/>
-        <location filename="../comfort/pmvtable.cpp" line="158"/>
+        <location filename="../comfort/pmvtable.cpp" line="56"/>
         <source>PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>PMV</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="351"/>
-        <location filename="../comfort/pmvtable.cpp" line="158"/>
+        <location filename="../comfort/pmvtable.cpp" line="56"/>
         <source>PPD</source>
-        <translation type="unfinished"></translation>
+        <translation>PPD</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="377"/>
         <source>PPD-Mayer</source>
-        <translation type="unfinished"></translation>
+        <translation>PPD-Mayer</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="438"/>
         <source>Import data from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten aus Datei importieren</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="476"/>
         <source>Import data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten importieren</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="485"/>
         <source>Pick input parameters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabegrößen wählen:</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="492"/>
         <source>T Operative</source>
-        <translation type="unfinished"></translation>
+        <translation>T operativ</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="499"/>
         <source>T Air &amp;&amp; MRT</source>
-        <translation type="unfinished"></translation>
+        <translation>T Luft &amp;&amp; MRT</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="506"/>
         <source>T Air &amp;&amp; T Glo</source>
-        <translation type="unfinished"></translation>
+        <translation>T Luft &amp;&amp; T Globe</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="516"/>
         <source>No. of header lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Kopfzeilen</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="535"/>
         <source>Number of lines to skip before the column data begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Zeilen, die vor den Spaltendaten übersprungen werden.</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="545"/>
         <source>Columns seperated by</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten getrennt durch</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="555"/>
         <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="562"/>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>Semikolon</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="567"/>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Komma</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="572"/>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="577"/>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulator</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="585"/>
-        <location filename="../comfort/pmvform.cpp" line="150"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="588"/>
         <source>Choose a file to open and preview it in the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei wählen, öffnen und in der Tabelle anzeigen.</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="631"/>
         <source>Write CSV </source>
-        <translation type="unfinished"></translation>
+        <translation>CSV schreiben </translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="141"/>
-        <location filename="../comfort/pmvtable.cpp" line="148"/>
+        <location filename="../comfort/pmvtable.cpp" line="39"/>
+        <location filename="../comfort/pmvtable.cpp" line="46"/>
         <source>Ta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="141"/>
+        <location filename="../comfort/pmvtable.cpp" line="39"/>
         <source>Tg</source>
-        <translation type="unfinished"></translation>
+        <translation>Tg</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="142"/>
-        <location filename="../comfort/pmvtable.cpp" line="145"/>
-        <location filename="../comfort/pmvtable.cpp" line="149"/>
+        <location filename="../comfort/pmvtable.cpp" line="40"/>
+        <location filename="../comfort/pmvtable.cpp" line="43"/>
+        <location filename="../comfort/pmvtable.cpp" line="47"/>
         <source>rH</source>
-        <translation type="unfinished"></translation>
+        <translation>rF</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="142"/>
-        <location filename="../comfort/pmvtable.cpp" line="146"/>
-        <location filename="../comfort/pmvtable.cpp" line="149"/>
+        <location filename="../comfort/pmvtable.cpp" line="40"/>
+        <location filename="../comfort/pmvtable.cpp" line="44"/>
+        <location filename="../comfort/pmvtable.cpp" line="47"/>
         <source>Va</source>
-        <translation type="unfinished"></translation>
+        <translation>Va</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="143"/>
-        <location filename="../comfort/pmvtable.cpp" line="146"/>
-        <location filename="../comfort/pmvtable.cpp" line="150"/>
+        <location filename="../comfort/pmvtable.cpp" line="41"/>
+        <location filename="../comfort/pmvtable.cpp" line="44"/>
+        <location filename="../comfort/pmvtable.cpp" line="48"/>
         <source>clo</source>
-        <translation type="unfinished"></translation>
+        <translation>clo</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="145"/>
+        <location filename="../comfort/pmvtable.cpp" line="43"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>To</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="148"/>
+        <location filename="../comfort/pmvtable.cpp" line="46"/>
         <source>Tr</source>
-        <translation type="unfinished"></translation>
+        <translation>Tr</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="159"/>
+        <location filename="../comfort/pmvtable.cpp" line="57"/>
         <source>PPD-M</source>
-        <translation type="unfinished"></translation>
+        <translation>PPD-M</translation>
+    </message>
+    <message>
+        <location filename="../comfort/pmvform.cpp" line="114"/>
+        <source>Open Spreadsheet</source>
+        <translation>Tabelle öffnen</translation>
+    </message>
+    <message>
+        <location filename="../comfort/pmvform.cpp" line="115"/>
+        <source>Spreadsheet files (*.*)</source>
+        <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
         <location filename="../comfort/pmvform.cpp" line="120"/>
-        <source>Open Spreadsheet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../comfort/pmvform.cpp" line="121"/>
-        <source>Spreadsheet files (*.*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../comfort/pmvform.cpp" line="126"/>
         <source>Choose output filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="128"/>
+        <location filename="../comfort/pmvform.cpp" line="122"/>
         <source>Spreadsheet files (*.csv*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="151"/>
-        <source>Cannot read file %1:
-%2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../comfort/pmvform.cpp" line="303"/>
-        <location filename="../comfort/pmvform.cpp" line="308"/>
-        <location filename="../comfort/pmvform.cpp" line="313"/>
+        <location filename="../comfort/pmvform.cpp" line="236"/>
+        <location filename="../comfort/pmvform.cpp" line="241"/>
+        <location filename="../comfort/pmvform.cpp" line="246"/>
         <source>Info about ...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../comfort/pmvform.cpp" line="340"/>
-        <source>Write CSV</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../comfort/pmvform.cpp" line="341"/>
-        <source>Cannot write file %1:
-%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Info zu ...</translation>
     </message>
 </context>
 <context>
@@ -990,321 +1063,321 @@ Discomfort</source>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="14"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="24"/>
         <source>Select the unkown parameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Größe wählen</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="30"/>
         <source> Operative Temp.       [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation> Operative Temp.       [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="37"/>
         <source> Air Temperature     [°C]  </source>
-        <translation type="unfinished"></translation>
+        <translation> Lufttemperatur         [°C]  </translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="44"/>
         <source>Mean Radiant Temp   [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittl. Strahlungstemp. [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="51"/>
         <source>Globe Temperature   [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Globetemperatur      [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="58"/>
         <source> Air Velocity            [m/s]</source>
-        <translation type="unfinished"></translation>
+        <translation> Luftgeschwindigkeit [m/s]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="65"/>
         <source> Relative Humidity   [%]</source>
-        <translation type="unfinished"></translation>
+        <translation> Relative Luftfeuchte [%]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="72"/>
         <source>Clothing Insulation    [clo]</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekleidungsisolation  [clo]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="79"/>
         <source>Metabolic Rate     [W/m2]</source>
-        <translation type="unfinished"></translation>
+        <translation>Energieumsatz     [W/m2]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="110"/>
         <location filename="../comfort/pmvinverse.cpp" line="49"/>
         <source>Find Operative Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Operative Temperatur suchen</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="136"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="139"/>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="150"/>
         <source>Inverse-PMV - Operative Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverses PMV - Operative Temperatur</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="156"/>
         <source> Air Temperature       [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation> Lufttemperatur          [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="186"/>
         <source>Global Temperature  [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Globetemperatur     [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="213"/>
         <source>Mean Radiant Temp  [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittl. Strahlungstemp. [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="233"/>
         <source> Obtain value from MRT Tab</source>
-        <translation type="unfinished"></translation>
+        <translation> Wert aus Registerkarte MRT übernehmen</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="250"/>
         <source>Operative Temp.       [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Operative Temp.       [°C]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="270"/>
         <source>Relative Humidity   [%]</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte [%]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="290"/>
         <source>Air Velocity         [m/s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftgeschwindigkeit [m/s]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="310"/>
         <source>Clothing Insulation [clo]</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekleidungsisolation [clo]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="330"/>
         <source> Obtain value from Clothing Tab</source>
-        <translation type="unfinished"></translation>
+        <translation> Wert aus Registerkarte Bekleidung übernehmen</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="340"/>
         <location filename="../comfort/pmvinverse.cpp" line="73"/>
         <source>Metabolic Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Energieumsatz</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="367"/>
         <source>W/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>W/m2</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="372"/>
         <source>met</source>
-        <translation type="unfinished"></translation>
+        <translation>met</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="380"/>
         <source>External Work, [W/m2]</source>
-        <translation type="unfinished"></translation>
+        <translation>Äußere Arbeit, [W/m2]</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="400"/>
         <location filename="../forms/pmvinverseform.ui" line="479"/>
         <source>PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>PMV</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="438"/>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="444"/>
         <location filename="../comfort/pmvinverse.cpp" line="50"/>
         <source>Operative Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Operative Temperatur</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="505"/>
         <source>PPD</source>
-        <translation type="unfinished"></translation>
+        <translation>PPD</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="531"/>
         <source>PPD-Mayer</source>
-        <translation type="unfinished"></translation>
+        <translation>PPD-Mayer</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="570"/>
         <source>Result Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis zum Ergebnis:</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="28"/>
         <source>  Approx. Air Temperature found for given PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>  Näherungsweise Lufttemperatur für das gegebene PMV gefunden</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="29"/>
         <source>For the given PMV, No appropriate Ta found within the range 10-30 degree C </source>
-        <translation type="unfinished"></translation>
+        <translation>Für das gegebene PMV wurde im Bereich 10-30 °C keine passende Ta gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="31"/>
         <source>Find Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Lufttemperatur suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="32"/>
         <source>Ambient Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Lufttemperatur</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="34"/>
         <source>  Approx. Global Temperature found for given PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>  Näherungsweise Globetemperatur für das gegebene PMV gefunden</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="35"/>
         <source> For the given PMV, No appropriate Tg found within the range 10-40 degree C </source>
-        <translation type="unfinished"></translation>
+        <translation> Für das gegebene PMV wurde im Bereich 10-40 °C keine passende Tg gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="37"/>
         <source>Find Global Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Globetemperatur suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="38"/>
         <source>Global Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Globetemperatur</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="40"/>
         <source>Approx. MRT found for given PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>Näherungsweise MRT für das gegebene PMV gefunden</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="41"/>
         <source> For the given PMV, No appropriate MR found within the range 10-40 degree C </source>
-        <translation type="unfinished"></translation>
+        <translation> Für das gegebene PMV wurde im Bereich 10-40 °C keine passende MRT gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="43"/>
         <source>Find Mean Radiant Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Strahlungstemperatur suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="44"/>
         <source>MRT</source>
-        <translation type="unfinished"></translation>
+        <translation>MRT</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="46"/>
         <source>Approx. Operative Temperature found for given PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>Näherungsweise operative Temperatur für das gegebene PMV gefunden</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="47"/>
         <source> For the given PMV, No appropriate To found within the range 10-40 degree C </source>
-        <translation type="unfinished"></translation>
+        <translation> Für das gegebene PMV wurde im Bereich 10-40 °C keine passende To gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="52"/>
         <source>  Approx. Relative Humidity found for given PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>  Näherungsweise relative Luftfeuchte für das gegebene PMV gefunden</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="53"/>
         <source> For the given PMV, No appropriate rh found within the range  </source>
-        <translation type="unfinished"></translation>
+        <translation> Für das gegebene PMV wurde keine passende rF gefunden im Bereich  </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="54"/>
         <source>Find Relative Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="55"/>
         <source>Relative Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="57"/>
         <source>  Approx. velocity found for given PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>  Näherungsweise Luftgeschwindigkeit für das gegebene PMV gefunden</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="58"/>
         <source> For the given PMV, No appropriate Va found within the range 0 - 1 m/s </source>
-        <translation type="unfinished"></translation>
+        <translation> Für das gegebene PMV wurde im Bereich 0 - 1 m/s keine passende Va gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="60"/>
         <source>Find Air Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftgeschwindigkeit suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="61"/>
         <source>Air Velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftgeschwindigkeit</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="63"/>
         <source>  Approx. Clothing Insultaion for given PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>  Näherungsweise Bekleidungsisolation für das gegebene PMV</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="64"/>
         <source> For the given PMV, No appropriate Icl found within the range 0 to 0.310 m2K/W </source>
-        <translation type="unfinished"></translation>
+        <translation> Für das gegebene PMV wurde im Bereich 0 bis 0,310 m2K/W keine passende Icl gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="66"/>
         <source>Find Clothing Insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekleidungsisolation suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="67"/>
         <source>Clothing Insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekleidungsisolation</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="69"/>
         <source>  Approx. Met for given PMV</source>
-        <translation type="unfinished"></translation>
+        <translation>  Näherungsweiser Energieumsatz für das gegebene PMV</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="70"/>
         <source> For the given PMV, No appropriate Met found within the range 46 to 232 W/m2 </source>
-        <translation type="unfinished"></translation>
+        <translation> Für das gegebene PMV wurde im Bereich 46 bis 232 W/m2 kein passender Energieumsatz gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="72"/>
         <source>Find Metabolic Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Energieumsatz suchen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvinverseform.cpp" line="309"/>
+        <location filename="../comfort/pmvinverseform.cpp" line="312"/>
         <source>Info about ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info zu ...</translation>
     </message>
 </context>
 <context>
@@ -1312,27 +1385,27 @@ Discomfort</source>
     <message>
         <location filename="../forms/pmvmenuform.ui" line="15"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <location filename="../comfort/pmvmenuform.cpp" line="49"/>
         <source>Predicted Mean Vote</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorausgesagtes mittleres Votum</translation>
     </message>
     <message>
         <location filename="../comfort/pmvmenuform.cpp" line="50"/>
         <source>Mean Radiant Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Strahlungstemperatur</translation>
     </message>
     <message>
         <location filename="../comfort/pmvmenuform.cpp" line="51"/>
         <source>Clothing </source>
-        <translation type="unfinished"></translation>
+        <translation>Bekleidung </translation>
     </message>
     <message>
         <location filename="../comfort/pmvmenuform.cpp" line="52"/>
         <source>PMV Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>PMV invers</translation>
     </message>
 </context>
 </TS>

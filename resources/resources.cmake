@@ -60,4 +60,4 @@ qt_add_resources(klimaro_widgets imgMRT PREFIX /imgMRT
 
 qt_add_resources(klimaro_widgets doc PREFIX /doc
     BASE resources/doc
-    FILES resources/doc/Dokumentation_Hilfe.html)
+    FILES resources/doc/Dokumentation_Hilfe.html resources/doc/Dokumentation_Hilfe_de.html)
