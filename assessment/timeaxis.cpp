@@ -8,6 +8,8 @@ namespace {
 // Two hours within this distance [h] are the same hour of the axis: sums of intervals such as
 // 0.1 h carry rounding errors.
 constexpr double kHourMatch = 0.005;
+// Rounding allowance [h] of generated hours against the day end and the working hours.
+constexpr double kHourSlack = 1e-6;
 
 // The axis holds dates as parsed from its start date, so a boundary matches by value.
 bool matches(const TimeAxis &axis, size_t row, const PeriodBoundary &b)
@@ -77,22 +79,21 @@ TimeAxis generateTimeAxis(const TimeAxisInput &in)
 
     CalendarDate date = in.start;
     int weekday = in.weekday;
-    double h = in.startHour;
+    double dayStart = in.startHour;
     for (;;) {
-        if (h < 24.0) {
-            while (axis.dates.size() < n) {
-                axis.dates.push_back(date);
-                axis.hours.push_back(h);
-                axis.weekdays.push_back(weekday);
-                h += in.interval;
-                if (h >= 24.0)
-                    break;
-            }
+        // Hours as start + k x interval, and the day ends within kHourSlack of 24: summing
+        // 1/60 h 1440 times falls short of 24 and would give a day of 1441 rows.
+        double h = dayStart;
+        for (int k = 1; h < 24.0 - kHourSlack && axis.dates.size() < n; ++k) {
+            axis.dates.push_back(date);
+            axis.hours.push_back(h);
+            axis.weekdays.push_back(weekday);
+            h = dayStart + k * in.interval;
         }
         if (axis.dates.size() >= n)
             break;
         weekday = weekday >= 7 ? 1 : weekday + 1;
-        h = 0.0;
+        dayStart = 0.0;
         if (++date.day > monthLength(date.month)) {
             date.day = 1;
             if (++date.month > 12) {
@@ -107,8 +108,8 @@ TimeAxis generateTimeAxis(const TimeAxisInput &in)
     for (size_t i = 0; i < n; ++i) {
         const bool weekend = axis.weekdays[i] == 1 || axis.weekdays[i] == 7;
         const double hour = axis.hours[i];
-        axis.workingTime[i] = (in.withWeekends || !weekend) && in.workStart <= hour
-                              && hour <= in.workEnd - in.interval;
+        axis.workingTime[i] = (in.withWeekends || !weekend) && hour >= in.workStart - kHourSlack
+                              && hour <= in.workEnd - in.interval + kHourSlack;
     }
     return axis;
 }

@@ -40,8 +40,10 @@ struct TimeAxis {
     std::vector<bool> workingTime;
 };
 
-// Row i+1 lies one interval after row i; the first day starts at startHour, every later day
-// at 0:00. A day ends as soon as the hour reaches 24; the weekday advances at the day change.
+// The first day starts at startHour, every later day at 0:00; row k of a day lies k intervals
+// after its start. A day ends as soon as the hour reaches 24 (within 1e-6 h, so that 1-minute
+// data give 1440 rows a day); the weekday advances at the day change. The working-hour
+// comparisons allow the same 1e-6 h.
 TimeAxis generateTimeAxis(const TimeAxisInput &in);
 
 struct PeriodBoundary {
