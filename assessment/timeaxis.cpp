@@ -1,5 +1,6 @@
 #include "assessment/timeaxis.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -28,16 +29,6 @@ bool findRow(const TimeAxis &axis, const PeriodBoundary &b, size_t &row)
     return false;
 }
 
-}
-
-bool operator==(const CalendarDate &a, const CalendarDate &b)
-{
-    return a.day == b.day && a.month == b.month && a.year == b.year;
-}
-
-bool operator!=(const CalendarDate &a, const CalendarDate &b)
-{
-    return !(a == b);
 }
 
 CalendarDate parseDate(const QString &text)
@@ -131,11 +122,15 @@ PeriodRows findPeriod(const TimeAxis &axis, const PeriodBoundary &start, const P
 
 std::vector<bool> periodMask(const std::vector<bool> &workingTime, size_t start, size_t end)
 {
+    // Copy the working time and clear what lies outside the period (word-wise on vector<bool>).
     const size_t n = workingTime.size();
-    std::vector<bool> mask(n, false);
-    for (size_t i = 0; i < n; ++i) {
-        const bool inPeriod = start < end ? (i >= start && i <= end) : (i < end || i >= start);
-        mask[i] = inPeriod && workingTime[i];
+    std::vector<bool> mask = workingTime;
+    auto at = [&](size_t i) { return mask.begin() + std::ptrdiff_t(std::min(i, n)); };
+    if (start < end) {
+        std::fill(mask.begin(), at(start), false);
+        std::fill(at(end + 1), mask.end(), false);
+    } else {
+        std::fill(at(end), at(std::max(start, end)), false);
     }
     return mask;
 }

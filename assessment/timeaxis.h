@@ -11,8 +11,14 @@
 struct CalendarDate {
     int day = 1, month = 1, year = 2011;
 };
-bool operator==(const CalendarDate &a, const CalendarDate &b);
-bool operator!=(const CalendarDate &a, const CalendarDate &b);
+inline bool operator==(const CalendarDate &a, const CalendarDate &b)
+{
+    return a.day == b.day && a.month == b.month && a.year == b.year;
+}
+inline bool operator!=(const CalendarDate &a, const CalendarDate &b)
+{
+    return !(a == b);
+}
 
 // Reads "d.m.y" the way scanf's "%d.%d.%d" does: leading blanks and a sign allowed, reading
 // stops at the first field that does not parse; unparsed fields keep 1, 1, 2011.
