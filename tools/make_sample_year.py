@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes examples/sample_year.csv: one synthetic year of hourly data for an office room in
-central Germany, from 01.01.2011 00:00 (a Saturday), for the BNB assessment tool.
+central Germany, from 01.01.2011 00:00, for the BNB assessment tool. The office week is laid
+out with the first day a Sunday, the assessment page's default weekday, so that the file gives
+its intended working days with the page's defaults.
 
 Columns (";" separated, decimal commas, one header line): outdoor air temperature Ta (°C),
 outdoor relative humidity RH (%), indoor operative temperature To (°C).
@@ -22,7 +24,7 @@ import math
 import sys
 
 HOURS = 8760
-FIRST_WEEKDAY = 5   # 01.01.2011: Saturday (0 = Monday)
+FIRST_WEEKDAY = 6   # first day: Sunday (0 = Monday)
 
 
 class Lcg:
