@@ -75,8 +75,8 @@ ResultArray evaluateAdaptiveEN(const std::vector<double> &to, const std::vector<
 // German national annex to DIN EN 15251: limit 24 °C for Te <= 16.001, 20 + 0.25 Te between,
 // 28 °C for Te >= 32.001, Te the outdoor temperature of the same row [°C]; a row exceeds at
 // To >= limit + 0.001 and adds To - limit.
-ResultArray evaluateNationalAnnex(const std::vector<double> &to, const std::vector<bool> &summerMask,
-                                  const std::vector<double> &te);
+ResultArray evaluateNationalAnnex(const std::vector<double> &to,
+                                  const std::vector<bool> &summerMask, const std::vector<double> &te);
 
 // DIN 4108-2 summer limit of the climate region [°C]: A 25, B 26, C 27; None gives NaN.
 double din4108Limit(SummerRegion region);

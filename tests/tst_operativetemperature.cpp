@@ -228,7 +228,9 @@ void TestOperativeTemperature::wholeYear()
     in.outdoorTemp.assign(8760, 20.0);
     const OperativeAssessment r = assessOperativeTemperature(in);
     QVERIFY(r.ok);
-    const auto rows = [](const std::vector<bool> &m) { return double(std::count(m.begin(), m.end(), true)); };
+    const auto rows = [](const std::vector<bool> &m) {
+        return double(std::count(m.begin(), m.end(), true));
+    };
     QCOMPARE(r.winter[4], rows(r.masks.winter));
     QCOMPARE(r.summerDistribution[SummerSlot::Total], rows(r.masks.summer));
     QCOMPARE(r.modelEvaluated, region != SummerRegion::None);
