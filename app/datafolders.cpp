@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 QString installedDataFolder(const QString &appDir)
 {
@@ -34,4 +37,11 @@ QString findFile(const QStringList &folders, const QStringList &names)
 QString findTranslation(const QStringList &folders)
 {
     return findFile(folders, {QStringLiteral("didediruz.qm"), QStringLiteral("didediruz")});
+}
+
+bool loadQtTranslation(QTranslator &qt, const QTranslator &program)
+{
+    return !program.language().isEmpty()
+        && qt.load(QLocale(program.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTranslator;
+
 // Installed data folder (translation, documentation, report stylesheet) below a prefix.
 inline constexpr char kDataSubfolder[] = "share/klimaro";
 
@@ -27,3 +29,9 @@ QString findFile(const QStringList &folders, const QStringList &names);
 
 // The translation "didediruz" (with or without the suffix ".qm") in the folders.
 QString findTranslation(const QStringList &folders);
+
+// Loads Qt's own translation (message box buttons, file dialogs, edit menus) in the
+// language of the program's translation from Qt's translations folder; false when the
+// program's translation names no language or the system lacks Qt's translation of it
+// (Debian package qt6-translations-l10n).
+bool loadQtTranslation(QTranslator &qt, const QTranslator &program);

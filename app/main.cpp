@@ -3,8 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -19,13 +17,9 @@ int main(int argc, char *argv[])
     if (!translation.isEmpty())
         (void)translator.load(translation);
     app.installTranslator(&translator);
-    // Qt's own texts (message box buttons, file dialogs, edit menus) in the language of
-    // that translation, when the system holds Qt's translation of it.
     QTranslator qtTranslator;
-    if (!translator.language().isEmpty())
-        (void)qtTranslator.load(QLocale(translator.language()), QStringLiteral("qtbase"),
-                                QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    app.installTranslator(&qtTranslator);
+    if (loadQtTranslation(qtTranslator, translator))
+        app.installTranslator(&qtTranslator);
 
     MainWindow window;
     window.resize(810, 680);

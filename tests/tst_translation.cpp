@@ -1,0 +1,215 @@
+// The German translation didediruz.qm of the build: every text of every form is
+// translated (compared with the English source texts of the same form), and the
+// German documentation is the one shown with it.
+#include "app/datafolders.h"
+#include "app/mainwindow.h"
+#include "help/helpbrowser.h"
+#include "radiant/tsurfcalcdialog.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+// Texts that read the same in German: symbols, units, abbreviations, names of models
+// and standards, and texts already German in the source. Texts without a letter
+// (numbers, "?", "[°C]"-free signs) are the same anyway.
+const QStringList kSameInGerman = {
+    "PMV", "PPD", "PPD-Mayer", "PPD-M", "MRT", "Info", "W/m2", "met", "clo",
+    "Ta", "Tg", "Va", "To", "Tr", "g1", "g2", "z1", "z2", "Esc",
+    "Klimaro v0.3", "X-Position (Xp)", "Y-Position (Yp)", "Operative Temp.", "OK",
+};
+// Qt's own button texts, German only where the system holds Qt's translation.
+const QStringList kQtOwn = {"Cancel", "Close"};
+
+bool sameInGerman(const QString &text, bool qtGerman)
+{
+    static const QRegularExpression letter("\\p{L}"), unit("\\[[^\\]]*\\]");
+    const QString bare = QString(text).remove(unit).trimmed();
+    return kSameInGerman.contains(bare) || (!qtGerman && kQtOwn.contains(bare))
+        || !letter.match(text).hasMatch();
+}
+
+// Every text a user can see on a widget tree, keyed by position in the tree and property.
+QMap<QString, QString> visibleTexts(QWidget *root)
+{
+    QMap<QString, QString> texts;
+    int index = 0;
+    const auto add = [&](const QObject *o, const QString &what, const QString &text) {
+        if (!text.trimmed().isEmpty())
+            texts.insert(QStringLiteral("%1 %2 %3").arg(index).arg(o->objectName(), what), text);
+    };
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets.prepend(root);
+    for (QWidget *w : widgets) {
+        ++index;
+        add(w, "toolTip", w->toolTip());
+        add(w, "statusTip", w->statusTip());
+        if (w->isWindow())
+            add(w, "windowTitle", w->windowTitle());
+        if (auto *l = qobject_cast<QLabel *>(w))
+            add(w, "text", l->text());
+        if (auto *b = qobject_cast<QAbstractButton *>(w))
+            add(w, "text", b->text());
+        if (auto *g = qobject_cast<QGroupBox *>(w))
+            add(w, "title", g->title());
+        if (auto *e = qobject_cast<QLineEdit *>(w)) {
+            add(w, "text", e->text());
+            add(w, "placeholder", e->placeholderText());
+        }
+        if (auto *t = qobject_cast<QTabWidget *>(w))
+            for (int i = 0; i < t->count(); ++i)
+                add(w, QStringLiteral("tab %1").arg(i), t->tabText(i));
+        if (auto *c = qobject_cast<QComboBox *>(w))
+            for (int i = 0; i < c->count(); ++i)
+                add(w, QStringLiteral("item %1").arg(i), c->itemText(i));
+        if (auto *t = qobject_cast<QTableWidget *>(w)) {
+            for (int c = 0; c < t->columnCount(); ++c)
+                if (QTableWidgetItem *h = t->horizontalHeaderItem(c))
+                    add(w, QStringLiteral("column %1").arg(c), h->text());
+            for (int r = 0; r < qMin(t->rowCount(), 40); ++r)
+                for (int c = 0; c < t->columnCount(); ++c)
+                    if (QTableWidgetItem *item = t->item(r, c))
+                        add(w, QStringLiteral("cell %1,%2").arg(r).arg(c), item->text());
+        }
+        for (QAction *a : w->actions()) {
+            add(a, "action " + w->objectName(), a->text());
+            add(a, "action tip " + w->objectName(), a->statusTip());
+        }
+    }
+    return texts;
+}
+
+QString buildDir() { return QStringLiteral(KLIMARO_BUILD_DIR); }
+
+// The forms as a user reaches them: the main window with its menus, each tool through
+// its action, and the dialogs.
+std::unique_ptr<QWidget> buildForm(const QString &which)
+{
+    if (which == "surface temperature dialog")
+        return std::make_unique<TsurfCalcDialog>(nullptr);
+    auto window = std::make_unique<MainWindow>();
+    const char *tool = which == "PMV tool" ? "PMV" : which == "assessment tool" ? "BNB Assessment" : nullptr;
+    for (QAction *a : window->findChildren<QAction *>())
+        if (tool && a->text() == QCoreApplication::translate("MainWindow", tool))
+            a->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return window;
+}
+
+}
+
+class TestTranslation : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyMessageTranslated();
+    void noTextLeftEnglish_data();
+    void noTextLeftEnglish();
+    void germanDocumentation();
+
+private:
+    QTranslator german, qtGerman;
+    bool withQtGerman = false;
+    void setGerman(bool on)
+    {
+        for (QTranslator *t : {&german, &qtGerman}) {
+            if (on)
+                QCoreApplication::installTranslator(t);
+            else
+                QCoreApplication::removeTranslator(t);
+        }
+    }
+};
+
+void TestTranslation::initTestCase()
+{
+    QVERIFY(german.load(buildDir() + "/didediruz.qm"));
+    QCOMPARE(german.language(), "de_DE");
+    withQtGerman = loadQtTranslation(qtGerman, german);
+    if (!withQtGerman)
+        qWarning("Qt's German translation is missing: its own buttons stay English");
+}
+
+void TestTranslation::cleanupTestCase()
+{
+    setGerman(false);
+}
+
+// lupdate leaves a text it found new "unfinished": none may be left, none empty.
+void TestTranslation::everyMessageTranslated()
+{
+    QFile ts(QStringLiteral(KLIMARO_SOURCE_DIR "/resources/didediruz.ts"));
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&ts);
+    QString context, source;
+    QStringList untranslated;
+    int messages = 0;
+    while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"translation") {
+            const QString type = xml.attributes().value("type").toString();
+            if (type == "vanished" || type == "obsolete")
+                continue;
+            ++messages;
+            if (type == "unfinished" || xml.readElementText().isEmpty())
+                untranslated << context + ": " + source;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(messages > 250);
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
+}
+
+void TestTranslation::noTextLeftEnglish_data()
+{
+    QTest::addColumn<QString>("form");
+    for (const char *form : {"main menu", "PMV tool", "assessment tool", "surface temperature dialog"})
+        QTest::newRow(form) << QString(form);
+}
+
+void TestTranslation::noTextLeftEnglish()
+{
+    QFETCH(QString, form);
+    setGerman(false);
+    const QMap<QString, QString> english = visibleTexts(buildForm(form).get());
+    setGerman(true);
+    const QMap<QString, QString> translated = visibleTexts(buildForm(form).get());
+    setGerman(false);
+    QCOMPARE(translated.keys(), english.keys());
+    QVERIFY(english.size() > 3);
+    QStringList left;
+    for (auto it = english.cbegin(); it != english.cend(); ++it)
+        if (translated.value(it.key()) == it.value() && !sameInGerman(it.value(), withQtGerman))
+            left << it.key() + ": " + it.value();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
+}
+
+// The translation names the German manual; the browser finds it in the resources.
+void TestTranslation::germanDocumentation()
+{
+    setGerman(true);
+    MainWindow window;
+    window.findChild<QPushButton *>("startDocumentation")->click();
+    HelpBrowser *browser = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *b = qobject_cast<HelpBrowser *>(w))
+            browser = b;
+    QVERIFY(browser);
+    auto *view = browser->findChild<QTextBrowser *>();
+    QCOMPARE(view->source().fileName(), "Dokumentation_Hilfe_de.html");
+    QVERIFY(view->toPlainText().startsWith("Klimaro v0.3 – Benutzerdokumentation"));
+    QCOMPARE(browser->windowTitle(), "Klimaro v0.3 Dokumentation");
+    delete browser;
+    setGerman(false);
+}
+
+QTEST_MAIN(TestTranslation)
+#include "tst_translation.moc"
