@@ -386,12 +386,12 @@ temperatur, [°C]</translation>
     <message>
         <location filename="../forms/clothingform.ui" line="99"/>
         <source>Underwear with short legs and sleeves, shirt, trousers, jacket, heavy quilted outer jacket and overalls, socks, shoes, cap, gloves</source>
-        <translation>Unterwäsche mit kurzen Beinen und Ärmeln, Hemd, Hose, Jacke, dick gesteppte Überjacke und Latzhose, Socken, Schuhe, Mütze, Handschuhe</translation>
+        <translation>Unterwäsche mit kurzen Beinen und Ärmeln, Hemd, Hose, Jacke, Steppjacke und Latzhose, Socken, Schuhe, Mütze, Handschuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="106"/>
         <source>Underwear with long legs and sleeves, thermojacket and trousers,parka with heavy quilting,overalls, socks, shoes, cap, gloves</source>
-        <translation>Unterwäsche mit langen Beinen und Ärmeln, Thermojacke und -hose, dick gesteppter Parka, Latzhose, Socken, Schuhe, Mütze, Handschuhe</translation>
+        <translation>Unterwäsche mit langen Beinen und Ärmeln, Thermojacke und -hose, Stepp-Parka, Latzhose, Socken, Schuhe, Mütze, Handschuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="126"/>
@@ -534,7 +534,7 @@ temperatur, [°C]</translation>
     <message>
         <location filename="../forms/mrtform.ui" line="165"/>
         <source>Surface Temperature Calculator</source>
-        <translation>Rechner für Oberflächentemperatur</translation>
+        <translation>Oberflächentemperatur …</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="172"/>
@@ -667,7 +667,7 @@ Unzufriedener</translation>
         <source>BNB 
  Pass/Fail</source>
         <translation>BNB 
- Erfüllt/Nicht erfüllt</translation>
+ erfüllt?</translation>
     </message>
     <message>
         <location filename="../forms/mrtform.ui" line="776"/>
@@ -824,7 +824,7 @@ Unzufriedener</translation>
     <message>
         <location filename="../forms/pmvform.ui" line="125"/>
         <source> Obtain value from MRT Tab</source>
-        <translation> Wert aus Registerkarte MRT übernehmen</translation>
+        <translation> Aus Reiter MRT übernehmen</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="139"/>
@@ -849,7 +849,7 @@ Unzufriedener</translation>
     <message>
         <location filename="../forms/pmvform.ui" line="219"/>
         <source> Obtain value from Clothing Tab</source>
-        <translation> Wert aus Registerkarte Bekleidung übernehmen</translation>
+        <translation> Aus Reiter Bekleidung übernehmen</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="226"/>
@@ -1149,7 +1149,7 @@ Unzufriedener</translation>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="233"/>
         <source> Obtain value from MRT Tab</source>
-        <translation> Wert aus Registerkarte MRT übernehmen</translation>
+        <translation> Aus Reiter MRT übernehmen</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="250"/>
@@ -1174,7 +1174,7 @@ Unzufriedener</translation>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="330"/>
         <source> Obtain value from Clothing Tab</source>
-        <translation> Wert aus Registerkarte Bekleidung übernehmen</translation>
+        <translation> Aus Reiter Bekleidung übernehmen</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="340"/>
@@ -1282,7 +1282,7 @@ Unzufriedener</translation>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="43"/>
         <source>Find Mean Radiant Temperature</source>
-        <translation>Mittlere Strahlungstemperatur suchen</translation>
+        <translation>Mittl. Strahlungstemp. suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="44"/>
