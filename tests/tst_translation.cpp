@@ -12,22 +12,24 @@
 namespace {
 
 // Texts that read the same in German: symbols, units, abbreviations, names of models
-// and standards, and texts already German in the source. Texts without a letter
-// (numbers, "?", "[°C]"-free signs) are the same anyway.
+// and standards, and texts already German in the source. Texts without a word besides
+// quantity symbols (numbers, "?", band edges such as "19 =< To < 20") are the same anyway.
 const QStringList kSameInGerman = {
-    "PMV", "PPD", "PPD-Mayer", "PPD-M", "MRT", "Info", "W/m2", "met", "clo",
-    "Ta", "Tg", "Va", "To", "Tr", "g1", "g2", "z1", "z2", "Esc",
-    "Klimaro v0.3", "X-Position (Xp)", "Y-Position (Yp)", "Operative Temp.", "OK",
+    "PPD-Mayer", "PPD-M", "Info", "W/m2", "met", "clo", "g1", "g2", "z1", "z2", "Esc", "OK",
+    "Klimaro v0.3", "X-Position (Xp)", "Y-Position (Yp)", "Operative Temp.", "Winter", "Position",
+    "A", "B", "Alpha (EN)", "Kategorie BNB (15%)", "DR Berechnung", "DR%",
+    "Adaptives Modell(DIN EN 15251)", "Nationaler Anhang(DIN EN 15251)",
 };
 // Qt's own button texts, German only where the system holds Qt's translation.
 const QStringList kQtOwn = {"Cancel", "Close"};
 
 bool sameInGerman(const QString &text, bool qtGerman)
 {
-    static const QRegularExpression letter("\\p{L}"), unit("\\[[^\\]]*\\]");
+    static const QRegularExpression letter("\\p{L}"), unit("\\[[^\\]]*\\]"),
+        symbol("\\b(To|Ta|Tg|Tr|Tu|Va|RH|AH|DR|PMV|PPD|MRT|BNB|DIN|EN|Xp|Yp|Zp|g|kg|m|s|h|K|C)\\b");
     const QString bare = QString(text).remove(unit).trimmed();
     return kSameInGerman.contains(bare) || (!qtGerman && kQtOwn.contains(bare))
-        || !letter.match(text).hasMatch();
+        || !letter.match(QString(text).remove(symbol)).hasMatch();
 }
 
 // Every text a user can see on a widget tree, keyed by position in the tree and property.
