@@ -103,6 +103,8 @@ void MainWindow::mainMenu_clicked()
     replacePage(nullptr);
     ui->setupUi(this);   // new central page and status bar, page buttons connected by name
     setWindowTitle(tr("Klimaro v0.3"));
+    //: Title picture in this language (resources/images/).
+    ui->title->setPixmap(QPixmap(QStringLiteral(":/images/") + tr("title.png")));
     ui->startpmv->setStyleSheet(QStringLiteral("Text-align:left"));
     ui->startBNB->setStyleSheet(QStringLiteral("Text-align:left"));
     ui->startDocumentation->setStyleSheet(QStringLiteral("Text-align:left"));

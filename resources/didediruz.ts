@@ -205,13 +205,19 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
         <translation>&lt;center&gt;Klimaro v0.3&lt;hr&gt;Thermische Behaglichkeit von Räumen nach ISO 7730 und BNB, entwickelt vom Klimaro-Team, &lt;a href=&quot;https://klimaro.example.org&quot;&gt;klimaro.example.org&lt;/a&gt;, 2026&lt;/center&gt;</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="122"/>
+        <location filename="../app/mainwindow.cpp" line="107"/>
+        <source>title.png</source>
+        <extracomment>Title picture in this language (resources/images/).</extracomment>
+        <translation>title_de.png</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="124"/>
         <source>Dokumentation_Hilfe.html</source>
         <extracomment>File name of the user documentation in this language (resources/doc/).</extracomment>
         <translation>Dokumentation_Hilfe_de.html</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="145"/>
+        <location filename="../app/mainwindow.cpp" line="147"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -695,87 +701,93 @@ Unzufriedener</translation>
         <translation>- Punkte</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="56"/>
+        <location filename="../radiant/mrtform.cpp" line="19"/>
+        <source>Position_DE_Small.png</source>
+        <extracomment>Plan picture of the room in this language (resources/imgMRT/).</extracomment>
+        <translation>Position_DE_Small_de.png</translation>
+    </message>
+    <message>
+        <location filename="../radiant/mrtform.cpp" line="58"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="59"/>
-        <location filename="../radiant/mrtform.cpp" line="72"/>
+        <location filename="../radiant/mrtform.cpp" line="61"/>
+        <location filename="../radiant/mrtform.cpp" line="74"/>
         <source>%1 cold/hot area: %2</source>
         <translation>%1 kalte/warme Fläche: %2</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="99"/>
+        <location filename="../radiant/mrtform.cpp" line="101"/>
         <source>Pass</source>
         <translation>Erfüllt</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="99"/>
+        <location filename="../radiant/mrtform.cpp" line="101"/>
         <source>Fail</source>
         <translation>Nicht erfüllt</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="110"/>
+        <location filename="../radiant/mrtform.cpp" line="112"/>
         <source>N.A</source>
         <translation>k. A.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="122"/>
+        <location filename="../radiant/mrtform.cpp" line="124"/>
         <source>The room must have a size: Width, Depth and Height must be greater than 0.</source>
         <translation>Der Raum muss eine Größe haben: Breite, Tiefe und Höhe müssen größer als 0 sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="126"/>
+        <location filename="../radiant/mrtform.cpp" line="128"/>
         <source>The occupant must stand inside the room: 0 &lt; Xp &lt; Width, 0 &lt; Yp &lt; Depth, 0 &lt; Zp &lt; Height.</source>
         <translation>Die Person muss sich im Raum befinden: 0 &lt; Xp &lt; Breite, 0 &lt; Yp &lt; Tiefe, 0 &lt; Zp &lt; Höhe.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="133"/>
+        <location filename="../radiant/mrtform.cpp" line="135"/>
         <source>The window of the Front wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der Vorderwand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="138"/>
+        <location filename="../radiant/mrtform.cpp" line="140"/>
         <source>The window of the Back wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der Rückwand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="143"/>
+        <location filename="../radiant/mrtform.cpp" line="145"/>
         <source>The window of the Right wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der rechten Wand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="148"/>
+        <location filename="../radiant/mrtform.cpp" line="150"/>
         <source>The window of the Left wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der linken Wand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="153"/>
+        <location filename="../radiant/mrtform.cpp" line="155"/>
         <source>The heated or cooled area of the Floor does not fit on the floor: g1 + g2 must be smaller than the room&apos;s width and z1 + z2 smaller than its depth; no distance may be negative.</source>
         <translation>Die beheizte oder gekühlte Fläche des Fußbodens passt nicht auf den Fußboden: g1 + g2 muss kleiner als die Breite des Raums sein und z1 + z2 kleiner als seine Tiefe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="158"/>
+        <location filename="../radiant/mrtform.cpp" line="160"/>
         <source>The heated or cooled area of the Ceiling does not fit on the ceiling: g1 + g2 must be smaller than the room&apos;s width and z1 + z2 smaller than its depth; no distance may be negative.</source>
         <translation>Die beheizte oder gekühlte Fläche der Decke passt nicht an die Decke: g1 + g2 muss kleiner als die Breite des Raums sein und z1 + z2 kleiner als seine Tiefe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="171"/>
+        <location filename="../radiant/mrtform.cpp" line="173"/>
         <source>Impossible room geometry</source>
         <translation>Unmögliche Raumgeometrie</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="172"/>
+        <location filename="../radiant/mrtform.cpp" line="174"/>
         <source>Nothing was computed.</source>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="255"/>
-        <location filename="../radiant/mrtform.cpp" line="260"/>
-        <location filename="../radiant/mrtform.cpp" line="265"/>
-        <location filename="../radiant/mrtform.cpp" line="270"/>
-        <location filename="../radiant/mrtform.cpp" line="275"/>
+        <location filename="../radiant/mrtform.cpp" line="257"/>
+        <location filename="../radiant/mrtform.cpp" line="262"/>
+        <location filename="../radiant/mrtform.cpp" line="267"/>
+        <location filename="../radiant/mrtform.cpp" line="272"/>
+        <location filename="../radiant/mrtform.cpp" line="277"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>

@@ -46,6 +46,7 @@ klimaro_render_pictures(klimaro_image_pngs images
     InfoBuDR
     InfoBuHu1
     InfoBuHu2
+    title_de
 )
 qt_add_resources(klimaro_widgets images PREFIX /images
     BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/images
@@ -53,6 +54,7 @@ qt_add_resources(klimaro_widgets images PREFIX /images
 
 klimaro_render_pictures(klimaro_imgmrt_pngs imgMRT
     Position_DE_Small
+    Position_DE_Small_de
 )
 qt_add_resources(klimaro_widgets imgMRT PREFIX /imgMRT
     BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/imgMRT
