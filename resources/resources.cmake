@@ -32,6 +32,9 @@ klimaro_render_pictures(klimaro_image_pngs images
     InfoBuMRT3
     InfoBuMRT4
     InfoBuMRT5
+    cut
+    copy
+    paste
 )
 qt_add_resources(klimaro_widgets images PREFIX /images
     BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/images
