@@ -180,9 +180,7 @@ void TestBnbForm::refusedComputeChangesNothing_data()
     QTest::addColumn<QStringList>("named");
     QTest::newRow("interval not a number") << 8760 << "dataIntervalHour" << "one" << QStringList{"Data Interval [h]: \"one\""};
     QTest::newRow("interval 0") << 8760 << "dataIntervalHour" << "0" << QStringList{"Data Interval [h]", "greater than 0"};
-    QTest::newRow("negative interval") << 8760 << "dataIntervalHour" << "-1" << QStringList{"Data Interval [h]"};
     QTest::newRow("alpha 1: no weights left") << 8760 << "inputAlphaEN" << "1" << QStringList{"Alpha (EN)"};
-    QTest::newRow("negative alpha") << 8760 << "inputAlphaEN" << "-0,1" << QStringList{"Alpha (EN)"};
     QTest::newRow("working hours empty") << 8760 << "modelWorkStart" << "" << QStringList{"Working hours from: empty"};
     QTest::newRow("data end before October")
         << 6552 << "dataStartTime" << "0" << QStringList{"01.10.2011 0:00", "01.01.2011 0:00 to 30.09.2011 23:00"};

@@ -44,23 +44,22 @@ inline std::vector<YearRow> repeatedRows(const std::vector<YearRow> &year, int t
     return out;
 }
 
+// The cells of each row with two decimals, as a spreadsheet shows them.
+inline std::vector<QStringList> yearCells(const std::vector<YearRow> &year)
+{
+    std::vector<QStringList> rows;
+    rows.reserve(year.size());
+    for (const YearRow &r : year)
+        rows.push_back({QString::number(r.te, 'f', 2), QString::number(r.rh, 'f', 2),
+                        QString::number(r.to, 'f', 2)});
+    return rows;
+}
+
 // A file as spreadsheets in Germany export it: a header line, ";", decimal commas.
 inline QByteArray yearFile(const std::vector<YearRow> &year)
 {
-    QByteArray text = "Ta;RH;To\n";
-    text.reserve(int(year.size()) * 20 + 16);
-    for (const YearRow &r : year)
-        text += QString::number(r.te, 'f', 2).toLatin1() + ';' + QString::number(r.rh, 'f', 2).toLatin1()
-                + ';' + QString::number(r.to, 'f', 2).toLatin1() + '\n';
-    return text.replace('.', ',');
-}
-
-// The same rows as a spreadsheet copies them to the clipboard.
-inline QString yearClipboard(const std::vector<YearRow> &year)
-{
-    QStringList lines;
-    for (const YearRow &r : year)
-        lines << QString::number(r.te, 'f', 2) + '\t' + QString::number(r.rh, 'f', 2) + '\t'
-                     + QString::number(r.to, 'f', 2);
-    return lines.join('\n');
+    QStringList lines{"Ta;RH;To"};
+    for (const QStringList &cells : yearCells(year))
+        lines << cells.join(';');
+    return lines.join('\n').replace('.', ',').toLatin1() + '\n';
 }
