@@ -27,6 +27,13 @@ QString clockTime(double hour)
     return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
+// The integer part of an hour entry [h]; far outside a day it is held at
+// ±1000 h, which the time axis treats alike, so the conversion stays defined.
+int wholeHours(double hours)
+{
+    return int(std::clamp(hours, -1000.0, 1000.0));
+}
+
 QString twoDecimals(double value)
 {
     return QString::number(value, 'f', 2);
@@ -155,14 +162,13 @@ bool bnbForm::readAssessmentInput(OperativeAssessmentInput &in)
                                   ui.modelWorkStart->text(),
                                   ui.modelWorkEnd->text()};
 
-    // Hours enter the time axis as their integer part.
     in.axis.rows = rows;
     in.axis.start = parseDate(modelParameters.at(1));
-    in.axis.startHour = int(startHour);
+    in.axis.startHour = wholeHours(startHour);
     in.axis.interval = interval;
     in.axis.weekday = ui.dataStartDay->currentIndex() + 1;
-    in.axis.workStart = int(workStart);
-    in.axis.workEnd = int(workEnd);
+    in.axis.workStart = wholeHours(workStart);
+    in.axis.workEnd = wholeHours(workEnd);
     in.axis.withWeekends = ui.checkIgnoreWeekend->isChecked();
     in.alpha = alpha;
     in.model = selectedModel();
