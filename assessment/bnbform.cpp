@@ -125,7 +125,7 @@ void bnbForm::on_writeButton_clicked()
         saveTableAsCsv(this, ui.tableWidget, fileName);
 }
 
-bool bnbForm::readAssessmentInput(OperativeAssessmentInput &in)
+bool bnbForm::readAssessmentInput(OperativeAssessmentInput &in, QStringList &parameters)
 {
     FieldReader reader(this);
     const double startHour = reader.number(ui.dataStartTime, tr("Start Date at Hour"));
@@ -149,21 +149,21 @@ bool bnbForm::readAssessmentInput(OperativeAssessmentInput &in)
                                            .arg(FieldReader::fieldName(ui.labelAlpha->text())));
 
     const int rows = ui.tableWidget->rowCount();
-    modelParameters = QStringList{QString::number(rows),
-                                  ui.dataStartDate->text(),
-                                  ui.dataStartTime->text(),
-                                  ui.dataIntervalHour->text(),
-                                  QLatin1String(kSummerStart),
-                                  QStringLiteral("0"),
-                                  QLatin1String(kSummerEnd),
-                                  QStringLiteral("23"),
-                                  ui.inputAlphaEN->text(),
-                                  QString::number(ui.dataStartDay->currentIndex() + 1),
-                                  ui.modelWorkStart->text(),
-                                  ui.modelWorkEnd->text()};
+    parameters = QStringList{QString::number(rows),
+                             ui.dataStartDate->text(),
+                             ui.dataStartTime->text(),
+                             ui.dataIntervalHour->text(),
+                             QLatin1String(kSummerStart),
+                             QStringLiteral("0"),
+                             QLatin1String(kSummerEnd),
+                             QStringLiteral("23"),
+                             ui.inputAlphaEN->text(),
+                             QString::number(ui.dataStartDay->currentIndex() + 1),
+                             ui.modelWorkStart->text(),
+                             ui.modelWorkEnd->text()};
 
     in.axis.rows = rows;
-    in.axis.start = parseDate(modelParameters.at(1));
+    in.axis.start = parseDate(parameters.at(1));
     in.axis.startHour = wholeHours(startHour);
     in.axis.interval = interval;
     in.axis.weekday = ui.dataStartDay->currentIndex() + 1;
@@ -196,7 +196,8 @@ void bnbForm::on_compButton_clicked()
 {
     computeOk = false;
     OperativeAssessmentInput in;
-    if (!readAssessmentInput(in))
+    QStringList parameters;
+    if (!readAssessmentInput(in, parameters))
         return;
 
     const std::vector<QStringList> rows = tableRows(ui.tableWidget, kInputColumns);
@@ -216,6 +217,7 @@ void bnbForm::on_compButton_clicked()
         return;
     }
 
+    modelParameters = std::move(parameters);
     outdoorTemp = std::move(in.outdoorTemp);
     outdoorHumid = std::move(in.outdoorHumid);
     indoorTemp = std::move(in.indoorTemp);

@@ -72,10 +72,10 @@ private:
     SummerRegion checkedRegion() const;
     // The array of the model and region selected now, or nullptr.
     const ResultArray *selectedModelArray() const;
-    // Fills modelParameters and reads it into the core's input; false (with one
-    // message naming the field) when a field holds no number or a value the
-    // assessment cannot use.
-    bool readAssessmentInput(OperativeAssessmentInput &in);
+    // The fields as the twelve texts of modelParameters and as the core's
+    // input; false (with one message naming the field) when a field holds no
+    // number or a value the assessment cannot use.
+    bool readAssessmentInput(OperativeAssessmentInput &in, QStringList &parameters);
     // Rewrites the table's cells from the series with two decimals; for the
     // adaptive model a fourth column "Mean (EN)" shows the running mean.
     void showConvertedTable(bool withRunningMean);
