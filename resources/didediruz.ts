@@ -335,11 +335,528 @@ temperatur, [°C]</translation>
     </message>
 </context>
 <context>
+    <name>bnbForm</name>
+    <message>
+        <location filename="../forms/bnbform.ui" line="9"/>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="17"/>
+        <source>Import and Process Data</source>
+        <translation>Daten importieren und verarbeiten</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="23"/>
+        <source>Columns seperated by</source>
+        <translation>Spalten getrennt durch</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="30"/>
+        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
+        <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="32"/>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="33"/>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="34"/>
+        <source>Space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="35"/>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="42"/>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="45"/>
+        <location filename="../forms/bnbform.ui" line="155"/>
+        <location filename="../forms/bnbform.ui" line="280"/>
+        <location filename="../forms/bnbform.ui" line="390"/>
+        <location filename="../forms/bnbform.ui" line="449"/>
+        <location filename="../forms/bnbform.ui" line="543"/>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="52"/>
+        <source>No. of header lines</source>
+        <translation>Anzahl Kopfzeilen</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="60"/>
+        <source>Number of lines to skip before the column data begins.</source>
+        <translation>Anzahl der Zeilen, die vor den Spaltendaten übersprungen werden.</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="70"/>
+        <source>Choose a file to open and preview it in the table.</source>
+        <translation>Eine Datei wählen, öffnen und in der Tabelle anzeigen.</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="73"/>
+        <source>1. Read &amp;&amp; Preview</source>
+        <translation>1. Einlesen &amp;&amp; Vorschau</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="83"/>
+        <source>Data Preview</source>
+        <translation>Datenvorschau</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="104"/>
+        <source>Außen-
+temperatur
+Ta (°C)</source>
+        <translation>Außen-
+temperatur
+Ta (°C)</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="111"/>
+        <source>Außen-
+luftfeuchte
+RH (%)</source>
+        <translation>Außen-
+luftfeuchte
+RH (%)</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="118"/>
+        <source>Raum-
+temperatur
+ To (°C)</source>
+        <translation>Raum-
+temperatur
+ To (°C)</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="128"/>
+        <source>Select and Export Data</source>
+        <translation>Daten auswählen und exportieren</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="137"/>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="147"/>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="162"/>
+        <location filename="../forms/bnbform.ui" line="190"/>
+        <source>Operative Temperature</source>
+        <translation>Operative Temperatur</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="169"/>
+        <location filename="../forms/bnbform.ui" line="197"/>
+        <source>Draft</source>
+        <translation>Zugluft</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="176"/>
+        <location filename="../forms/bnbform.ui" line="204"/>
+        <source>Radiation Asymmetry</source>
+        <translation>Strahlungsasymmetrie</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="183"/>
+        <location filename="../forms/bnbform.ui" line="211"/>
+        <source>Humidity</source>
+        <translation>Raumluftfeuchte</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="220"/>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="227"/>
+        <source>PDF Print ?</source>
+        <translation>PDF-Druck ?</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="251"/>
+        <source>Data Interpretation</source>
+        <translation>Dateninterpretation</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="257"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="269"/>
+        <location filename="../forms/bnbform.ui" line="364"/>
+        <location filename="../forms/bnbform.ui" line="409"/>
+        <source>dd.mm.yyyy</source>
+        <translation>TT.MM.JJJJ</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="287"/>
+        <source>at Hour</source>
+        <translation>um Stunde</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="296"/>
+        <location filename="../forms/bnbform.ui" line="379"/>
+        <location filename="../forms/bnbform.ui" line="424"/>
+        <location filename="../forms/bnbform.ui" line="469"/>
+        <location filename="../forms/bnbform.ui" line="487"/>
+        <source>0.0 to 23.0 hours</source>
+        <translation>0.0 bis 23.0 Stunden</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="306"/>
+        <source>Weekday</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="312"/>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="313"/>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="314"/>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="315"/>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="316"/>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="317"/>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="318"/>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="324"/>
+        <source>Data Interval [h]</source>
+        <translation>Datenintervall [h]</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="333"/>
+        <source>e.g If data is recorded every 30mins, then Data Interval = 0.5</source>
+        <translation>z. B. bei Daten alle 30 Minuten: Datenintervall = 0.5</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="346"/>
+        <source>Model Period</source>
+        <translation>Modellzeitraum</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="352"/>
+        <source>Summer Start</source>
+        <translation>Sommerbeginn</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="397"/>
+        <source>Summer End</source>
+        <translation>Sommerende</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="434"/>
+        <source>    Working hours</source>
+        <translation>    Arbeitszeit</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="441"/>
+        <source>With weekends</source>
+        <translation>Mit Wochenenden</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="458"/>
+        <source>from</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="479"/>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="510"/>
+        <source>Model Selection</source>
+        <translation>Modellauswahl</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="515"/>
+        <source>26 °C</source>
+        <translation>26 °C</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="516"/>
+        <location filename="../assessment/bnbform.cpp" line="76"/>
+        <source>Adaptives Modell(DIN EN 15251)</source>
+        <translation>Adaptives Modell(DIN EN 15251)</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="517"/>
+        <location filename="../assessment/bnbform.cpp" line="78"/>
+        <source>Nationaler Anhang(DIN EN 15251)</source>
+        <translation>Nationaler Anhang(DIN EN 15251)</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="518"/>
+        <location filename="../assessment/bnbform.cpp" line="80"/>
+        <location filename="../assessment/bnbform.cpp" line="308"/>
+        <source>DIN 4108-2</source>
+        <translation>DIN 4108-2</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="524"/>
+        <source>Alpha (EN)</source>
+        <translation>Alpha (EN)</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="550"/>
+        <source>DIN 4108-2 
+ Summer Region</source>
+        <translation>DIN 4108-2 
+ Sommerklimaregion</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="563"/>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="576"/>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="586"/>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="609"/>
+        <location filename="../assessment/bnbform.cpp" line="141"/>
+        <location filename="../assessment/bnbform.cpp" line="190"/>
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="619"/>
+        <source>Write CSV</source>
+        <translation>CSV schreiben</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="626"/>
+        <source>Read in Excel ?</source>
+        <translation>In Excel öffnen ?</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="633"/>
+        <source>Clear Table</source>
+        <translation>Tabelle leeren</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="50"/>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="52"/>
+        <source>Cut the current selection&apos;s contents to the clipboard</source>
+        <translation>Den markierten Inhalt in die Zwischenablage ausschneiden</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="55"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="57"/>
+        <source>Copy the current selection&apos;s contents to the clipboard</source>
+        <translation>Den markierten Inhalt in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="60"/>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="62"/>
+        <source>Paste the clipboard&apos;s contents into the current selection</source>
+        <translation>Den Inhalt der Zwischenablage in die Markierung einfügen</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="131"/>
+        <source>Start Date at Hour</source>
+        <translation>Startdatum um Stunde</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="134"/>
+        <source>Working hours from</source>
+        <translation>Arbeitszeit von</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="135"/>
+        <source>Working hours to</source>
+        <translation>Arbeitszeit bis</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="141"/>
+        <source>Nothing was computed.</source>
+        <translation>Es wurde nichts berechnet.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="146"/>
+        <source>%1 must be greater than 0.</source>
+        <translation>%1 muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="148"/>
+        <source>%1 must lie between 0 and 1 (0 ≤ α &lt; 1).</source>
+        <translation>%1 muss zwischen 0 und 1 liegen (0 ≤ α &lt; 1).</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="181"/>
+        <source>The data hold no row for the season boundary %1 %2, so nothing was computed.</source>
+        <translation>Die Daten enthalten keine Zeile für die Grenze der Jahreszeit %1 %2, daher wurde nichts berechnet.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="184"/>
+        <source>The table holds no rows.</source>
+        <translation>Die Tabelle enthält keine Zeilen.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="187"/>
+        <source>The data reach from %1 %2 to %3 %4.</source>
+        <translation>Die Daten reichen von %1 %2 bis %3 %4.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="280"/>
+        <source>Mean (EN)</source>
+        <translation>Mittel (EN)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="286"/>
+        <source>Open Spreadsheet</source>
+        <translation>Tabelle öffnen</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="287"/>
+        <source>Spreadsheet files (*.*)</source>
+        <translation>Tabellendateien (*.*)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="292"/>
+        <source>Choose output filename</source>
+        <translation>Namen der Ausgabedatei wählen</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="293"/>
+        <source>Spreadsheet files (*.csv*)</source>
+        <translation>Tabellendateien (*.csv*)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="346"/>
+        <source>Outdoor
+Ta</source>
+        <translation>Außen
+Ta</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="346"/>
+        <source>Outdoor
+R.H</source>
+        <translation>Außen
+r. F.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="346"/>
+        <source>Indoor
+ To</source>
+        <translation>Innen
+ To</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="356"/>
+        <location filename="../assessment/bnbform.cpp" line="361"/>
+        <location filename="../assessment/bnbform.cpp" line="366"/>
+        <location filename="../assessment/bnbform.cpp" line="371"/>
+        <location filename="../assessment/bnbform.cpp" line="376"/>
+        <location filename="../assessment/bnbform.cpp" line="381"/>
+        <location filename="../assessment/bnbform.cpp" line="386"/>
+        <location filename="../assessment/bnbform.cpp" line="391"/>
+        <source>Info about ...</source>
+        <translation>Info zu ...</translation>
+    </message>
+</context>
+<context>
     <name>bnbMenuForm</name>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="10"/>
         <source>&lt;h3&gt;BNB Assessment&lt;/h3&gt;&lt;p&gt;The assessment of a year of hourly room data against the BNB thermal-comfort criterion is not part of this version yet. Use the PMV tool from the Tools menu.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;BNB-Bewertung&lt;/h3&gt;&lt;p&gt;Die Bewertung eines Jahres stündlicher Raumdaten nach dem BNB-Kriterium thermischer Komfort ist in dieser Version noch nicht enthalten. Nutzen Sie das PMV-Werkzeug aus dem Menü Werkzeuge.&lt;/p&gt;</translation>
+        <translation type="vanished">&lt;h3&gt;BNB-Bewertung&lt;/h3&gt;&lt;p&gt;Die Bewertung eines Jahres stündlicher Raumdaten nach dem BNB-Kriterium thermischer Komfort ist in dieser Version noch nicht enthalten. Nutzen Sie das PMV-Werkzeug aus dem Menü Werkzeuge.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbmenuform.ui" line="15"/>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="45"/>
+        <location filename="../report/bnbmenuform.cpp" line="48"/>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="46"/>
+        <location filename="../report/bnbmenuform.cpp" line="49"/>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="50"/>
+        <source>Im/Export Data</source>
+        <translation>Im-/Export Daten</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="51"/>
+        <source>1. Operative Temperature</source>
+        <translation>1. Operative Temperatur</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="53"/>
+        <source>3. Radiation Asymmetry</source>
+        <translation>3. Strahlungsasymmetrie</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1935,237 @@ Unzufriedener</translation>
         <location filename="../comfort/pmvmenuform.cpp" line="52"/>
         <source>PMV Inverse</source>
         <translation>PMV invers</translation>
+    </message>
+</context>
+<context>
+    <name>summerBNBForm</name>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="9"/>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="21"/>
+        <source>Operative Temperature: Summer</source>
+        <translation>Operative Temperatur: Sommer</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="33"/>
+        <source>- Distribution of Operative Temperature in Summer (01. April - 30. Sept.)</source>
+        <translation>- Verteilung der operativen Temperatur im Sommer (01. April - 30. Sept.)</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="63"/>
+        <source>       Hours (h)        </source>
+        <translation>       Stunden (h)        </translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="68"/>
+        <source>To =&lt; 24</source>
+        <translation>To =&lt; 24</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="73"/>
+        <source>24 &lt; To =&lt; 25</source>
+        <translation>24 &lt; To =&lt; 25</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="78"/>
+        <source>25 &lt; To=&lt; 26</source>
+        <translation>25 &lt; To=&lt; 26</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="83"/>
+        <source>26 &lt; To=&lt; 27</source>
+        <translation>26 &lt; To=&lt; 27</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="88"/>
+        <source>27 &lt; To=&lt; 28</source>
+        <translation>27 &lt; To=&lt; 28</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="93"/>
+        <source>28 &lt; To=&lt; 29</source>
+        <translation>28 &lt; To=&lt; 29</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="98"/>
+        <source>29 &lt; To=&lt; 30</source>
+        <translation>29 &lt; To=&lt; 30</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="103"/>
+        <source>To&gt; 30</source>
+        <translation>To&gt; 30</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="108"/>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="116"/>
+        <source>- Outside of Quality Category</source>
+        <translation>- Außerhalb der Qualitätskategorie</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="146"/>
+        <source>Quality Category I</source>
+        <translation>Qualitätskategorie I</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="151"/>
+        <source>Duration (h)</source>
+        <translation>Dauer (h)</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="156"/>
+        <source>Percentage of Operation (%)</source>
+        <translation>Anteil an der Nutzungszeit (%)</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="161"/>
+        <source>Degreehours (kh)</source>
+        <translation>Gradstunden (Kh)</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="169"/>
+        <source>DIN 4108 -2: Compliance</source>
+        <translation>DIN 4108-2: Nachweis erbracht</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="176"/>
+        <source>- Point</source>
+        <translation>- Punkte</translation>
+    </message>
+    <message>
+        <location filename="../forms/summerbnbform.ui" line="212"/>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="31"/>
+        <source>complied</source>
+        <translation>eingehalten</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="31"/>
+        <source>not complied</source>
+        <translation>nicht eingehalten</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="49"/>
+        <source>Info about ...</source>
+        <translation>Info zu ...</translation>
+    </message>
+</context>
+<context>
+    <name>winterBNBForm</name>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="9"/>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="21"/>
+        <source>Operative Temperature in Winter</source>
+        <translation>Operative Temperatur im Winter</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="33"/>
+        <source>- Distribution of Operative Temperature in Winter  (01. Oct. - 31. March)</source>
+        <translation>- Verteilung der operativen Temperatur im Winter  (01. Okt. - 31. März)</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="63"/>
+        <source>Hours (h)       </source>
+        <translation>Stunden (h)       </translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="68"/>
+        <source>To &lt;19</source>
+        <translation>To &lt;19</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="73"/>
+        <source>19 =&lt; To &lt; 20</source>
+        <translation>19 =&lt; To &lt; 20</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="78"/>
+        <source>20 =&lt; To &lt;21</source>
+        <translation>20 =&lt; To &lt;21</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="83"/>
+        <source>21 =&lt; To &lt; 22</source>
+        <translation>21 =&lt; To &lt; 22</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="88"/>
+        <source>22 =&lt; To&lt; 23</source>
+        <translation>22 =&lt; To&lt; 23</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="93"/>
+        <source>23 =&lt; To &lt; 24</source>
+        <translation>23 =&lt; To &lt; 24</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="98"/>
+        <source>24 =&lt; To &lt; 25</source>
+        <translation>24 =&lt; To &lt; 25</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="103"/>
+        <source>To &gt;= 25</source>
+        <translation>To &gt;= 25</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="108"/>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="116"/>
+        <source>- Outside of Quality Category I</source>
+        <translation>- Außerhalb der Qualitätskategorie I</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="146"/>
+        <source>Quality Category I</source>
+        <translation>Qualitätskategorie I</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="151"/>
+        <source>Duration (hours)</source>
+        <translation>Dauer (Stunden)</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="156"/>
+        <source>Percentage from operation hours  (%)</source>
+        <translation>Anteil an den Nutzungsstunden  (%)</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="161"/>
+        <source>Degree hour (k h)</source>
+        <translation>Gradstunden (K h)</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="169"/>
+        <source>- Point</source>
+        <translation>- Punkte</translation>
+    </message>
+    <message>
+        <location filename="../forms/winterbnbform.ui" line="205"/>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <location filename="../assessment/winterbnbform.cpp" line="23"/>
+        <source>Info about ...</source>
+        <translation>Info zu ...</translation>
     </message>
 </context>
 </TS>

@@ -3,8 +3,11 @@
 // German documentation is the one shown with it.
 #include "app/datafolders.h"
 #include "app/mainwindow.h"
+#include "app/tabletext.h"
+#include "comfort/delimitedtext.h"
 #include "help/helpbrowser.h"
 #include "radiant/tsurfcalcdialog.h"
+#include "report/bnbmenuform.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -19,6 +22,7 @@ const QStringList kSameInGerman = {
     "Klimaro v0.3", "X-Position (Xp)", "Y-Position (Yp)", "Operative Temp.", "Winter", "Position",
     "A", "B", "Alpha (EN)", "Kategorie BNB (15%)", "DR Berechnung", "DR%",
     "Adaptives Modell(DIN EN 15251)", "Nationaler Anhang(DIN EN 15251)",
+    "Außen- temperatur Ta (°C)", "Außen- luftfeuchte RH (%)", "Raum- temperatur To (°C)",
 };
 // Qt's own button texts, German only where the system holds Qt's translation.
 const QStringList kQtOwn = {"Cancel", "Close"};
@@ -27,7 +31,7 @@ bool sameInGerman(const QString &text, bool qtGerman)
 {
     static const QRegularExpression letter("\\p{L}"), unit("\\[[^\\]]*\\]"),
         symbol("\\b(To|Ta|Tg|Tr|Tu|Va|RH|AH|DR|PMV|PPD|MRT|BNB|DIN|EN|Xp|Yp|Zp|g|kg|m|s|h|K|C)\\b");
-    const QString bare = QString(text).remove(unit).trimmed();
+    const QString bare = QString(text).remove(unit).simplified();
     return kSameInGerman.contains(bare) || (!qtGerman && kQtOwn.contains(bare))
         || !letter.match(QString(text).remove(symbol)).hasMatch();
 }
@@ -99,6 +103,40 @@ std::unique_ptr<QWidget> buildForm(const QString &which)
     return window;
 }
 
+// The winter and summer pages after Compute of examples/sample_year.csv with one
+// summer model (index of "Model Selection"), the summer points justified by DIN 4108-2;
+// the room `warmer` K warmer than in the file.
+QStringList assessedPages(int model, const QString &region, double warmer)
+{
+    QFile file(QStringLiteral(KLIMARO_SOURCE_DIR "/examples/sample_year.csv"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("examples/sample_year.csv missing");
+    QTextStream in(&file);
+    bnbMenuForm window(nullptr);
+    std::vector<QStringList> rows = readDelimitedRows(in, 1, ";").rows;
+    for (QStringList &row : rows)
+        row[2] = QString::number(parseCellNumber(row[2]) + warmer);
+    fillTable(window.findChild<QTableWidget *>("tableWidget"), rows);
+    auto *box = window.findChild<QComboBox *>("modelSelectBox");
+    box->setCurrentIndex(model);
+    emit box->textActivated(box->currentText());      // enables the region buttons for DIN 4108-2
+    if (!region.isEmpty())
+        window.findChild<QRadioButton *>(region)->click();
+    window.findChild<QCheckBox *>("checkBoxJustify")->setChecked(true);
+    auto *compute = window.findChild<QPushButton *>("compButton");
+    compute->setEnabled(true);
+    compute->click();
+    QStringList texts;
+    for (const char *page : {"winterBNBForm", "summerBNBForm"}) {
+        auto *form = window.findChild<QWidget *>(page);
+        for (QTableWidget *t : form->findChildren<QTableWidget *>())
+            for (int c = 0; c < t->columnCount(); ++c)
+                texts << (t->item(0, c) ? t->item(0, c)->text() : "-");
+        texts << form->findChild<QLineEdit *>("pointsField")->text();
+    }
+    return texts;
+}
+
 }
 
 class TestTranslation : public QObject
@@ -111,6 +149,8 @@ private slots:
     void noTextLeftEnglish_data();
     void noTextLeftEnglish();
     void germanDocumentation();
+    void summerModelsSameInGerman_data();
+    void summerModelsSameInGerman();
 
 private:
     QTranslator german, qtGerman;
@@ -211,6 +251,39 @@ void TestTranslation::germanDocumentation()
     QCOMPARE(browser->windowTitle(), "Klimaro v0.3 Dokumentation");
     delete browser;
     setGerman(false);
+}
+
+void TestTranslation::summerModelsSameInGerman_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<double>("warmer");
+    QTest::newRow("26 °C") << 0 << "" << 0.0;
+    QTest::newRow("adaptive DIN EN 15251") << 1 << "" << 0.0;
+    QTest::newRow("national annex") << 2 << "" << 0.0;
+    QTest::newRow("DIN 4108-2 region C, complied") << 3 << "regionCheckC" << 0.0;
+    QTest::newRow("DIN 4108-2 region A, 3 K warmer, not complied") << 3 << "regionCheckA" << 3.0;
+}
+
+// The model is chosen by its translated name and the DIN verdict is a translated word:
+// the German pages hold the English numbers, the verdict in German.
+void TestTranslation::summerModelsSameInGerman()
+{
+    QFETCH(int, model);
+    QFETCH(QString, region);
+    QFETCH(double, warmer);
+    setGerman(false);
+    QStringList english = assessedPages(model, region, warmer);
+    setGerman(true);
+    const QStringList german = assessedPages(model, region, warmer);
+    setGerman(false);
+    QVERIFY(english.size() > 20);
+    const QString verdict = english.last();
+    if (model == 3) {
+        QCOMPARE(verdict, warmer > 0 ? "not complied" : "complied");
+        english.last() = verdict == "complied" ? "eingehalten" : "nicht eingehalten";
+    }
+    QCOMPARE(german, english);
 }
 
 QTEST_MAIN(TestTranslation)
