@@ -2150,7 +2150,7 @@ Unzufriedener</translation>
     <message>
         <location filename="../forms/winterbnbform.ui" line="161"/>
         <source>Degree hour (k h)</source>
-        <translation>Gradstunden (K h)</translation>
+        <translation>Gradstunden (Kh)</translation>
     </message>
     <message>
         <location filename="../forms/winterbnbform.ui" line="169"/>
