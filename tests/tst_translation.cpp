@@ -30,7 +30,7 @@ const QStringList kQtOwn = {"Cancel", "Close"};
 bool sameInGerman(const QString &text, bool qtGerman)
 {
     static const QRegularExpression letter("\\p{L}"), unit("\\[[^\\]]*\\]"),
-        symbol("\\b(To|Ta|Tg|Tr|Tu|Va|RH|AH|DR|PMV|PPD|MRT|BNB|DIN|EN|Xp|Yp|Zp|g|kg|m|s|h|K|C)\\b");
+        symbol("\\b(To|Ta|Tg|Tr|Tu|Va|RH|AH|DR|PMV|PPD|MRT|BNB|DIN|EN|Xp|Yp|Zp|ACH|Mprod|g|kg|m|s|h|K|C|\\w+_\\w+)\\b");
     const QString bare = QString(text).remove(unit).simplified();
     return kSameInGerman.contains(bare) || (!qtGerman && kQtOwn.contains(bare))
         || !letter.match(QString(text).remove(symbol)).hasMatch();
