@@ -193,6 +193,10 @@ void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double 
         table->setItem(r, first + 1, resultItem(batch.ppd[r], 2));
         table->setItem(r, first + 2, resultItem(batch.ppdMayer[r], 2));
     }
+    // Columns as wide as their two-decimal numbers, so that the inputs and one
+    // batch's results fit the table at the window's start size.
+    table->horizontalHeader()->setMaximumSectionSize(table->horizontalHeader()->defaultSectionSize() * 2);
+    table->resizeColumnsToContents();
     table->setUpdatesEnabled(true);
     ui.labelValidity->setText(iso7730TableNoteText(batch.rowsOutside, batch.rowsComputed,
                                                    batch.firstOutsideRow + 1, batch.firstOutside));
