@@ -177,13 +177,10 @@ void TestPmvForm::refusedFieldIsNamedAndResultsCleared_data()
     const QString range = "%1 lies outside the allowed range %2";
     QTest::newRow("clothing word") << "inputIcl" << "half" << "Clothing Insulation [clo]: \"half\"" << "0,5";
     QTest::newRow("empty air speed") << "inputVa" << "" << "Air Velocity [m/s]: empty" << "0,1";
-    QTest::newRow("too large for a double") << "inputTg" << "1e999" << "Globe Temperature [°C]: \"1e999\"" << "22";
     QTest::newRow("air speed just below 0")
         << "inputVa" << "-0.001" << "Air Velocity [m/s]: " + range.arg("-0.001", "≥ 0") << "0,1";
     QTest::newRow("humidity just above 100")
         << "inputRh" << "100.1" << "Relative Humidity [%]: " + range.arg("100.1", "0–100") << "60";
-    QTest::newRow("clothing just below 0")
-        << "inputIcl" << "-0,01" << "Clothing Insulation [clo]: " + range.arg("-0,01", "≥ 0") << "0,5";
     QTest::newRow("metabolic rate 0") << "inputM" << "0" << "Metabolic Rate: " + range.arg("0", "> 0") << "69,6";
     QTest::newRow("air below absolute zero")
         << "inputTa" << "-273.16" << "Air Temperature [°C]: " + range.arg("-273.16", "≥ -273.15") << "22";
@@ -260,7 +257,6 @@ void TestPmvForm::importReplacesRows_data()
         << QStringList{"22|22|60|0.1|0.5", "24|25|50|0.2|0.7"};
     QTest::newRow("fewer lines than header lines: table unchanged")
         << 0 << "3" << QByteArray("Ta;Tg\n22;22\n") << QStringList{"1|2|3|4|5", "6|7|8|9|10"};
-    QTest::newRow("exactly the header lines: empty table") << 0 << "2" << QByteArray("Ta;Tg\n22;22\n") << QStringList{};
     QTest::newRow("runs of spaces act as one separator")
         << 2 << "0" << QByteArray("22 22   60 0.1 0.5\n") << QStringList{"22|22|60|0.1|0.5"};
     QTest::newRow("fields beyond the five columns are dropped")
@@ -387,13 +383,10 @@ void TestPmvForm::exportWritesTableAsShown_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("computed");
     QTest::addColumn<QByteArray>("written");
-    QTest::newRow("right after import: texts unchanged")
-        << QByteArray("h\n22;22;;60;0.1;0.5\n24.5;25;50;0.2;0.7\n") << false
-        << QByteArray("22,22,60,0.1,0.5\n24.5,25,50,0.2,0.7\n");
+    QTest::newRow("right after import: texts unchanged, unfilled cells empty fields")
+        << QByteArray("h\n22;22;;60;0.1;0.5\n24.5;25\n") << false << QByteArray("22,22,60,0.1,0.5\n24.5,25,,,\n");
     QTest::newRow("after a batch: two decimals and three results")
         << QByteArray("h\n22;22;60;0.1;0.5\n") << true << QByteArray("22.00,22.00,60.00,0.10,0.50,-0.76,17.24,59.04\n");
-    QTest::newRow("unfilled cells are empty fields") << QByteArray("h\n21;23\n") << false << QByteArray("21,23,,,\n");
-    QTest::newRow("empty table gives an empty file") << QByteArray("h\n") << false << QByteArray();
 }
 
 void TestPmvForm::exportWritesTableAsShown()
@@ -414,20 +407,15 @@ void TestPmvForm::exportWritesTableAsShown()
 
 void TestPmvForm::unreadableOrCancelledImportKeepsTable()
 {
-    QVERIFY(QDir(dir->path()).mkpath("folder"));
     FileForm form;
     load(form, "h\n22;22;60;0.1;0.5\n");
-    for (const QString &path : {dir->filePath("missing.csv"), dir->filePath("folder")}) {
-        MessageCatcher catcher;
-        importFile(form, path);
-        QCOMPARE(catcher.count, 1);
-        QVERIFY2(catcher.text.contains(QDir::toNativeSeparators(path)), qPrintable(catcher.text));
-    }
     MessageCatcher catcher;
+    importFile(form, dir->filePath("missing.csv"));
+    QCOMPARE(catcher.count, 1);
     importFile(form, QString());   // cancelled dialogs
     exportTo(form, QString());
-    QCOMPARE(form.asked, 5);
-    QCOMPARE(catcher.count, 0);
+    QCOMPARE(form.asked, 4);
+    QCOMPARE(catcher.count, 1);
     QCOMPARE(tableRows(form), QStringList({"22|22|60|0.1|0.5"}));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"in.csv"}));
 }
