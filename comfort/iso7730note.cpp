@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cmath>
+
 namespace {
 
 class Iso7730Note
@@ -38,8 +40,12 @@ QString quantities(const Iso7730Check &check)
         const ValueRange &range = kIso7730Ranges[q];
         const QString span = Iso7730Note::tr("%1 to %2")
                                  .arg(formatGeneral(range.min), formatGeneral(range.max));
-        parts << Iso7730Note::tr(kWords[q].name)
-                     .arg(resultText(check.value[q], kWords[q].decimals), span);
+        // Fixed decimals, but 1e308 as 1e+308 rather than 309 digits.
+        const double v = check.value[q];
+        const QString value = std::fabs(v) >= 1e6 && std::isfinite(v)
+                                  ? formatGeneral(v)
+                                  : resultText(v, kWords[q].decimals);
+        parts << Iso7730Note::tr(kWords[q].name).arg(value, span);
     }
     return parts.join(QStringLiteral("; "));
 }
