@@ -74,8 +74,12 @@ void computePMV(unsigned mode, double ta, double t2, double rh, double va,
     // hc is the larger of the forced and the natural convection coefficient. The
     // natural one, 2.38 |Δt|^0.25, stays below hcf while |Δt| < (hcf / 2.38)^4; short
     // of that bound (with a margin far above rounding) its two square roots are
-    // skipped, which leaves hc and every pass exactly as before.
+    // skipped. Forced convection rules in most rooms: its numerator term and the
+    // reciprocal of its divisor are formed once (the quotient then differs from a
+    // division in the last bit at most).
     const double forcedBound = pow4(hcf / 2.38) * (1.0 - 1e-9);
+    const double forcedNumerator = p5 + p4 * hcf;
+    const double forcedReciprocal = 1.0 / (100.0 + p3 * hcf);
     double xn = tcla / 100.0;
     double xf = xn;
     double hc = 0.0;
@@ -84,11 +88,12 @@ void computePMV(unsigned mode, double ta, double t2, double rh, double va,
         const double dt = std::fabs(100.0 * xf - taa);
         if (dt < forcedBound) {
             hc = hcf;
+            xn = (forcedNumerator - p2 * pow4(xf)) * forcedReciprocal;
         } else {
             const double hcn = 2.38 * std::sqrt(std::sqrt(dt));
             hc = hcf > hcn ? hcf : hcn;
+            xn = (p5 + p4 * hc - p2 * pow4(xf)) / (100.0 + p3 * hc);
         }
-        xn = (p5 + p4 * hc - p2 * pow4(xf)) / (100.0 + p3 * hc);
         if (std::fabs(xn - xf) < 0.00015)
             break;
         if (++n >= 151)
