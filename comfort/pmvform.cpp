@@ -230,7 +230,10 @@ void pmvForm::layoutTable(int tableMode)
         headers << tr(header);
     setColumnCountKeepingCells(ui.tableWidget, int(headers.size()));
     ui.tableWidget->setHorizontalHeaderLabels(headers);
-    ui.tableWidget->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QHeaderView *header = ui.tableWidget->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    for (int c = 0; c < headers.size(); ++c)   // a batch fitted them to its numbers
+        header->resizeSection(c, header->defaultSectionSize());
     ui.tableWidget->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }
 
