@@ -20,6 +20,9 @@ pmvForm::pmvForm(QWidget *parent)
 {
     ui.setupUi(this);
     on_radioTaTg_toggled(true);   // the checked selector's state, before any toggle
+    // A column fitted to its contents stays narrow even for a huge number's digits.
+    QHeaderView *header = ui.tableWidget->horizontalHeader();
+    header->setMaximumSectionSize(2 * header->defaultSectionSize());
     layoutTable(PmvTableMode::TaTg);
 }
 
@@ -58,8 +61,8 @@ void pmvForm::on_compute_clicked()
         icl = in.number(ui.inputIcl, ui.labelIcl, PmvPhysical::kClothing) * kCloToM2KW;
     }
     // The table batch takes metabolic rate and external work from the input group.
-    const double m = convertMetabolicRate(in.number(ui.inputM, ui.labelM, PmvPhysical::kMetabolicRate),
-                                          ui.comboMetUnit->currentIndex());
+    const double m = convertMetabolicRate(
+        in.number(ui.inputM, ui.labelM, PmvPhysical::kMetabolicRate), ui.comboMetUnit->currentIndex());
     const double w = in.number(ui.inputW, ui.labelW);
     if (!in.ok()) {
         for (QLineEdit *out : {ui.outputPMV, ui.outputPPD, ui.outputPPDM})
@@ -193,9 +196,9 @@ void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double 
         table->setItem(r, first + 1, resultItem(batch.ppd[r], 2));
         table->setItem(r, first + 2, resultItem(batch.ppdMayer[r], 2));
     }
-    // Columns as wide as their two-decimal numbers, so that the inputs and one
-    // batch's results fit the table at the window's start size.
-    table->horizontalHeader()->setMaximumSectionSize(table->horizontalHeader()->defaultSectionSize() * 2);
+    // Columns as wide as their two-decimal numbers (Qt looks at the first 1000
+    // rows), so that the inputs and one batch's results fit the table at the
+    // window's start size.
     table->resizeColumnsToContents();
     table->setUpdatesEnabled(true);
     ui.labelValidity->setText(iso7730TableNoteText(batch.rowsOutside, batch.rowsComputed,
