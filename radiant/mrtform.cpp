@@ -53,7 +53,8 @@ void mrtForm::on_computeMRT_clicked()
         const SurfaceRow &row = rows[side];
         const QString surface = FieldReader::fieldName(row.name->text());
         RoomSurfaceInput &s = room.surface[side];
-        s.T = in.number(row.temperature, tr("%1: %2").arg(surface, wallColumn), kPhysicalTemperature);
+        s.T = in.number(row.temperature, tr("%1: %2").arg(surface, wallColumn),
+                        kPhysicalTemperature);
         s.hasArea = areaTicked[side];
         if (s.hasArea)
             s.Tarea = in.number(row.areaTemperature, tr("%1 cold/hot area: %2").arg(surface, areaColumn),
@@ -77,8 +78,9 @@ void mrtForm::on_computeMRT_clicked()
         s.z1 = in.number(row.z1, area.arg(ui.labelZ1->text()));
         s.z2 = in.number(row.z2, area.arg(ui.labelZ2->text()));
     }
-    const RoomGeometryCheck geometry = in.ok() ? checkRoomGeometry(room) : RoomGeometryCheck();
-    if (!in.ok() || geometry.problem != RoomGeometryProblem::None) {
+    const bool fieldsOk = in.ok();   // names the bad fields
+    const RoomGeometryCheck geometry = fieldsOk ? checkRoomGeometry(room) : RoomGeometryCheck();
+    if (!fieldsOk || geometry.problem != RoomGeometryProblem::None) {
         // Refused: no earlier result may stand beside the new inputs.
         for (QLineEdit *field : resultFields())
             field->clear();
