@@ -4,14 +4,19 @@
 <context>
     <name>FieldReader</name>
     <message>
-        <location filename="../app/fieldreader.cpp" line="79"/>
+        <location filename="../app/fieldreader.cpp" line="64"/>
         <source>%1: empty</source>
         <translation>%1: leer</translation>
     </message>
     <message>
-        <location filename="../app/fieldreader.cpp" line="80"/>
+        <location filename="../app/fieldreader.cpp" line="65"/>
         <source>%1: &quot;%2&quot;</source>
         <translation>%1: „%2“</translation>
+    </message>
+    <message>
+        <location filename="../app/fieldreader.cpp" line="67"/>
+        <source>%1: %2 lies outside the allowed range %3</source>
+        <translation>%1: %2 liegt außerhalb des zulässigen Bereichs %3</translation>
     </message>
     <message>
         <location filename="../app/fieldreader.cpp" line="84"/>
@@ -20,12 +25,24 @@
     </message>
     <message>
         <location filename="../app/fieldreader.cpp" line="85"/>
+        <source>These fields do not hold a possible number, so nothing was computed:
+
+%1
+
+A decimal comma or point may be used (0,5 or 0.5).</source>
+        <translation>Diese Felder enthalten keine mögliche Zahl, daher wurde nichts berechnet:
+
+%1
+
+Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translation>
+    </message>
+    <message>
         <source>These fields do not hold a number, so nothing was computed:
 
 %1
 
 A decimal comma or point may be used (0,5 or 0.5).</source>
-        <translation>Diese Felder enthalten keine Zahl, daher wurde nichts berechnet:
+        <translation type="vanished">Diese Felder enthalten keine Zahl, daher wurde nichts berechnet:
 
 %1
 
@@ -79,10 +96,63 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     </message>
 </context>
 <context>
+    <name>Iso7730Note</name>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="25"/>
+        <source>metabolic rate %1 W/m² (%2 W/m²)</source>
+        <translation>Energieumsatz %1 W/m² (%2 W/m²)</translation>
+    </message>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="26"/>
+        <source>clothing %1 m²K/W (%2 m²K/W)</source>
+        <translation>Bekleidung %1 m²K/W (%2 m²K/W)</translation>
+    </message>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="27"/>
+        <source>air temperature %1 °C (%2 °C)</source>
+        <translation>Lufttemperatur %1 °C (%2 °C)</translation>
+    </message>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="28"/>
+        <source>radiant temperature %1 °C (%2 °C)</source>
+        <translation>Strahlungstemperatur %1 °C (%2 °C)</translation>
+    </message>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="29"/>
+        <source>air speed %1 m/s (%2 m/s)</source>
+        <translation>Luftgeschwindigkeit %1 m/s (%2 m/s)</translation>
+    </message>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="30"/>
+        <source>water vapour pressure %1 Pa (%2 Pa)</source>
+        <translation>Wasserdampfpartialdruck %1 Pa (%2 Pa)</translation>
+    </message>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="31"/>
+        <source>PMV %1 (%2)</source>
+        <translation>PMV %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="41"/>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="59"/>
+        <source>Outside the range of ISO 7730, which does not cover these results: %1.</source>
+        <translation>Außerhalb des Anwendungsbereichs der ISO 7730, die diese Ergebnisse nicht abdeckt: %1.</translation>
+    </message>
+    <message>
+        <location filename="../comfort/iso7730note.cpp" line="68"/>
+        <source>%1 of %2 rows lie outside the range of ISO 7730, which does not cover their results. First: row %3, %4.</source>
+        <translation>%1 von %2 Zeilen liegen außerhalb des Anwendungsbereichs der ISO 7730, die ihre Ergebnisse nicht abdeckt. Erste: Zeile %3, %4.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../forms/mainwindow.ui" line="10"/>
-        <location filename="../app/mainwindow.cpp" line="105"/>
+        <location filename="../app/mainwindow.cpp" line="109"/>
         <source>Klimaro v0.3</source>
         <translation>Klimaro v0.3</translation>
     </message>
@@ -118,7 +188,7 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     </message>
     <message>
         <location filename="../forms/mainwindow.ui" line="98"/>
-        <location filename="../app/mainwindow.cpp" line="53"/>
+        <location filename="../app/mainwindow.cpp" line="57"/>
         <source>Documentation</source>
         <translation>Dokumentation</translation>
     </message>
@@ -133,91 +203,91 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="32"/>
+        <location filename="../app/mainwindow.cpp" line="36"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="34"/>
+        <location filename="../app/mainwindow.cpp" line="38"/>
         <source>Exit the application</source>
         <translation>Programm beenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="37"/>
+        <location filename="../app/mainwindow.cpp" line="41"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="38"/>
-        <location filename="../app/mainwindow.cpp" line="76"/>
+        <location filename="../app/mainwindow.cpp" line="42"/>
+        <location filename="../app/mainwindow.cpp" line="80"/>
         <source>About Klimaro</source>
         <translation>Über Klimaro</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="41"/>
+        <location filename="../app/mainwindow.cpp" line="45"/>
         <source>Main Menu</source>
         <translation>Hauptmenü</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="42"/>
+        <location filename="../app/mainwindow.cpp" line="46"/>
         <source>Return to main menu</source>
         <translation>Zurück zum Hauptmenü</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="45"/>
+        <location filename="../app/mainwindow.cpp" line="49"/>
         <source>PMV</source>
         <translation>PMV</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="46"/>
+        <location filename="../app/mainwindow.cpp" line="50"/>
         <source>PMV, MRT, Inverse PMV</source>
         <translation>PMV, MRT, inverses PMV</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="49"/>
-        <location filename="../app/mainwindow.cpp" line="50"/>
+        <location filename="../app/mainwindow.cpp" line="53"/>
+        <location filename="../app/mainwindow.cpp" line="54"/>
         <source>BNB Assessment</source>
         <translation>BNB-Bewertung</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="54"/>
+        <location filename="../app/mainwindow.cpp" line="58"/>
         <source>User documentation</source>
         <translation>Benutzerdokumentation</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="60"/>
+        <location filename="../app/mainwindow.cpp" line="64"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="64"/>
+        <location filename="../app/mainwindow.cpp" line="68"/>
         <source>&amp;Tools</source>
         <translation>&amp;Werkzeuge</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="69"/>
+        <location filename="../app/mainwindow.cpp" line="73"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="77"/>
+        <location filename="../app/mainwindow.cpp" line="81"/>
         <source>&lt;center&gt;Klimaro v0.3&lt;hr&gt;Thermal comfort of rooms after ISO 7730 and BNB, developed by the Klimaro team, &lt;a href=&quot;https://klimaro.example.org&quot;&gt;klimaro.example.org&lt;/a&gt;, 2026&lt;/center&gt;</source>
         <translation>&lt;center&gt;Klimaro v0.3&lt;hr&gt;Thermische Behaglichkeit von Räumen nach ISO 7730 und BNB, entwickelt vom Klimaro-Team, &lt;a href=&quot;https://klimaro.example.org&quot;&gt;klimaro.example.org&lt;/a&gt;, 2026&lt;/center&gt;</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="107"/>
+        <location filename="../app/mainwindow.cpp" line="111"/>
         <source>title.png</source>
         <extracomment>Title picture in this language (resources/images/).</extracomment>
         <translation>title_de.png</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="124"/>
+        <location filename="../app/mainwindow.cpp" line="128"/>
         <source>Dokumentation_Hilfe.html</source>
         <extracomment>File name of the user documentation in this language (resources/doc/).</extracomment>
         <translation>Dokumentation_Hilfe_de.html</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="147"/>
+        <location filename="../app/mainwindow.cpp" line="151"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -1229,82 +1299,82 @@ Unzufriedener</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="61"/>
-        <location filename="../radiant/mrtform.cpp" line="74"/>
+        <location filename="../radiant/mrtform.cpp" line="62"/>
+        <location filename="../radiant/mrtform.cpp" line="76"/>
         <source>%1 cold/hot area: %2</source>
         <translation>%1 kalte/warme Fläche: %2</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="101"/>
+        <location filename="../radiant/mrtform.cpp" line="105"/>
         <source>Pass</source>
         <translation>Erfüllt</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="101"/>
+        <location filename="../radiant/mrtform.cpp" line="105"/>
         <source>Fail</source>
         <translation>Nicht erfüllt</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="112"/>
+        <location filename="../radiant/mrtform.cpp" line="115"/>
         <source>N.A</source>
         <translation>k. A.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="124"/>
+        <location filename="../radiant/mrtform.cpp" line="134"/>
         <source>The room must have a size: Width, Depth and Height must be greater than 0.</source>
         <translation>Der Raum muss eine Größe haben: Breite, Tiefe und Höhe müssen größer als 0 sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="128"/>
+        <location filename="../radiant/mrtform.cpp" line="138"/>
         <source>The occupant must stand inside the room: 0 &lt; Xp &lt; Width, 0 &lt; Yp &lt; Depth, 0 &lt; Zp &lt; Height.</source>
         <translation>Die Person muss sich im Raum befinden: 0 &lt; Xp &lt; Breite, 0 &lt; Yp &lt; Tiefe, 0 &lt; Zp &lt; Höhe.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="135"/>
+        <location filename="../radiant/mrtform.cpp" line="145"/>
         <source>The window of the Front wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der Vorderwand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="140"/>
+        <location filename="../radiant/mrtform.cpp" line="150"/>
         <source>The window of the Back wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der Rückwand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="145"/>
+        <location filename="../radiant/mrtform.cpp" line="155"/>
         <source>The window of the Right wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der rechten Wand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="150"/>
+        <location filename="../radiant/mrtform.cpp" line="160"/>
         <source>The window of the Left wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der linken Wand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="155"/>
+        <location filename="../radiant/mrtform.cpp" line="165"/>
         <source>The heated or cooled area of the Floor does not fit on the floor: g1 + g2 must be smaller than the room&apos;s width and z1 + z2 smaller than its depth; no distance may be negative.</source>
         <translation>Die beheizte oder gekühlte Fläche des Fußbodens passt nicht auf den Fußboden: g1 + g2 muss kleiner als die Breite des Raums sein und z1 + z2 kleiner als seine Tiefe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="160"/>
+        <location filename="../radiant/mrtform.cpp" line="170"/>
         <source>The heated or cooled area of the Ceiling does not fit on the ceiling: g1 + g2 must be smaller than the room&apos;s width and z1 + z2 smaller than its depth; no distance may be negative.</source>
         <translation>Die beheizte oder gekühlte Fläche der Decke passt nicht an die Decke: g1 + g2 muss kleiner als die Breite des Raums sein und z1 + z2 kleiner als seine Tiefe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="173"/>
+        <location filename="../radiant/mrtform.cpp" line="183"/>
         <source>Impossible room geometry</source>
         <translation>Unmögliche Raumgeometrie</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="174"/>
+        <location filename="../radiant/mrtform.cpp" line="184"/>
         <source>Nothing was computed.</source>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="257"/>
-        <location filename="../radiant/mrtform.cpp" line="262"/>
         <location filename="../radiant/mrtform.cpp" line="267"/>
         <location filename="../radiant/mrtform.cpp" line="272"/>
         <location filename="../radiant/mrtform.cpp" line="277"/>
+        <location filename="../radiant/mrtform.cpp" line="282"/>
+        <location filename="../radiant/mrtform.cpp" line="287"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -1328,15 +1398,15 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="68"/>
-        <location filename="../forms/pmvform.ui" line="464"/>
-        <location filename="../forms/pmvform.ui" line="647"/>
+        <location filename="../forms/pmvform.ui" line="477"/>
+        <location filename="../forms/pmvform.ui" line="660"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="71"/>
-        <location filename="../forms/pmvform.ui" line="467"/>
-        <location filename="../forms/pmvform.ui" line="650"/>
+        <location filename="../forms/pmvform.ui" line="480"/>
+        <location filename="../forms/pmvform.ui" line="663"/>
         <source>?</source>
         <translation>?</translation>
     </message>
@@ -1412,13 +1482,13 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="325"/>
-        <location filename="../comfort/pmvtable.cpp" line="56"/>
+        <location filename="../comfort/pmvtable.cpp" line="58"/>
         <source>PMV</source>
         <translation>PMV</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="351"/>
-        <location filename="../comfort/pmvtable.cpp" line="56"/>
+        <location filename="../comfort/pmvtable.cpp" line="58"/>
         <source>PPD</source>
         <translation>PPD</translation>
     </message>
@@ -1428,161 +1498,161 @@ Unzufriedener</translation>
         <translation>PPD-Mayer</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="438"/>
+        <location filename="../forms/pmvform.ui" line="451"/>
         <source>Import data from file</source>
         <translation>Daten aus Datei importieren</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="476"/>
+        <location filename="../forms/pmvform.ui" line="489"/>
         <source>Import data</source>
         <translation>Daten importieren</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="485"/>
+        <location filename="../forms/pmvform.ui" line="498"/>
         <source>Pick input parameters:</source>
         <translation>Eingabegrößen wählen:</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="492"/>
+        <location filename="../forms/pmvform.ui" line="505"/>
         <source>T Operative</source>
         <translation>T operativ</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="499"/>
+        <location filename="../forms/pmvform.ui" line="512"/>
         <source>T Air &amp;&amp; MRT</source>
         <translation>T Luft &amp;&amp; MRT</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="506"/>
+        <location filename="../forms/pmvform.ui" line="519"/>
         <source>T Air &amp;&amp; T Glo</source>
         <translation>T Luft &amp;&amp; T Globe</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="516"/>
+        <location filename="../forms/pmvform.ui" line="529"/>
         <source>No. of header lines</source>
         <translation>Anzahl Kopfzeilen</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="535"/>
+        <location filename="../forms/pmvform.ui" line="548"/>
         <source>Number of lines to skip before the column data begins.</source>
         <translation>Anzahl der Zeilen, die vor den Spaltendaten übersprungen werden.</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="545"/>
+        <location filename="../forms/pmvform.ui" line="558"/>
         <source>Columns seperated by</source>
         <translation>Spalten getrennt durch</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="555"/>
+        <location filename="../forms/pmvform.ui" line="568"/>
         <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
         <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="562"/>
+        <location filename="../forms/pmvform.ui" line="575"/>
         <source>Semicolon</source>
         <translation>Semikolon</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="567"/>
+        <location filename="../forms/pmvform.ui" line="580"/>
         <source>Comma</source>
         <translation>Komma</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="572"/>
+        <location filename="../forms/pmvform.ui" line="585"/>
         <source>Space</source>
         <translation>Leerzeichen</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="577"/>
+        <location filename="../forms/pmvform.ui" line="590"/>
         <source>Tab</source>
         <translation>Tabulator</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="585"/>
+        <location filename="../forms/pmvform.ui" line="598"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="588"/>
+        <location filename="../forms/pmvform.ui" line="601"/>
         <source>Choose a file to open and preview it in the table.</source>
         <translation>Eine Datei wählen, öffnen und in der Tabelle anzeigen.</translation>
     </message>
     <message>
-        <location filename="../forms/pmvform.ui" line="631"/>
+        <location filename="../forms/pmvform.ui" line="644"/>
         <source>Write CSV </source>
         <translation>CSV schreiben </translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="39"/>
-        <location filename="../comfort/pmvtable.cpp" line="46"/>
+        <location filename="../comfort/pmvtable.cpp" line="41"/>
+        <location filename="../comfort/pmvtable.cpp" line="48"/>
         <source>Ta</source>
         <translation>Ta</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="39"/>
+        <location filename="../comfort/pmvtable.cpp" line="41"/>
         <source>Tg</source>
         <translation>Tg</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="40"/>
-        <location filename="../comfort/pmvtable.cpp" line="43"/>
-        <location filename="../comfort/pmvtable.cpp" line="47"/>
+        <location filename="../comfort/pmvtable.cpp" line="42"/>
+        <location filename="../comfort/pmvtable.cpp" line="45"/>
+        <location filename="../comfort/pmvtable.cpp" line="49"/>
         <source>rH</source>
         <translation>rF</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="40"/>
-        <location filename="../comfort/pmvtable.cpp" line="44"/>
-        <location filename="../comfort/pmvtable.cpp" line="47"/>
+        <location filename="../comfort/pmvtable.cpp" line="42"/>
+        <location filename="../comfort/pmvtable.cpp" line="46"/>
+        <location filename="../comfort/pmvtable.cpp" line="49"/>
         <source>Va</source>
         <translation>Va</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="41"/>
-        <location filename="../comfort/pmvtable.cpp" line="44"/>
-        <location filename="../comfort/pmvtable.cpp" line="48"/>
+        <location filename="../comfort/pmvtable.cpp" line="43"/>
+        <location filename="../comfort/pmvtable.cpp" line="46"/>
+        <location filename="../comfort/pmvtable.cpp" line="50"/>
         <source>clo</source>
         <translation>clo</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="43"/>
+        <location filename="../comfort/pmvtable.cpp" line="45"/>
         <source>To</source>
         <translation>To</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="46"/>
+        <location filename="../comfort/pmvtable.cpp" line="48"/>
         <source>Tr</source>
         <translation>Tr</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="57"/>
+        <location filename="../comfort/pmvtable.cpp" line="59"/>
         <source>PPD-M</source>
         <translation>PPD-M</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="114"/>
+        <location filename="../comfort/pmvform.cpp" line="125"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="115"/>
+        <location filename="../comfort/pmvform.cpp" line="126"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="120"/>
+        <location filename="../comfort/pmvform.cpp" line="131"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="122"/>
+        <location filename="../comfort/pmvform.cpp" line="133"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="236"/>
-        <location filename="../comfort/pmvform.cpp" line="241"/>
-        <location filename="../comfort/pmvform.cpp" line="246"/>
+        <location filename="../comfort/pmvform.cpp" line="263"/>
+        <location filename="../comfort/pmvform.cpp" line="268"/>
+        <location filename="../comfort/pmvform.cpp" line="273"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -1904,7 +1974,7 @@ Unzufriedener</translation>
         <translation>Energieumsatz suchen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvinverseform.cpp" line="312"/>
+        <location filename="../comfort/pmvinverseform.cpp" line="325"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
