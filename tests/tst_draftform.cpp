@@ -1,0 +1,72 @@
+#include "assessment/draftform.h"
+
+#include "messagecatcher.h"
+#include "widgetlookup.h"
+
+#include <QtTest>
+
+class TestDraftForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QTest::failOnWarning(QRegularExpression("connectSlotsByName")); }
+    void enabling();
+    void compute_data();
+    void compute();
+};
+
+// Mechanical ventilation opens the season's groups; the window box shows full points again.
+void TestDraftForm::enabling()
+{
+    draftForm form;
+    // "11" when the season's input and result groups are enabled, "00" when both are not.
+    const auto groups = [&form](const QString &season) {
+        return QString("%1%2").arg(int(enabled(form, "groupInput" + season)))
+                              .arg(int(enabled(form, "groupComp" + season)));
+    };
+    QCOMPARE(groups("W") + groups("S"), "0000");
+    click(form, "w_checkMech");
+    QCOMPARE(groups("W") + groups("S"), "1100");
+    click(form, "s_checkMech");
+    click(form, "w_checkMech");
+    QCOMPARE(groups("W") + groups("S"), "0011");
+    setText(form, "WinterPoints", "3");
+    setText(form, "SummerPoints", "1");
+    click(form, "w_checkWindow");
+    click(form, "s_checkWindow");
+    QCOMPARE(text(form, "WinterPoints") + text(form, "SummerPoints"), "2010");
+}
+
+void TestDraftForm::compute_data()
+{
+    QTest::addColumn<QString>("season");
+    QTest::addColumn<QString>("ta");
+    QTest::addColumn<QString>("expected");   // DR, verdict, points
+    QTest::newRow("winter 21 °C, 0.15 m/s") << "w_" << "21" << "16.72 Fail 13";
+    QTest::newRow("summer 21 °C, 0.15 m/s: half points") << "s_" << "21" << "16.72 Fail 7";
+    QTest::newRow("summer, temperature empty") << "s_" << "" << "  10";
+}
+
+void TestDraftForm::compute()
+{
+    QFETCH(QString, season);
+    QFETCH(QString, ta);
+    QFETCH(QString, expected);
+    draftForm form;
+    click(form, season + "checkMech");
+    click(form, season + "checkWindow");
+    setText(form, season + "inputTa", ta);
+    setText(form, season + "inputVa", "0,15");
+    setText(form, season + "inputTu", "40");
+    MessageCatcher messages;
+    click(form, season + "compButton");
+    const QString points = season == "w_" ? "WinterPoints" : "SummerPoints";
+    QCOMPARE(QStringList({text(form, season + "outDr"), text(form, season + "outQual"),
+                          text(form, points)}).join(' '), expected);
+    QCOMPARE(messages.count, ta.isEmpty() ? 1 : 0);
+    if (ta.isEmpty())
+        QVERIFY(messages.text.contains("Summer: Air Temperature [°C]: empty"));
+}
+
+QTEST_MAIN(TestDraftForm)
+#include "tst_draftform.moc"
