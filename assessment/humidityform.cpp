@@ -1,6 +1,7 @@
 #include "assessment/humidityform.h"
 
 #include "app/fieldreader.h"
+#include "app/tabletext.h"
 #include "assessment/humidity.h"
 #include "comfort/trace.h"
 #include "help/infodialog.h"
@@ -66,18 +67,14 @@ void humidityForm::showHourly(const std::vector<double> &to, const std::vector<d
     const Column columns[10] = {{to, 2},      {rho, 2},    {h.ahOut, 2}, {h.xOut, 5},
                                 {h.mprod, 2}, {h.ach, 2},  {ti, 2},      {h.rhIn, 2},
                                 {h.xIn, 7},   {h.ahIn, 2}};
-    QTableWidget *t = ui.tableWidget;
-    const int rows = int(to.size());
-    t->setUpdatesEnabled(false);
-    t->clearContents();
-    t->setRowCount(rows);
-    for (int c = 0; c < 10; ++c) {
-        const Column &col = columns[c];
-        const int n = std::min(rows, int(col.values.size()));
-        for (int r = 0; r < n; ++r)
-            t->setItem(r, c, new QTableWidgetItem(QString::number(col.values[r], 'f', col.decimals)));
+    std::vector<QStringList> rows(to.size());
+    for (size_t r = 0; r < rows.size(); ++r) {
+        QStringList &row = rows[r];
+        row.reserve(10);
+        for (const Column &col : columns)
+            row << (r < col.values.size() ? QString::number(col.values[r], 'f', col.decimals) : QString());
     }
-    t->setUpdatesEnabled(true);
+    fillTable(ui.tableWidget, rows);
 }
 
 void humidityForm::on_computeHumid_clicked()
@@ -109,11 +106,9 @@ bool humidityForm::writeCsv(const QString &fileName)
             out << (head ? head->text().remove(QLatin1Char('\n')) : QString()) << ';';
         }
         out << '\n';
-        for (int r = 0; r < t->rowCount(); ++r) {
-            for (int c = 0; c < t->columnCount(); ++c) {
-                const QTableWidgetItem *cell = t->item(r, c);
-                out << (cell ? cell->text() : QString()) << ';';
-            }
+        for (const QStringList &row : tableRows(t, t->columnCount())) {
+            for (const QString &cell : row)
+                out << cell << ';';
             out << '\n';
         }
         out.flush();
