@@ -4,10 +4,18 @@
 #include "assessment/humidity.h"
 #include "help/infodialog.h"
 
+#include <QHeaderView>
+
 humidityAssmtForm::humidityAssmtForm(QWidget *parent)
     : QWidget(parent)
 {
     ui.setupUi(this);
+    // One row of eleven columns: shown whole, without scroll bars.
+    for (QTableWidget *t : {ui.tableRHin, ui.tableAHin}) {
+        t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + t->rowHeight(0)
+                          + 2 * t->frameWidth());
+    }
 }
 
 void humidityAssmtForm::setSummerLabels(bool summer)

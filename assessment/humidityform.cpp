@@ -7,6 +7,7 @@
 #include "help/infodialog.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -16,6 +17,8 @@ humidityForm::humidityForm(QWidget *parent)
     : QWidget(parent)
 {
     ui.setupUi(this);
+    // Columns as wide as their two-line headers, so that all ten fit the page.
+    ui.tableWidget->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 bool humidityForm::readParameters(HumidityParameters &p)
