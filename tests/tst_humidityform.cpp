@@ -1,5 +1,4 @@
 #include "assessment/humidity.h"
-#include "assessment/humidityassmtform.h"
 #include "assessment/humidityform.h"
 
 #include "messagecatcher.h"
@@ -15,7 +14,6 @@ private slots:
     void parameters_data();
     void parameters();
     void csv();
-    void assessmentPage();
 };
 
 void TestHumidityForm::parameters_data()
@@ -72,33 +70,6 @@ void TestHumidityForm::csv()
     QVERIFY(!form.writeCsv(dir.filePath("missing/humidity_out.csv")));
     QVERIFY2(messages.text.startsWith("Cannot write file " + QDir::toNativeSeparators(dir.filePath("missing"))),
              qPrintable(messages.text));
-}
-
-// Records of half an hour: the distributions in hours, the counts as counted.
-void TestHumidityForm::assessmentPage()
-{
-    std::vector<double> rh(8, 40.0), x(8, 0.007);
-    rh[1] = 20.0;
-    x[2] = 0.013;
-    const HumidityAssessment a = assessIndoorHumidity(rh, x, std::vector<bool>(8, true),
-                                                      std::vector<bool>(8, false));
-    humidityAssmtForm winter, summer;
-    summer.setSummerLabels(true);
-    winter.setSummerLabels(false);
-    winter.showResults(a, false, 0.5);
-    summer.showResults(a, true, 0.5);
-    auto *rhTable = child<QTableWidget>(winter, "tableRHin");
-    auto *xTable = child<QTableWidget>(winter, "tableAHin");
-    QCOMPARE(rhTable->item(0, 1)->text() + ' ' + rhTable->item(0, 3)->text() + ' ' + rhTable->item(0, 10)->text(),
-             "0.5 3.5 4.0");
-    QCOMPARE(xTable->item(0, 6)->text(), "0.5");
-    QCOMPARE(rhTable->item(0, 3)->textAlignment(), int(Qt::AlignCenter));
-    QStringList w, s;
-    for (const QString f : {"FreqUp", "FreqUpPercent", "FreqLow", "FreqLowPercent", "PointHumid"})
-        w << text(winter, f), s << text(summer, f);
-    QCOMPARE(w.join(' ') + " | " + s.join(' '), "1.0 12.5 1.0 12.5 0.0 | 0.0 N.A 0.0 N.A N.A");
-    QCOMPARE(child<QLabel>(winter, "labelIndoorHumidity")->text() + child<QLabel>(summer, "labelIndoorHumidity")->text(),
-             "Indoor  Humidity: WinterIndoor  Humidity: Summer");
 }
 
 QTEST_MAIN(TestHumidityForm)

@@ -1,0 +1,192 @@
+// The assessment window's humidity Compute and its gathering of what the pages show.
+#include "report/bnbmenuform.h"
+
+#include "app/resulttext.h"
+#include "assessment/bnbform.h"
+#include "assessment/humidity.h"
+#include "radiant/mrtform.h"
+#include "messagecatcher.h"
+#include "widgetlookup.h"
+#include "yeardata.h"
+
+#include <QtTest>
+
+namespace {
+
+QString joined(const vstring &v)
+{
+    QStringList texts;
+    for (const std::string &s : v)
+        texts << QString::fromStdString(s);
+    return texts.join('|');
+}
+
+QString joined(const lvstring &rows)
+{
+    QStringList texts;
+    for (const vstring &row : rows)
+        texts << joined(row);
+    return texts.join(" / ");
+}
+
+// Row 0 of a page's table, as shown.
+QString row0(QWidget &page, const QString &table)
+{
+    vstring texts;
+    QTableWidget *t = child<QTableWidget>(page, table);
+    for (int c = 0; c < t->columnCount(); ++c)
+        texts.push_back(t->item(0, c) ? t->item(0, c)->text().toStdString() : "<none>");
+    return joined(texts);
+}
+
+}
+
+class TestGathering : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QTest::failOnWarning(QRegularExpression("connectSlotsByName")); }
+    void humidityNeedsYearData();
+    void humidityAtHalfHours();
+    void draftAndRadiation();
+    void summerModel_data();
+    void summerModel();
+};
+
+void TestGathering::humidityNeedsYearData()
+{
+    bnbMenuForm window(nullptr);
+    MessageCatcher messages;
+    click(window, "computeHumid");
+    QVERIFY2(messages.text.contains("computed first"), qPrintable(messages.text));
+    auto *hourly = child<QTableWidget>(*child<QWidget>(window, "humidityForm"), "tableWidget");
+    QVERIFY(hourly->rowCount() == 8760 && !hourly->item(0, 0));
+    vstring c1{"kept"}, c2, distribution, upper, lower, points;
+    QVERIFY(!window.getWinterHumidityAssessment(c1, c2, distribution, upper, lower, points));
+    QCOMPARE(joined(c1) + " / " + joined(c2), "kept|108|0.2|2|-|2|3|0 / 0|1|0|-|0|100000");
+    QVERIFY(distribution.empty() && points.empty());
+    vstring w{"kept"};
+    QVERIFY(!window.getWinterOperativeTemperatureAssessment(w, w, w));
+    QCOMPARE(joined(w), "kept");
+}
+
+// A year in half-hour records: the distributions in hours, the counts outside the limits as
+// counted; the gathered lists are the texts shown.
+void TestGathering::humidityAtHalfHours()
+{
+    bnbMenuForm window(nullptr);
+    auto *data = child<bnbForm>(window, "bnbForm");
+    QStringList lines;   // pasted as from a spreadsheet: the data page's Compute is enabled then
+    for (const QStringList &row : yearCells(repeatedRows(simulatedYear(8760), 2)))
+        lines << row.join('\t');
+    QApplication::clipboard()->setText(lines.join('\n'));
+    child<QTableWidget>(*data, "tableWidget")->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, 0), true);
+    data->actions().at(1)->trigger();
+    setText(*data, "dataIntervalHour", "0.5");
+    MessageCatcher messages;
+    click(*data, "compButton");
+    click(window, "computeHumid");
+    QVERIFY2(messages.count == 0, qPrintable(messages.text));
+
+    std::vector<double> ti, to, rho;
+    std::vector<bool> working, winter, summer, winterHumid, summerHumid;
+    data->getInputData(ti, to, rho, working, winter, summer, winterHumid, summerHumid);
+    QCOMPARE(to.size(), size_t(17520));
+    const IndoorHumidity h = computeIndoorHumidity(to, ti, rho, working, winterHumid, summerHumid, HumidityParameters());
+    const HumidityAssessment a = assessIndoorHumidity(h.rhIn, h.xIn, winter, summer);
+    auto *hourly = child<QTableWidget>(*child<QWidget>(window, "humidityForm"), "tableWidget");
+    QStringList decimals;
+    for (int c = 0; c < 10; ++c)
+        decimals << QString::number(hourly->item(17519, c)->text().section('.', 1).size());
+    QCOMPARE(decimals.join(' '), "2 2 2 5 2 2 2 2 7 2");
+    QCOMPARE(hourly->item(17519, 9)->text(), resultText(h.ahIn.back(), 2));
+
+    auto *pages = qobject_cast<QTabWidget *>(child<QWidget>(window, "humidityForm")->parentWidget()->parentWidget());
+    QWidget &winterPage = *pages->widget(1), &summerPage = *pages->widget(2);
+    using namespace HumiditySlot;
+    QCOMPARE(child<QTableWidget>(winterPage, "tableRHin")->item(0, 10)->text(), resultText(a.rhWinter[10] * 0.5, 1));
+    QCOMPARE(child<QTableWidget>(summerPage, "tableAHin")->item(0, 10)->text(), resultText(a.xSummer[10] * 0.5, 1));
+    QCOMPARE(child<QLabel>(summerPage, "labelIndoorHumidity")->text(), "Indoor  Humidity: Summer");
+    QCOMPARE(text(winterPage, "FreqLow") + ' ' + text(summerPage, "FreqUp"),
+             resultText(a.summary[WinterBelow], 1) + ' ' + resultText(a.summary[SummerAbove], 1));
+
+    for (bool inSummer : {false, true}) {
+        vstring c1, c2, distribution{"kept"}, upper, lower, points;
+        QWidget &page = inSummer ? summerPage : winterPage;
+        QVERIFY(inSummer ? window.getSummerHumidityAssessment(c1, c2, distribution, upper, lower, points)
+                         : window.getWinterHumidityAssessment(c1, c2, distribution, upper, lower, points));
+        QCOMPARE(joined(distribution), "kept|" + row0(page, inSummer ? "tableAHin" : "tableRHin"));
+        QCOMPARE(joined(upper) + ' ' + joined(lower) + ' ' + joined(points),
+                 text(page, "FreqUp") + '|' + text(page, "FreqUpPercent") + ' ' + text(page, "FreqLow") + '|'
+                     + text(page, "FreqLowPercent") + ' ' + text(page, "PointHumid"));
+    }
+    vstring distribution, niveau, points;
+    QVERIFY(window.getWinterOperativeTemperatureAssessment(distribution, niveau, points));
+    QCOMPARE(joined(distribution) + '|' + joined(niveau), row0(*child<QWidget>(window, "winterBNBForm"), "winterDistribution")
+                                                              + '|' + row0(*child<QWidget>(window, "winterBNBForm"), "winterQuality"));
+}
+
+void TestGathering::draftAndRadiation()
+{
+    bnbMenuForm window(nullptr);
+    vstring mech, win, conditions, dr, points;
+    QVERIFY(window.getWinterDraftAssessment(mech, win, conditions, dr, points));
+    setText(window, "s_inputTa", "21");
+    setText(window, "s_inputVa", "0.15");
+    setText(window, "s_inputTu", "40");
+    click(window, "s_checkMech");
+    click(window, "s_compButton");
+    QVERIFY(window.getSummerDraftAssessment(mech, win, conditions, dr, points));
+    QCOMPARE(QStringList({joined(mech), joined(win), joined(conditions), joined(dr), joined(points)}).join(" / "),
+             "No|Yes / Yes|Yes / |||21|0.15|40 / ||16.72|Pass / 20|10");
+    setText(window, "WinterPoints", "");
+    QVERIFY(!window.getWinterDraftAssessment(mech, win, conditions, dr, points));
+    QCOMPARE(points.size(), size_t(2));
+
+    mrtForm *mrt = window.findChildren<mrtForm *>().at(1);   // the winter page, created second
+    lvstring position, boundaries, results;
+    QVERIFY(!window.getMRTAssessment(mrt, position, boundaries, results, points));
+    QCOMPARE(int(position.size() * 10 + boundaries.size()) * 10 + int(results.size()), 260);
+    QCOMPARE(boundaries.front().back(), "Not defined");
+    child<QCheckBox>(*mrt, "checkBoxFW")->setChecked(true);
+    click(*mrt, "computeMRT");
+    boundaries.clear();
+    QVERIFY(window.getMRTAssessment(mrt, position, boundaries, results, points));
+    QCOMPARE(joined(boundaries), text(*mrt, "inputFT") + '|' + text(*mrt, "inputFWT") + " / " + text(*mrt, "inputBT")
+                                     + "|Not defined / " + text(*mrt, "inputRT") + "|Not defined / " + text(*mrt, "inputLT")
+                                     + "|Not defined / " + text(*mrt, "inputFloorT") + "|Not defined / "
+                                     + text(*mrt, "inputCeilT") + "|Not defined");
+    QCOMPARE(joined(results), text(*mrt, "outputPdFrBk") + '|' + text(*mrt, "outputFrBkQuality") + " / "
+                                  + text(*mrt, "outputPdLeRt") + '|' + text(*mrt, "outputLeRtQuality") + " / "
+                                  + text(*mrt, "outputPdClFlr") + '|' + text(*mrt, "outputClFlrQuality"));
+    QCOMPARE(QString::fromStdString(points.back()), text(*mrt, "RadiationPoints"));
+}
+
+// A summer climate region belongs to DIN 4108-2 only, though the two DIN EN 15251 models'
+// names contain "DIN" too.
+void TestGathering::summerModel_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("26 °C") << 0 << "26 °C|N/A";
+    QTest::newRow("adaptive DIN EN 15251") << 1 << "Adaptives Modell(DIN EN 15251)|N/A";
+    QTest::newRow("national annex DIN EN 15251") << 2 << "Nationaler Anhang(DIN EN 15251)|N/A";
+    QTest::newRow("DIN 4108-2, region B") << 3 << "DIN 4108-2|Summer Region B";
+}
+
+void TestGathering::summerModel()
+{
+    QFETCH(int, model);
+    QFETCH(QString, expected);
+    bnbMenuForm window(nullptr);
+    auto *box = child<QComboBox>(window, "modelSelectBox");
+    box->setCurrentIndex(model);
+    emit box->textActivated(box->currentText());
+    child<QRadioButton>(window, "regionCheckB")->setChecked(true);
+    vstring selection, time, distribution, niveau, points;
+    QVERIFY(!window.getSummerOperativeTemperatureAssessment(selection, time, distribution, niveau, points));
+    QCOMPARE(joined(selection) + " / " + joined(time), expected + " / 8:00 h|18:00 h|no");
+}
+
+QTEST_MAIN(TestGathering)
+#include "tst_gathering.moc"
