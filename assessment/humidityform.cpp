@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QTextStream>
@@ -17,8 +18,15 @@ humidityForm::humidityForm(QWidget *parent)
     : QWidget(parent)
 {
     ui.setupUi(this);
-    // Columns as wide as their two-line headers, so that all ten fit the page.
-    ui.tableWidget->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    // Columns as wide as their two-line header or their widest number, so that all ten fit
+    // the page; measured once, not over 8,760 rows.
+    const char *const widest[10] = {"-00.00", "100.00", "00.00", "0.00000", "000.00",
+                                    "00.00",  "-00.00", "100.00", "0.0000000", "00.00"};
+    QHeaderView *header = ui.tableWidget->horizontalHeader();
+    const QFontMetrics metrics(ui.tableWidget->font());
+    for (int c = 0; c < 10; ++c)
+        header->resizeSection(c, std::max(header->sectionSizeHint(c),
+                                          metrics.horizontalAdvance(QLatin1String(widest[c])) + 16));
 }
 
 bool humidityForm::readParameters(HumidityParameters &p)
