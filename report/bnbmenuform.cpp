@@ -171,6 +171,18 @@ std::string fieldText(QObject *form, const char *name)
     return requireChild<QLineEdit>(form, name)->text().toStdString();
 }
 
+// An operative temperature page: row 0 of its distribution (9 cells) and quality (3 cells)
+// tables, then its points.
+bool appendResultPage(QWidget *page, const char *distributionTable, const char *qualityTable,
+                      vstring &distribution, vstring &quality, vstring &points)
+{
+    if (!appendCells(requireChild<QTableWidget>(page, distributionTable), 9, distribution)
+        || !appendCells(requireChild<QTableWidget>(page, qualityTable), 3, quality))
+        return false;
+    points.push_back(fieldText(page, "pointsField"));
+    return true;
+}
+
 }
 
 bool bnbMenuForm::getSummerOperativeTemperatureAssessment(vstring &model_selection,
@@ -196,12 +208,8 @@ bool bnbMenuForm::getSummerOperativeTemperatureAssessment(vstring &model_selecti
     operation_time.push_back(fieldText(bnb, "modelWorkStart") + ":00 h");
     operation_time.push_back(fieldText(bnb, "modelWorkEnd") + ":00 h");
     operation_time.push_back(requireChild<QCheckBox>(bnb, "checkIgnoreWeekend")->isChecked() ? "yes" : "no");
-    if (!appendCells(requireChild<QTableWidget>(summerPage, "summerDistribution"), 9,
-                     operative_temperature_distribution)
-        || !appendCells(requireChild<QTableWidget>(summerPage, "summerQuality"), 3, times_niveau))
-        return false;
-    points_discrete.push_back(fieldText(summerPage, "pointsField"));
-    return true;
+    return appendResultPage(summerPage, "summerDistribution", "summerQuality",
+                            operative_temperature_distribution, times_niveau, points_discrete);
 }
 
 bool bnbMenuForm::getSummerDraftAssessment(vstring &mechanical_ventilation,
@@ -255,12 +263,8 @@ bool bnbMenuForm::getWinterOperativeTemperatureAssessment(vstring &operative_tem
                                                           vstring &times_niveau,
                                                           vstring &points_discrete)
 {
-    if (!appendCells(requireChild<QTableWidget>(winterPage, "winterDistribution"), 9,
-                     operative_temperature_distribution)
-        || !appendCells(requireChild<QTableWidget>(winterPage, "winterQuality"), 3, times_niveau))
-        return false;
-    points_discrete.push_back(fieldText(winterPage, "pointsField"));
-    return true;
+    return appendResultPage(winterPage, "winterDistribution", "winterQuality",
+                            operative_temperature_distribution, times_niveau, points_discrete);
 }
 
 bool bnbMenuForm::getWinterDraftAssessment(vstring &mechanical_ventilation,
