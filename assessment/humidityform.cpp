@@ -86,12 +86,14 @@ void humidityForm::showHourly(const std::vector<double> &to, const std::vector<d
             row << (r < col.values.size() ? QString::number(col.values[r], 'f', col.decimals) : QString());
     }
     fillTable(ui.tableWidget, rows);
+    ui.writeButton->setEnabled(true);
 }
 
+// The assessment window computes on this click, after this slot. Write CSV is enabled by the
+// first hourly table it shows, not by a click that computed nothing (no year data, bad field).
 void humidityForm::on_computeHumid_clicked()
 {
     emit getDataBNBtoHumid();
-    ui.writeButton->setEnabled(true);
 }
 
 void humidityForm::on_writeButton_clicked()

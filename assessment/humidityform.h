@@ -22,7 +22,7 @@ public:
     // The disabled "Spring / Autumn" fields hold "-", which reads as 0.
     bool readParameters(HumidityParameters &p);
 
-    // The hourly table: one row per record, ten columns, in one pass.
+    // The hourly table: one row per record, ten columns, in one pass; enables Write CSV.
     void showHourly(const std::vector<double> &to, const std::vector<double> &rho,
                     const std::vector<double> &ti, const IndoorHumidity &h);
 

@@ -61,7 +61,8 @@ void TestGathering::humidityNeedsYearData()
     MessageCatcher messages;
     click(window, "computeHumid");
     QVERIFY2(messages.text.contains("computed first"), qPrintable(messages.text));
-    QVERIFY(!child<QTableWidget>(*child<QWidget>(window, "humidityForm"), "tableWidget")->item(0, 0));
+    QWidget &calculator = *child<QWidget>(window, "humidityForm");
+    QVERIFY(!child<QTableWidget>(calculator, "tableWidget")->item(0, 0) && !enabled(calculator, "writeButton"));
     vstring c1{"kept"}, c2, distribution, upper, lower, points;
     QVERIFY(!window.getWinterHumidityAssessment(c1, c2, distribution, upper, lower, points));
     QCOMPARE(joined(c1) + " / " + joined(c2) + " / " + joined(distribution), "kept|108|0.2|2|-|2|3|0 / 0|1|0|-|0|100000 / ");
