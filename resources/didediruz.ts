@@ -902,31 +902,101 @@ r. F.</translation>
         <translation>Formular</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="45"/>
-        <location filename="../report/bnbmenuform.cpp" line="48"/>
+        <location filename="../report/bnbmenuform.cpp" line="59"/>
+        <location filename="../report/bnbmenuform.cpp" line="64"/>
         <source>Winter</source>
         <translation>Winter</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="46"/>
-        <location filename="../report/bnbmenuform.cpp" line="49"/>
+        <location filename="../report/bnbmenuform.cpp" line="60"/>
+        <location filename="../report/bnbmenuform.cpp" line="65"/>
         <source>Summer</source>
         <translation>Sommer</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="50"/>
+        <location filename="../report/bnbmenuform.cpp" line="61"/>
+        <source>Humidity Calculator</source>
+        <translation>Feuchterechner</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="62"/>
+        <source>Humidity Winter</source>
+        <translation>Feuchte Winter</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="63"/>
+        <source>Humidity Summer</source>
+        <translation>Feuchte Sommer</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="66"/>
         <source>Im/Export Data</source>
         <translation>Im-/Export Daten</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="51"/>
+        <location filename="../report/bnbmenuform.cpp" line="67"/>
         <source>1. Operative Temperature</source>
         <translation>1. Operative Temperatur</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="53"/>
+        <location filename="../report/bnbmenuform.cpp" line="68"/>
+        <source>2. Draft Risk</source>
+        <translation>2. Zugluftrisiko</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="69"/>
         <source>3. Radiation Asymmetry</source>
         <translation>3. Strahlungsasymmetrie</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="70"/>
+        <source>4. Humidity</source>
+        <translation>4. Raumluftfeuchte</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="127"/>
+        <source>Humidity</source>
+        <translation>Raumluftfeuchte</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="128"/>
+        <source>The year data must be computed first: read them on the page &quot;Im/Export Data&quot; and press Compute there.</source>
+        <translation>Die Jahresdaten müssen zuerst berechnet werden: Lesen Sie sie auf der Seite „Im-/Export Daten“ ein und drücken Sie dort Berechnen.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="197"/>
+        <source>Summer Region A</source>
+        <translation>Sommerklimaregion A</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="198"/>
+        <source>Summer Region B</source>
+        <translation>Sommerklimaregion B</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="199"/>
+        <source>Summer Region C</source>
+        <translation>Sommerklimaregion C</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="206"/>
+        <source>N/A</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="241"/>
+        <source>Not defined</source>
+        <translation>Nicht festgelegt</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="295"/>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="295"/>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1118,376 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../comfort/clothingform.cpp" line="39"/>
+        <source>Info about ...</source>
+        <translation>Info zu ...</translation>
+    </message>
+</context>
+<context>
+    <name>draftForm</name>
+    <message>
+        <location filename="../forms/draftform.ui" line="14"/>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="24"/>
+        <source>Ventilation</source>
+        <translation>Lüftung</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="30"/>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="37"/>
+        <location filename="../forms/draftform.ui" line="242"/>
+        <source>Mechanical Ventilation</source>
+        <translation>Mechanische Lüftung</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="44"/>
+        <location filename="../forms/draftform.ui" line="249"/>
+        <source>Window Ventilation</source>
+        <translation>Fensterlüftung</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="57"/>
+        <location filename="../forms/draftform.ui" line="262"/>
+        <source>Condition</source>
+        <translation>Randbedingungen</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="66"/>
+        <location filename="../forms/draftform.ui" line="271"/>
+        <source>Air Temperature [°C]</source>
+        <translation>Lufttemperatur [°C]</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="83"/>
+        <location filename="../forms/draftform.ui" line="288"/>
+        <source>Air Velocity [m/s]</source>
+        <translation>Luftgeschwindigkeit [m/s]</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="100"/>
+        <location filename="../forms/draftform.ui" line="305"/>
+        <source>Turbulence [%]</source>
+        <translation>Turbulenzgrad [%]</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="120"/>
+        <location filename="../forms/draftform.ui" line="325"/>
+        <source>DR Berechnung</source>
+        <translation>DR Berechnung</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="129"/>
+        <location filename="../forms/draftform.ui" line="334"/>
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="136"/>
+        <location filename="../forms/draftform.ui" line="341"/>
+        <source>DR%</source>
+        <translation>DR%</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="156"/>
+        <location filename="../forms/draftform.ui" line="361"/>
+        <source>Kategorie BNB (15%)</source>
+        <translation>Kategorie BNB (15%)</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="179"/>
+        <location filename="../forms/draftform.ui" line="384"/>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="201"/>
+        <location filename="../forms/draftform.ui" line="406"/>
+        <source>- Points</source>
+        <translation>- Punkte</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="229"/>
+        <source>ventilation</source>
+        <translation>Lüftung</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="235"/>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="449"/>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location filename="../assessment/draftform.cpp" line="55"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../assessment/draftform.cpp" line="64"/>
+        <source>Pass</source>
+        <translation>Erfüllt</translation>
+    </message>
+    <message>
+        <location filename="../assessment/draftform.cpp" line="64"/>
+        <source>Fail</source>
+        <translation>Nicht erfüllt</translation>
+    </message>
+    <message>
+        <location filename="../assessment/draftform.cpp" line="70"/>
+        <source>Info about ...</source>
+        <translation>Info zu ...</translation>
+    </message>
+</context>
+<context>
+    <name>humidityAssmtForm</name>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="14"/>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="20"/>
+        <source>- Distribution of Relative Humidity (%) in Winter ( 01. Oct. - 31. March)</source>
+        <translation>- Verteilung der relativen Luftfeuchte (%) im Winter ( 01. Okt. - 31. März)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="37"/>
+        <location filename="../forms/humidityassmtform.ui" line="117"/>
+        <source>Hours (h)</source>
+        <translation>Stunden (h)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="92"/>
+        <location filename="../forms/humidityassmtform.ui" line="172"/>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="100"/>
+        <source>- Distribution of Absolute Humdity (g/kg) in Winter (01. Oct. - 31. March)</source>
+        <translation>- Verteilung des Wassergehalts (g/kg) im Winter (01. Okt. - 31. März)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="182"/>
+        <source>- Assessment: Relative Humidity</source>
+        <translation>- Bewertung: relative Luftfeuchte</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="189"/>
+        <source>   o Frequency outside Lower Limit (h)</source>
+        <translation>   o Häufigkeit außerhalb der unteren Grenze (h)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="209"/>
+        <source>o  Ratio outside lower limit (%)</source>
+        <translation>o  Anteil außerhalb der unteren Grenze (%)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="229"/>
+        <source>- Assessment: Absolute Humidity</source>
+        <translation>- Bewertung: Wassergehalt</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="236"/>
+        <source>   o Frequency outside Upper Limit (h)</source>
+        <translation>   o Häufigkeit außerhalb der oberen Grenze (h)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="256"/>
+        <source>o  Ratio outside upper limit (%) </source>
+        <translation>o  Anteil außerhalb der oberen Grenze (%) </translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="276"/>
+        <source>- Point  </source>
+        <translation>- Punkte  </translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="283"/>
+        <source>Indoor  Humidity: Winter</source>
+        <translation>Raumluftfeuchte: Winter</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityassmtform.ui" line="316"/>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="26"/>
+        <source>- Distribution of Absolute Humdity (g/kg) in Summer (01. Apr. - 30. Sept.)</source>
+        <translation>- Verteilung des Wassergehalts (g/kg) im Sommer (01. Apr. - 30. Sept.)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="28"/>
+        <source>- Distribution of Relative Humidity (%) in Summer ( 01. Apr. - 30.Sept.)</source>
+        <translation>- Verteilung der relativen Luftfeuchte (%) im Sommer ( 01. Apr. - 30. Sept.)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="29"/>
+        <source>Indoor  Humidity: Summer</source>
+        <translation>Raumluftfeuchte: Sommer</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="55"/>
+        <source>Info about ...</source>
+        <translation>Info zu ...</translation>
+    </message>
+</context>
+<context>
+    <name>humidityForm</name>
+    <message>
+        <location filename="../forms/humidityform.ui" line="14"/>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="20"/>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="28"/>
+        <source>General Information</source>
+        <translation>Allgemeine Angaben</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="34"/>
+        <source>Room Volume (m³)</source>
+        <translation>Raumvolumen (m³)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="54"/>
+        <source>Pressure (Pa)</source>
+        <translation>Luftdruck (Pa)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="74"/>
+        <source> Air Change Rate outside 
+Operation (1/h)</source>
+        <translation> Luftwechselrate außerhalb
+der Nutzungszeit (1/h)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="98"/>
+        <source>Humidity Production</source>
+        <translation>Feuchteproduktion</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="104"/>
+        <source>Number of Person</source>
+        <translation>Anzahl Personen</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="124"/>
+        <source>Number of Small Plant</source>
+        <translation>Anzahl kleiner Pflanzen</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="144"/>
+        <source>Number of Big Plant</source>
+        <translation>Anzahl großer Pflanzen</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="164"/>
+        <source>Another Humidity
+ Source (g/m³)</source>
+        <translation>Weitere Feuchte-
+ quelle (g/m³)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="194"/>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="201"/>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="208"/>
+        <source>Spring / Autumn</source>
+        <translation>Frühling / Herbst</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="218"/>
+        <source>Air Change Rate 
+during Operation (1/h)</source>
+        <translation>Luftwechselrate in der
+Nutzungszeit (1/h)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="268"/>
+        <source>Effectivness of Humidity 
+Recovery (1= 100%)</source>
+        <translation>Wirkungsgrad Feuchte-
+rückgewinnung (1= 100%)</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="331"/>
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="341"/>
+        <location filename="../assessment/humidityform.cpp" line="102"/>
+        <location filename="../assessment/humidityform.cpp" line="131"/>
+        <source>Write CSV</source>
+        <translation>CSV schreiben</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="361"/>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityform.cpp" line="39"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityform.cpp" line="63"/>
+        <source>Invalid input</source>
+        <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityform.cpp" line="64"/>
+        <source>%1 must be greater than 0, so nothing was computed.</source>
+        <translation>%1 muss größer als 0 sein, daher wurde nichts berechnet.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityform.cpp" line="103"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityform.cpp" line="115"/>
+        <source>Humidity output generated by </source>
+        <translation>Humidity output generated by </translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityform.cpp" line="115"/>
+        <source>Klimaro v0.3</source>
+        <translation>Klimaro v0.3</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityform.cpp" line="132"/>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Datei %1 kann nicht geschrieben werden:
+%2.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityform.cpp" line="139"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
