@@ -36,18 +36,6 @@ A decimal comma or point may be used (0,5 or 0.5).</source>
 
 Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translation>
     </message>
-    <message>
-        <source>These fields do not hold a number, so nothing was computed:
-
-%1
-
-A decimal comma or point may be used (0,5 or 0.5).</source>
-        <translation type="vanished">Diese Felder enthalten keine Zahl, daher wurde nichts berechnet:
-
-%1
-
-Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translation>
-    </message>
 </context>
 <context>
     <name>HelpBrowser</name>
@@ -893,10 +881,6 @@ r. F.</translation>
 <context>
     <name>bnbMenuForm</name>
     <message>
-        <source>&lt;h3&gt;BNB Assessment&lt;/h3&gt;&lt;p&gt;The assessment of a year of hourly room data against the BNB thermal-comfort criterion is not part of this version yet. Use the PMV tool from the Tools menu.&lt;/p&gt;</source>
-        <translation type="vanished">&lt;h3&gt;BNB-Bewertung&lt;/h3&gt;&lt;p&gt;Die Bewertung eines Jahres stündlicher Raumdaten nach dem BNB-Kriterium thermischer Komfort ist in dieser Version noch nicht enthalten. Nutzen Sie das PMV-Werkzeug aus dem Menü Werkzeuge.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <location filename="../forms/bnbmenuform.ui" line="15"/>
         <source>Form</source>
         <translation>Formular</translation>
@@ -1365,87 +1349,87 @@ r. F.</translation>
         <translation>Raumvolumen (m³)</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="54"/>
+        <location filename="../forms/humidityform.ui" line="60"/>
         <source>Pressure (Pa)</source>
         <translation>Luftdruck (Pa)</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="74"/>
+        <location filename="../forms/humidityform.ui" line="86"/>
         <source> Air Change Rate outside 
 Operation (1/h)</source>
         <translation> Luftwechselrate außerhalb
 der Nutzungszeit (1/h)</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="98"/>
+        <location filename="../forms/humidityform.ui" line="116"/>
         <source>Humidity Production</source>
         <translation>Feuchteproduktion</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="104"/>
+        <location filename="../forms/humidityform.ui" line="122"/>
         <source>Number of Person</source>
         <translation>Anzahl Personen</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="124"/>
+        <location filename="../forms/humidityform.ui" line="148"/>
         <source>Number of Small Plant</source>
         <translation>Anzahl kleiner Pflanzen</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="144"/>
+        <location filename="../forms/humidityform.ui" line="174"/>
         <source>Number of Big Plant</source>
         <translation>Anzahl großer Pflanzen</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="164"/>
+        <location filename="../forms/humidityform.ui" line="200"/>
         <source>Another Humidity
  Source (g/m³)</source>
         <translation>Weitere Feuchte-
  quelle (g/m³)</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="194"/>
+        <location filename="../forms/humidityform.ui" line="236"/>
         <source>Winter</source>
         <translation>Winter</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="201"/>
+        <location filename="../forms/humidityform.ui" line="243"/>
         <source>Summer</source>
         <translation>Sommer</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="208"/>
+        <location filename="../forms/humidityform.ui" line="250"/>
         <source>Spring / Autumn</source>
         <translation>Frühling / Herbst</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="218"/>
+        <location filename="../forms/humidityform.ui" line="260"/>
         <source>Air Change Rate 
 during Operation (1/h)</source>
         <translation>Luftwechselrate in der
 Nutzungszeit (1/h)</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="268"/>
+        <location filename="../forms/humidityform.ui" line="310"/>
         <source>Effectivness of Humidity 
 Recovery (1= 100%)</source>
         <translation>Wirkungsgrad Feuchte-
 rückgewinnung (1= 100%)</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="331"/>
+        <location filename="../forms/humidityform.ui" line="373"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="341"/>
+        <location filename="../forms/humidityform.ui" line="383"/>
         <location filename="../assessment/humidityform.cpp" line="102"/>
         <location filename="../assessment/humidityform.cpp" line="131"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="361"/>
+        <location filename="../forms/humidityform.ui" line="403"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
