@@ -11,9 +11,8 @@
 
 namespace {
 
-const char *const kOutputs[] = {"outputMRT",         "outputAsmFrBk",     "outputAsmLeRt",  "outputAsmClFlr",
-                                "outputPdFrBk",      "outputPdLeRt",      "outputPdClFlr",  "outputFrBkQuality",
-                                "outputLeRtQuality", "outputClFlrQuality", "RadiationPoints"};
+const QStringList kOutputs = {"outputMRT", "outputAsmFrBk", "outputAsmLeRt", "outputAsmClFlr", "outputPdFrBk", "outputPdLeRt",
+                              "outputPdClFlr", "outputFrBkQuality", "outputLeRtQuality", "outputClFlrQuality", "RadiationPoints"};
 
 // Each surface's area check box and the five fields of its row.
 const QStringList kAreaRows = {"FW FWT FWinL FWinR FWinCeil FWinFloor", "BW BWT BWinL BWinR BWinCeil BWinFloor",
@@ -32,10 +31,7 @@ QStringList areaFields(const QString &row)
 // MRT, three asymmetries, three PDs, three verdicts and the points, space-separated.
 QString outputs(QWidget &form)
 {
-    QStringList texts;
-    for (const char *name : kOutputs)
-        texts << text(form, name);
-    return texts.join(' ');
+    return texts(form, kOutputs);
 }
 
 // Room 5 × 6 × 3 m, occupant at (2, 2.5, 1.1) m, all surfaces 20 °C, a window of 10 °C in
@@ -56,7 +52,7 @@ class TestMrtForm : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
+    void init() { QTest::failOnWarning(QRegularExpression("connectSlotsByName")); }
     void startStateAndUntickedAreas();
     void floorBoxRecomputesOnTicking();
     void surfaceMethodKeepsVerdictsAndPoints();
@@ -68,11 +64,6 @@ private slots:
     void surfaceTemperatureDialog();
     void infoButtonsOpenPictures();
 };
-
-void TestMrtForm::init()
-{
-    QTest::failOnWarning(QRegularExpression("connectSlotsByName"));
-}
 
 void TestMrtForm::startStateAndUntickedAreas()
 {
