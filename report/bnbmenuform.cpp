@@ -454,94 +454,110 @@ bool bnbMenuForm::exportErrorDialog(const QString &message, int chapter)
     return true;
 }
 
-// Fresh lists for every attempt: the gathering slots append.
+// Gathers with fresh lists while Retry is answered (the gathering slots
+// append), then writes the chapter; a chapter given up writes nothing.
 template<typename Lists, typename Gather>
-bool bnbMenuForm::gatherChapter(Lists &lists, Gather gather, const QString &message, int chapter)
+void bnbMenuForm::exportChapter(QXmlStreamWriter &xml, Gather gather, const QString &message, int chapter,
+                                void (*write)(QXmlStreamWriter &, const Lists &, const ReportTranslator &))
 {
-    for (;;) {
-        lists = Lists{};
-        if (gather(lists))
-            return true;
+    Lists lists;
+    while (!gather(lists)) {
         if (exportErrorDialog(message, chapter))
-            return false;
+            return;
+        lists = Lists{};
     }
+    write(xml, lists, reportText);
 }
 
 void bnbMenuForm::exportWinterOperativeTemperature(QXmlStreamWriter &xml_stream)
 {
-    WinterOperativeTemperatureLists l;
-    if (gatherChapter(l, [this](auto &g) {
-            return getWinterOperativeTemperatureAssessment(g.operative_temperature_distribution, g.times_niveau,
-                                                           g.points_discrete);
-        }, tr("Failed to export Winter Operative Temperature Assessment. Please check availability of results."), 5))
-        writeWinterOperativeTemperature(xml_stream, l, reportText);
+    const auto gather = [this](WinterOperativeTemperatureLists &g) {
+        return getWinterOperativeTemperatureAssessment(g.operative_temperature_distribution,
+                                                       g.times_niveau, g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Winter Operative Temperature Assessment. "
+                     "Please check availability of results."),
+                  5, writeWinterOperativeTemperature);
 }
 
 void bnbMenuForm::exportWinterDraft(QXmlStreamWriter &xml_stream)
 {
-    DraftLists l;
-    if (gatherChapter(l, [this](auto &g) {
-            return getWinterDraftAssessment(g.mechanical_ventilation, g.window_ventilation, g.boundary_conditions,
-                                            g.draft_rate, g.points_interpolated);
-        }, tr("Failed to export Winter Draft Assessment. Please check availability of results."), 6))
-        writeWinterDraft(xml_stream, l, reportText);
+    const auto gather = [this](DraftLists &g) {
+        return getWinterDraftAssessment(g.mechanical_ventilation, g.window_ventilation,
+                                        g.boundary_conditions, g.draft_rate, g.points_interpolated);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Winter Draft Assessment. Please check availability of results."),
+                  6, writeWinterDraft);
 }
 
 void bnbMenuForm::exportWinterMRT(QXmlStreamWriter &xml_stream)
 {
-    MrtLists l;
-    if (gatherChapter(l, [this](auto &g) {
-            return getMRTAssessment(mrtWinter, g.position, g.boundary_conditions, g.results, g.points_discrete);
-        }, tr("Failed to export Winter Mean Radiant Temperatures Assessment. Please check availability of results."), 8))
-        writeWinterMrt(xml_stream, l, reportText);
+    const auto gather = [this](MrtLists &g) {
+        return getMRTAssessment(mrtWinter, g.position, g.boundary_conditions, g.results, g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Winter Mean Radiant Temperatures Assessment. "
+                     "Please check availability of results."),
+                  8, writeWinterMrt);
 }
 
 void bnbMenuForm::exportWinterHumidity(QXmlStreamWriter &xml_stream)
 {
-    HumidityLists l;
-    if (gatherChapter(l, [this](auto &g) {
-            return getWinterHumidityAssessment(g.boundary_conditions_1, g.boundary_conditions_2, g.distribution_AH,
-                                               g.times_upper_limit, g.times_lower_limit, g.points_discrete);
-        }, tr("Failed to export Winter Humidity Assessment. Please check availability of results."), 7))
-        writeWinterHumidity(xml_stream, l, reportText);
+    const auto gather = [this](HumidityLists &g) {
+        return getWinterHumidityAssessment(g.boundary_conditions_1, g.boundary_conditions_2,
+                                           g.distribution_AH, g.times_upper_limit, g.times_lower_limit,
+                                           g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Winter Humidity Assessment. Please check availability of results."),
+                  7, writeWinterHumidity);
 }
 
 void bnbMenuForm::exportSummerOperativeTemperature(QXmlStreamWriter &xml_stream)
 {
-    SummerOperativeTemperatureLists l;
-    if (gatherChapter(l, [this](auto &g) {
-            return getSummerOperativeTemperatureAssessment(g.model_selection, g.operation_time,
-                                                           g.operative_temperature_distribution, g.times_niveau,
-                                                           g.points_discrete);
-        }, tr("Failed to export Summer Operative Temperature Assessment. Please check availability of results."), 1))
-        writeSummerOperativeTemperature(xml_stream, l, reportText);
+    const auto gather = [this](SummerOperativeTemperatureLists &g) {
+        return getSummerOperativeTemperatureAssessment(g.model_selection, g.operation_time,
+                                                       g.operative_temperature_distribution,
+                                                       g.times_niveau, g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Summer Operative Temperature Assessment. "
+                     "Please check availability of results."),
+                  1, writeSummerOperativeTemperature);
 }
 
 void bnbMenuForm::exportSummerDraft(QXmlStreamWriter &xml_stream)
 {
-    DraftLists l;
-    if (gatherChapter(l, [this](auto &g) {
-            return getSummerDraftAssessment(g.mechanical_ventilation, g.window_ventilation, g.boundary_conditions,
-                                            g.draft_rate, g.points_interpolated);
-        }, tr("Failed to export Summer Draft Assessment. Please check availability of results."), 2))
-        writeSummerDraft(xml_stream, l, reportText);
+    const auto gather = [this](DraftLists &g) {
+        return getSummerDraftAssessment(g.mechanical_ventilation, g.window_ventilation,
+                                        g.boundary_conditions, g.draft_rate, g.points_interpolated);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Summer Draft Assessment. Please check availability of results."),
+                  2, writeSummerDraft);
 }
 
 void bnbMenuForm::exportSummerMRT(QXmlStreamWriter &xml_stream)
 {
-    MrtLists l;
-    if (gatherChapter(l, [this](auto &g) {
-            return getMRTAssessment(mrtSummer, g.position, g.boundary_conditions, g.results, g.points_discrete);
-        }, tr("Failed to export Summer Mean Radiant Temperatures Assessment. Please check availability of results."), 4))
-        writeSummerMrt(xml_stream, l, reportText);
+    const auto gather = [this](MrtLists &g) {
+        return getMRTAssessment(mrtSummer, g.position, g.boundary_conditions, g.results, g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Summer Mean Radiant Temperatures Assessment. "
+                     "Please check availability of results."),
+                  4, writeSummerMrt);
 }
 
 void bnbMenuForm::exportSummerHumidity(QXmlStreamWriter &xml_stream)
 {
-    HumidityLists l;
-    if (gatherChapter(l, [this](auto &g) {
-            return getSummerHumidityAssessment(g.boundary_conditions_1, g.boundary_conditions_2, g.distribution_AH,
-                                               g.times_upper_limit, g.times_lower_limit, g.points_discrete);
-        }, tr("Failed to export Summer Humidity Assessment. Please check availability of results."), 3))
-        writeSummerHumidity(xml_stream, l, reportText);
+    const auto gather = [this](HumidityLists &g) {
+        return getSummerHumidityAssessment(g.boundary_conditions_1, g.boundary_conditions_2,
+                                           g.distribution_AH, g.times_upper_limit, g.times_lower_limit,
+                                           g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Summer Humidity Assessment. Please check availability of results."),
+                  3, writeSummerHumidity);
 }

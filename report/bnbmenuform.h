@@ -88,7 +88,8 @@ private:
     // box of the chapter code), false gathers again (Retry).
     bool exportErrorDialog(const QString &message, int chapter);
     template<typename Lists, typename Gather>
-    bool gatherChapter(Lists &lists, Gather gather, const QString &message, int chapter);
+    void exportChapter(QXmlStreamWriter &xml, Gather gather, const QString &message, int chapter,
+                       void (*write)(QXmlStreamWriter &, const Lists &, const ReportTranslator &));
     // Declaration, stylesheet instruction and the ticked chapters in their order.
     void writeReport(QIODevice *device);
     void showWriteError(const QString &fileName, const QString &reason);

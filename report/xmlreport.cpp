@@ -236,7 +236,8 @@ const SectionSpec kHumidityBoundary{"4.1",
 const SectionSpec kHumidityPoints{"4.4", QT_TRANSLATE_NOOP("bnbMenuForm", "Points"), {
     {1, QT_TRANSLATE_NOOP("bnbMenuForm", "Indoor Humidity"), {}, 4}}};
 
-const ChapterSpec kWinterHumidity{"4", "Winter", QT_TRANSLATE_NOOP("bnbMenuForm", "Indoor Humidity: Winter"), {
+const ChapterSpec kWinterHumidity{"4", "Winter",
+    QT_TRANSLATE_NOOP("bnbMenuForm", "Indoor Humidity: Winter"), {
     kHumidityBoundary,
     {"4.2", QT_TRANSLATE_NOOP("bnbMenuForm", "Distribution of the relative humidity (RH) in winter "
                                              "period (01. Oct. – 31. Mar.)"), {
@@ -260,7 +261,8 @@ const ChapterSpec kWinterHumidity{"4", "Winter", QT_TRANSLATE_NOOP("bnbMenuForm"
         {1, nullptr, {}, 3}}},
     kHumidityPoints}};
 
-const ChapterSpec kSummerHumidity{"4", "Sommer", QT_TRANSLATE_NOOP("bnbMenuForm", "Indoor Humidity: Summer"), {
+const ChapterSpec kSummerHumidity{"4", "Sommer",
+    QT_TRANSLATE_NOOP("bnbMenuForm", "Indoor Humidity: Summer"), {
     kHumidityBoundary,
     {"4.2", QT_TRANSLATE_NOOP("bnbMenuForm", "Distribution of the absolute humidity (AH) in summer "
                                              "period (01.April. – 30. Sept.)"), {
