@@ -140,14 +140,12 @@ void TestXmlReport::stylesheetShowsEveryTitleAndValue()
         const QString xsltproc = QStandardPaths::findExecutable("xsltproc");
         if (xsltproc.isEmpty())
             QSKIP("xsltproc is not installed (Debian package xsltproc)");
-        QTemporaryDir dir;
-        QFile xml(dir.filePath("report.xml")), xsl(dir.filePath(kReportStylesheetName));
-        QVERIFY(xml.open(QIODevice::WriteOnly) && xml.write(report) == report.size());
-        QVERIFY(xsl.open(QIODevice::WriteOnly) && xsl.write(stylesheet) == stylesheet.size());
-        xml.close();
-        xsl.close();
+        QTemporaryFile xsl;
+        QVERIFY(xsl.open() && xsl.write(stylesheet) == stylesheet.size() && xsl.flush());
         QProcess run;
-        run.start(xsltproc, {xsl.fileName(), xml.fileName()});
+        run.start(xsltproc, {xsl.fileName(), "-"});   // the report from standard input
+        run.write(report);
+        run.closeWriteChannel();
         QVERIFY(run.waitForFinished());
         QCOMPARE(run.exitCode(), 0);
         html = QString::fromUtf8(run.readAllStandardOutput());
@@ -156,16 +154,12 @@ void TestXmlReport::stylesheetShowsEveryTitleAndValue()
         QVERIFY2(transformReport(report, stylesheet, html, error), qPrintable(error));
     }
 
-    // Every chapter and section title and every value, in order, as escaped text.
+    // Every title and every value, in order, as escaped text.
     QXmlStreamReader xml(report);
     int from = 0;
     while (!xml.atEnd()) {
         xml.readNext();
-        QString text;
-        if (xml.isStartElement() && xml.name() != QLatin1String("zeile"))
-            text = xml.attributes().value("titel").toString();
-        else if (xml.isCharacters() && !xml.isWhitespace())
-            text = xml.text().toString();
+        QString text = xml.isStartElement() ? xml.attributes().value("titel").toString() : xml.text().toString();
         text = text.trimmed().toHtmlEscaped().replace("&quot;", "\"");
         if (text.isEmpty())
             continue;
@@ -186,11 +180,8 @@ void TestXmlReport::pdfOfTheReport()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("%PDF-"));
-    // A cover page and one page per chapter at least.
-    QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") >= 9);
+    QCOMPARE(bytes.count("/Type /Page\n"), 9);   // a title page, then one page per chapter
 
-    QVERIFY(!writeReportPdf(sampleReport(), dir.filePath("missing/report.pdf"), error));
-    QVERIFY(!error.isEmpty());
     QVERIFY(!writeReportPdf("<dokument>", pdf, error));
     QVERIFY2(error.contains("Premature end of data") || error.contains("dokument"), qPrintable(error));
 }
