@@ -1,17 +1,13 @@
 #include "comfort/pmvform.h"
 
 #include "app/fieldreader.h"
+#include "app/tabletext.h"
 #include "comfort/numbertext.h"
 #include "comfort/pmv.h"
 #include "comfort/trace.h"
 #include "help/infodialog.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QSaveFile>
-#include <QTextStream>
 
 #include <algorithm>
 
@@ -110,9 +106,7 @@ void pmvForm::on_radioTaTg_toggled(bool checked)
 
 void pmvForm::on_csvcomboBox_currentIndexChanged(int index)
 {
-    static const char *const separators[] = {";", ",", " ", "\t"};
-    if (index >= 0 && index < 4)
-        separator = QLatin1String(separators[index]);
+    separator = separatorForIndex(index, separator);
 }
 
 QString pmvForm::askOpenFileName()
@@ -139,66 +133,13 @@ void pmvForm::on_readPreviewButton_clicked()
         traceLine(QStringLiteral(" error "));
         return;
     }
-    QFile file(fileName);
-    DelimitedRows read;
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream in(&file);
-        read = readDelimitedRows(in, headerLines, separator);
-    }
-    if (file.error() != QFileDevice::NoError) {
+    qint64 lineCount = 0;
+    if (!importDelimitedFile(this, ui.tableWidget, fileName, headerLines, separator, &lineCount)) {
         traceLine(QStringLiteral(" error "));
-        QMessageBox::warning(this, tr("Import"),
-                             tr("Cannot read file %1:\n%2.")
-                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return;
     }
-    if (read.headerComplete)
-        fillTable(read.rows);
-    traceLine(QStringLiteral(" \nRow: ") + QString::number(read.lineCount - std::max(headerLines, 0))
+    traceLine(QStringLiteral(" \nRow: ") + QString::number(lineCount - std::max(headerLines, 0))
               + QLatin1Char(' ') + QString::number(ui.tableWidget->rowCount()));
-}
-
-void pmvForm::fillTable(const std::vector<QStringList> &rows)
-{
-    QTableWidget *table = ui.tableWidget;
-    const int columns = table->columnCount();
-    table->setUpdatesEnabled(false);
-    table->setRowCount(0);
-    table->setRowCount(int(rows.size()));
-    for (int r = 0; r < int(rows.size()); ++r) {
-        const QStringList &fields = rows[r];
-        const int n = std::min(int(fields.size()), columns);
-        for (int c = 0; c < n; ++c)
-            table->setItem(r, c, new QTableWidgetItem(fields.at(c)));
-    }
-    table->setUpdatesEnabled(true);
-}
-
-// QTableWidget inserts or removes columns row by row in one flat list of
-// items, which takes time quadratic in the rows; with the table emptied first
-// the same change is linear.
-void pmvForm::setColumnCountKeepingCells(int columns)
-{
-    QTableWidget *table = ui.tableWidget;
-    const int rows = table->rowCount();
-    const int kept = std::min(columns, table->columnCount());
-    std::vector<QTableWidgetItem *> items(size_t(rows) * size_t(kept));
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < kept; ++c)
-            items[size_t(r) * kept + c] = table->takeItem(r, c);
-    table->setRowCount(0);
-    table->setColumnCount(columns);
-    table->setRowCount(rows);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < kept; ++c)
-            if (QTableWidgetItem *item = items[size_t(r) * kept + c])
-                table->setItem(r, c, item);
-}
-
-QString pmvForm::cellText(int row, int column) const
-{
-    const QTableWidgetItem *item = ui.tableWidget->item(row, column);
-    return item ? item->text() : QString();
 }
 
 int pmvForm::checkedTableMode() const
@@ -221,17 +162,11 @@ void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double 
     const int inputs = int(pmvTableInputHeaders(mode).size());
     const int rowCount = table->rowCount();
 
-    std::vector<QStringList> rows(rowCount);
-    for (int r = 0; r < rowCount; ++r) {
-        rows[r].reserve(inputs);
-        for (int c = 0; c < inputs; ++c)
-            rows[r].append(cellText(r, c));
-    }
-    batch = computePmvTable(mode, rows, M, W);
+    batch = computePmvTable(mode, tableRows(table, inputs), M, W);
 
     const int first = table->columnCount();
     table->setUpdatesEnabled(false);
-    setColumnCountKeepingCells(first + 3);
+    setColumnCountKeepingCells(table, first + 3);
     const std::vector<const char *> resultHeaders = pmvTableResultHeaders();
     for (int i = 0; i < 3; ++i)
         table->setHorizontalHeaderItem(first + i, new QTableWidgetItem(tr(resultHeaders[i])));
@@ -272,9 +207,7 @@ void pmvForm::layoutTable(int tableMode)
     QStringList headers;
     for (const char *header : pmvTableInputHeaders(tableMode))
         headers << tr(header);
-    ui.tableWidget->setUpdatesEnabled(false);
-    setColumnCountKeepingCells(int(headers.size()));
-    ui.tableWidget->setUpdatesEnabled(true);
+    setColumnCountKeepingCells(ui.tableWidget, int(headers.size()));
     ui.tableWidget->setHorizontalHeaderLabels(headers);
     ui.tableWidget->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui.tableWidget->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -314,30 +247,11 @@ void pmvForm::on_InfoBuPMV3_clicked()
 }
 
 // The table as shown, comma-separated, no header; a cell never filled is an
-// empty field. QSaveFile keeps an existing file whole until the new one is complete.
+// empty field.
 void pmvForm::on_CsvWriteButton_clicked()
 {
     const QString fileName = askSaveFileName();
     if (fileName.isEmpty())
         return;
-    QTableWidget *table = ui.tableWidget;
-    std::vector<QStringList> rows(table->rowCount());
-    for (int r = 0; r < table->rowCount(); ++r) {
-        rows[r].reserve(table->columnCount());
-        for (int c = 0; c < table->columnCount(); ++c)
-            rows[r].append(cellText(r, c));
-    }
-
-    QSaveFile file(fileName);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        QTextStream out(&file);
-        writeCsvRows(out, rows);
-        out.flush();
-        written = out.status() == QTextStream::Ok && file.commit();
-    }
-    if (!written)
-        QMessageBox::warning(this, tr("Write CSV"),
-                             tr("Cannot write file %1:\n%2.")
-                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    saveTableAsCsv(this, ui.tableWidget, fileName);
 }

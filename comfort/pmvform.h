@@ -49,17 +49,10 @@ private:
     void setTemperatureRows(bool ta, bool tg, bool mrt, bool to);
     // The table mode of the checked import radio (PmvTableMode).
     int checkedTableMode() const;
-    // Replaces the table's rows by the given ones, each field in the next
-    // column; fields beyond the column count are dropped.
-    void fillTable(const std::vector<QStringList> &rows);
     // Appends three result columns and computes every row with the metabolic
     // rate M and external work W [W/m²]; the last row's results are returned
     // (0 for an empty table).
     void computeTable(double M, double W, double &pmv, double &ppd, double &ppdMayer);
-    // Sets the column count; rows and the cells of the remaining columns stay.
-    void setColumnCountKeepingCells(int columns);
-    // The text of a cell, empty for a cell never filled.
-    QString cellText(int row, int column) const;
 
     Ui::pmvForm ui;
     QString separator;   // column separator of the file import

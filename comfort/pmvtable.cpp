@@ -3,25 +3,8 @@
 #include "comfort/pmv.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
-
-#include <algorithm>
-#include <charconv>
-#include <string>
 
 namespace {
-
-// White space as C's isspace sees it in the "C" locale.
-bool isCSpace(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == u' ' || u == u'\t' || u == u'\n' || u == u'\v' || u == u'\f' || u == u'\r';
-}
-
-bool isAsciiDigit(QChar c)
-{
-    return c.unicode() >= u'0' && c.unicode() <= u'9';
-}
 
 struct ModeColumns {
     int count;      // input columns of the mode
@@ -47,91 +30,6 @@ bool modeColumns(int tableMode, ModeColumns &m)
     }
 }
 
-}
-
-QStringList splitLine(const QString &line, const QString &separator)
-{
-    if (separator.isEmpty())
-        return {line};
-    return line.split(separator, Qt::KeepEmptyParts);
-}
-
-bool isBlankField(const QString &field)
-{
-    return std::all_of(field.cbegin(), field.cend(),
-                       [](QChar c) { return c.unicode() == u' '; });
-}
-
-QStringList nonBlankFields(const QString &line, const QString &separator)
-{
-    QStringList fields = splitLine(line, separator);
-    fields.removeIf(isBlankField);
-    return fields;
-}
-
-double parseCellNumber(const QString &text)
-{
-    // The first comma reads as a decimal point; later ones end the number.
-    const qsizetype comma = text.indexOf(QLatin1Char(','));
-    const qsizetype n = text.size();
-    auto at = [&](qsizetype i) { return i == comma ? QChar(u'.') : text.at(i); };
-
-    qsizetype i = 0;
-    while (i < n && isCSpace(at(i)))
-        ++i;
-
-    bool negative = false;
-    if (i < n && (at(i) == u'+' || at(i) == u'-')) {
-        negative = at(i) == u'-';
-        ++i;
-    }
-
-    std::string number;   // unsigned decimal prefix, converted below
-    int digits = 0;
-    for (; i < n && isAsciiDigit(at(i)); ++i, ++digits)
-        number += char(at(i).unicode());
-    if (i < n && at(i) == u'.') {
-        number += '.';
-        for (++i; i < n && isAsciiDigit(at(i)); ++i, ++digits)
-            number += char(at(i).unicode());
-    }
-    if (digits == 0)
-        return 0.0;
-
-    // An exponent counts only with at least one digit: "1e" and "1e+" read as 1.
-    if (i < n && (at(i) == u'e' || at(i) == u'E')) {
-        qsizetype j = i + 1;
-        std::string exponent = "e";
-        if (j < n && (at(j) == u'+' || at(j) == u'-'))
-            exponent += char(at(j++).unicode());
-        if (j < n && isAsciiDigit(at(j))) {
-            for (; j < n && isAsciiDigit(at(j)); ++j)
-                exponent += char(at(j).unicode());
-            number += exponent;
-        }
-    }
-
-    // from_chars ignores the C locale. Out of range (beyond about 1.8e308, or
-    // below the smallest subnormal) leaves value at 0.
-    double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec != std::errc())
-        return 0.0;
-    return negative ? -value : value;
-}
-
-DelimitedRows readDelimitedRows(QTextStream &in, int headerLines, const QString &separator)
-{
-    DelimitedRows result;
-    const qint64 skip = std::max(headerLines, 0);
-    QString line;
-    while (in.readLineInto(&line)) {
-        if (result.lineCount >= skip)
-            result.rows.push_back(nonBlankFields(line, separator));
-        ++result.lineCount;
-    }
-    result.headerComplete = result.lineCount >= skip;
-    return result;
 }
 
 std::vector<const char *> pmvTableInputHeaders(int tableMode)
@@ -187,16 +85,4 @@ PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &row
                    batch.pmv[r], batch.ppd[r], limited, batch.ppdMayer[r]);
     }
     return batch;
-}
-
-void writeCsvRows(QTextStream &out, const std::vector<QStringList> &rows)
-{
-    for (const QStringList &row : rows) {
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            if (c > 0)
-                out << ',';
-            out << row.at(c);
-        }
-        out << '\n';
-    }
 }

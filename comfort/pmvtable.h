@@ -1,47 +1,12 @@
-// PMV tables: delimited text in, PMV/PPD per row, comma-separated text out.
+// PMV tables: delimited text in (comfort/delimitedtext.h), PMV/PPD per row.
 #pragma once
+
+#include "comfort/delimitedtext.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <vector>
-
-class QTextStream;
-
-// The fields of one line, split at every occurrence of the separator; empty
-// fields are kept ("a;;b" -> "a", "", "b"). An empty separator gives the whole
-// line as one field.
-QStringList splitLine(const QString &line, const QString &separator);
-
-// Blank: empty or made of space characters only. Imports skip such fields
-// without giving them a column.
-bool isBlankField(const QString &field);
-
-// The non-blank fields of a line, in order and unchanged: with the separator
-// " " a run of spaces acts as one separator, with ";" an empty field between
-// two separators shifts the following values one column to the left.
-QStringList nonBlankFields(const QString &line, const QString &separator);
-
-// A cell's number: the first comma becomes a point, then the text is read as
-// C's atof reads a decimal number: leading white space skipped, the longest
-// prefix of sign, digits, point and exponent converted, 0 when there is none.
-// "22,5" -> 22.5, "1,234,5" -> 1.234, "1e" -> 1. Independent of the C locale.
-// The words inf/nan, hexadecimal numbers and prefixes too large for a double
-// give 0, so that no non-number enters a batch.
-double parseCellNumber(const QString &text);
-
-struct DelimitedRows {
-    std::vector<QStringList> rows;   // non-blank fields of each line after the header lines
-    qint64 lineCount = 0;            // lines read, header lines included
-    // False when the text held fewer lines than the header: an import then
-    // leaves its table as it was. True with no rows means an empty table.
-    bool headerComplete = false;
-};
-
-// Reads the stream to its end in one pass. Line ends are removed; the first
-// headerLines lines are dropped (a negative count drops none). Each remaining
-// line gives one row, an empty line an empty row.
-DelimitedRows readDelimitedRows(QTextStream &in, int headerLines, const QString &separator);
 
 // Table modes of the PMV batch and their input columns, left to right
 // (temperatures in °C, rH in %, Va in m/s, clothing in clo):
@@ -72,6 +37,3 @@ struct PmvTableBatch {
 // row; clothing is converted with kCloToM2KW. An unknown mode computes nothing.
 PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &rows,
                               double M, double W);
-
-// Each row's cell texts joined by ",", then "\n". No header, no quoting.
-void writeCsvRows(QTextStream &out, const std::vector<QStringList> &rows);

@@ -32,6 +32,20 @@ klimaro_render_pictures(klimaro_image_pngs images
     InfoBuMRT3
     InfoBuMRT4
     InfoBuMRT5
+    InfoBu1
+    InfoBu2
+    InfoBu3
+    InfoBu4
+    InfoBu5
+    InfoBu6
+    InfoBu7
+    InfoBu8
+    InfoBu9
+    InfoBuToW
+    InfoBuToS
+    InfoBuDR
+    InfoBuHu1
+    InfoBuHu2
 )
 qt_add_resources(klimaro_widgets images PREFIX /images
     BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/images
