@@ -1,7 +1,7 @@
 // parseCellNumber, the number of every imported cell: always finite, the same
 // as C's strtod on the numeric prefix (first comma read as a point), unchanged
 // when the first comma is already a point, and odd in a sign put in front.
-#include "comfort/pmvtable.h"
+#include "comfort/delimitedtext.h"
 #include "fuzzcheck.h"
 
 #include <cerrno>

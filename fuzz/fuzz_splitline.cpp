@@ -2,7 +2,7 @@
 // fields joined by the separator give the line back; the non-blank fields are
 // the split fields in order with exactly the blank ones left out; with " " as
 // separator they are the words between runs of spaces.
-#include "comfort/pmvtable.h"
+#include "comfort/delimitedtext.h"
 #include "fuzzcheck.h"
 
 namespace {

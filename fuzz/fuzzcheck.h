@@ -2,7 +2,14 @@
 // that aborts (so libFuzzer keeps the input) with the failed condition named.
 #pragma once
 
+#include "comfort/delimitedtext.h"
+
+#include <QBuffer>
+#include <QByteArray>
 #include <QString>
+#include <QTextStream>
+
+#include <algorithm>
 
 #include <cstdint>
 #include <cstdio>
@@ -29,4 +36,25 @@ inline QString fuzzSeparator(uint8_t pick)
 {
     static const char *const separators[] = {";", ",", " ", "\t", "", ";;"};
     return QString::fromLatin1(separators[pick % 6]);
+}
+
+// The bytes read as an import reads a file: opened as text, one stream pass.
+// Checks what holds for every separator and header count: a row per line after
+// the header lines, never more lines than the bytes hold.
+inline DelimitedRows fuzzImport(const uint8_t *data, size_t size, int headerLines,
+                                const QString &separator)
+{
+    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
+    QTextStream in(&file);
+    const DelimitedRows read = readDelimitedRows(in, headerLines, separator);
+    const qint64 lines = bytes.count('\n') + (bytes.isEmpty() || bytes.endsWith('\n') ? 0 : 1);
+    FUZZ_CHECK(read.lineCount <= lines);
+    FUZZ_CHECK(qint64(read.rows.size()) == std::max<qint64>(0, read.lineCount - std::max(headerLines, 0)));
+    FUZZ_CHECK(read.headerComplete == (read.lineCount >= headerLines));
+    for (const QStringList &row : read.rows)
+        for (const QString &cell : row)
+            FUZZ_CHECK(!isBlankField(cell) && (separator.isEmpty() || !cell.contains(separator)));
+    return read;
 }
