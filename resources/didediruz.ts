@@ -442,10 +442,11 @@ temperatur, [°C]</translation>
     <message>
         <location filename="../forms/bnbform.ui" line="45"/>
         <location filename="../forms/bnbform.ui" line="155"/>
-        <location filename="../forms/bnbform.ui" line="280"/>
-        <location filename="../forms/bnbform.ui" line="390"/>
-        <location filename="../forms/bnbform.ui" line="449"/>
-        <location filename="../forms/bnbform.ui" line="543"/>
+        <location filename="../forms/bnbform.ui" line="245"/>
+        <location filename="../forms/bnbform.ui" line="298"/>
+        <location filename="../forms/bnbform.ui" line="408"/>
+        <location filename="../forms/bnbform.ui" line="467"/>
+        <location filename="../forms/bnbform.ui" line="561"/>
         <source>?</source>
         <translation>?</translation>
     </message>
@@ -551,196 +552,206 @@ temperatur
         <translation>PDF-Druck ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="251"/>
+        <location filename="../forms/bnbform.ui" line="234"/>
+        <source>Writes the ticked chapters as a PDF report on A4 pages</source>
+        <translation>Schreibt die angekreuzten Kapitel als PDF-Bericht auf A4-Seiten</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="237"/>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="269"/>
         <source>Data Interpretation</source>
         <translation>Dateninterpretation</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="257"/>
+        <location filename="../forms/bnbform.ui" line="275"/>
         <source>Start Date</source>
         <translation>Startdatum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="269"/>
-        <location filename="../forms/bnbform.ui" line="364"/>
-        <location filename="../forms/bnbform.ui" line="409"/>
+        <location filename="../forms/bnbform.ui" line="287"/>
+        <location filename="../forms/bnbform.ui" line="382"/>
+        <location filename="../forms/bnbform.ui" line="427"/>
         <source>dd.mm.yyyy</source>
         <translation>TT.MM.JJJJ</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="287"/>
+        <location filename="../forms/bnbform.ui" line="305"/>
         <source>at Hour</source>
         <translation>um Stunde</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="296"/>
-        <location filename="../forms/bnbform.ui" line="379"/>
-        <location filename="../forms/bnbform.ui" line="424"/>
-        <location filename="../forms/bnbform.ui" line="469"/>
+        <location filename="../forms/bnbform.ui" line="314"/>
+        <location filename="../forms/bnbform.ui" line="397"/>
+        <location filename="../forms/bnbform.ui" line="442"/>
         <location filename="../forms/bnbform.ui" line="487"/>
+        <location filename="../forms/bnbform.ui" line="505"/>
         <source>0.0 to 23.0 hours</source>
         <translation>0.0 bis 23.0 Stunden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="306"/>
+        <location filename="../forms/bnbform.ui" line="324"/>
         <source>Weekday</source>
         <translation>Wochentag</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="312"/>
+        <location filename="../forms/bnbform.ui" line="330"/>
         <source>Sun</source>
         <translation>So</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="313"/>
+        <location filename="../forms/bnbform.ui" line="331"/>
         <source>Mon</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="314"/>
+        <location filename="../forms/bnbform.ui" line="332"/>
         <source>Tue</source>
         <translation>Di</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="315"/>
+        <location filename="../forms/bnbform.ui" line="333"/>
         <source>Wed</source>
         <translation>Mi</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="316"/>
+        <location filename="../forms/bnbform.ui" line="334"/>
         <source>Thu</source>
         <translation>Do</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="317"/>
+        <location filename="../forms/bnbform.ui" line="335"/>
         <source>Fri</source>
         <translation>Fr</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="318"/>
+        <location filename="../forms/bnbform.ui" line="336"/>
         <source>Sat</source>
         <translation>Sa</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="324"/>
+        <location filename="../forms/bnbform.ui" line="342"/>
         <source>Data Interval [h]</source>
         <translation>Datenintervall [h]</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="333"/>
+        <location filename="../forms/bnbform.ui" line="351"/>
         <source>e.g If data is recorded every 30mins, then Data Interval = 0.5</source>
         <translation>z. B. bei Daten alle 30 Minuten: Datenintervall = 0.5</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="346"/>
+        <location filename="../forms/bnbform.ui" line="364"/>
         <source>Model Period</source>
         <translation>Modellzeitraum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="352"/>
+        <location filename="../forms/bnbform.ui" line="370"/>
         <source>Summer Start</source>
         <translation>Sommerbeginn</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="397"/>
+        <location filename="../forms/bnbform.ui" line="415"/>
         <source>Summer End</source>
         <translation>Sommerende</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="434"/>
+        <location filename="../forms/bnbform.ui" line="452"/>
         <source>    Working hours</source>
         <translation>    Arbeitszeit</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="441"/>
+        <location filename="../forms/bnbform.ui" line="459"/>
         <source>With weekends</source>
         <translation>Mit Wochenenden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="458"/>
+        <location filename="../forms/bnbform.ui" line="476"/>
         <source>from</source>
         <translation>von</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="479"/>
+        <location filename="../forms/bnbform.ui" line="497"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="510"/>
+        <location filename="../forms/bnbform.ui" line="528"/>
         <source>Model Selection</source>
         <translation>Modellauswahl</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="515"/>
+        <location filename="../forms/bnbform.ui" line="533"/>
         <source>26 °C</source>
         <translation>26 °C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="516"/>
+        <location filename="../forms/bnbform.ui" line="534"/>
         <location filename="../assessment/bnbform.cpp" line="76"/>
         <source>Adaptives Modell(DIN EN 15251)</source>
         <translation>Adaptives Modell(DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="517"/>
+        <location filename="../forms/bnbform.ui" line="535"/>
         <location filename="../assessment/bnbform.cpp" line="78"/>
         <source>Nationaler Anhang(DIN EN 15251)</source>
         <translation>Nationaler Anhang(DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="518"/>
+        <location filename="../forms/bnbform.ui" line="536"/>
         <location filename="../assessment/bnbform.cpp" line="80"/>
         <location filename="../assessment/bnbform.cpp" line="308"/>
         <source>DIN 4108-2</source>
         <translation>DIN 4108-2</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="524"/>
+        <location filename="../forms/bnbform.ui" line="542"/>
         <source>Alpha (EN)</source>
         <translation>Alpha (EN)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="550"/>
+        <location filename="../forms/bnbform.ui" line="568"/>
         <source>DIN 4108-2 
  Summer Region</source>
         <translation>DIN 4108-2 
  Sommerklimaregion</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="563"/>
+        <location filename="../forms/bnbform.ui" line="581"/>
         <source>A</source>
         <translation>A</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="576"/>
+        <location filename="../forms/bnbform.ui" line="594"/>
         <source>B</source>
         <translation>B</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="586"/>
+        <location filename="../forms/bnbform.ui" line="604"/>
         <source>C</source>
         <translation>C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="609"/>
+        <location filename="../forms/bnbform.ui" line="627"/>
         <location filename="../assessment/bnbform.cpp" line="141"/>
         <location filename="../assessment/bnbform.cpp" line="190"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="619"/>
+        <location filename="../forms/bnbform.ui" line="637"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="626"/>
+        <location filename="../forms/bnbform.ui" line="644"/>
         <source>Read in Excel ?</source>
         <translation>In Excel öffnen ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="633"/>
+        <location filename="../forms/bnbform.ui" line="651"/>
         <source>Clear Table</source>
         <translation>Tabelle leeren</translation>
     </message>
@@ -874,6 +885,7 @@ r. F.</translation>
         <location filename="../assessment/bnbform.cpp" line="381"/>
         <location filename="../assessment/bnbform.cpp" line="386"/>
         <location filename="../assessment/bnbform.cpp" line="391"/>
+        <location filename="../assessment/bnbform.cpp" line="396"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -886,101 +898,803 @@ r. F.</translation>
         <translation>Formular</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="59"/>
-        <location filename="../report/bnbmenuform.cpp" line="64"/>
+        <location filename="../report/bnbmenuform.cpp" line="66"/>
+        <location filename="../report/bnbmenuform.cpp" line="71"/>
         <source>Winter</source>
         <translation>Winter</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="60"/>
-        <location filename="../report/bnbmenuform.cpp" line="65"/>
+        <location filename="../report/bnbmenuform.cpp" line="67"/>
+        <location filename="../report/bnbmenuform.cpp" line="72"/>
         <source>Summer</source>
         <translation>Sommer</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="61"/>
+        <location filename="../report/bnbmenuform.cpp" line="68"/>
         <source>Humidity Calculator</source>
         <translation>Feuchterechner</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="62"/>
+        <location filename="../report/bnbmenuform.cpp" line="69"/>
         <source>Humidity Winter</source>
         <translation>Feuchte Winter</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="63"/>
+        <location filename="../report/bnbmenuform.cpp" line="70"/>
         <source>Humidity Summer</source>
         <translation>Feuchte Sommer</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="66"/>
+        <location filename="../report/bnbmenuform.cpp" line="73"/>
         <source>Im/Export Data</source>
         <translation>Im-/Export Daten</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="67"/>
+        <location filename="../report/bnbmenuform.cpp" line="74"/>
         <source>1. Operative Temperature</source>
         <translation>1. Operative Temperatur</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="68"/>
+        <location filename="../report/bnbmenuform.cpp" line="75"/>
         <source>2. Draft Risk</source>
         <translation>2. Zugluftrisiko</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="69"/>
+        <location filename="../report/bnbmenuform.cpp" line="76"/>
         <source>3. Radiation Asymmetry</source>
         <translation>3. Strahlungsasymmetrie</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="70"/>
+        <location filename="../report/bnbmenuform.cpp" line="77"/>
         <source>4. Humidity</source>
         <translation>4. Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="127"/>
+        <location filename="../report/bnbmenuform.cpp" line="137"/>
         <source>Humidity</source>
         <translation>Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="128"/>
+        <location filename="../report/bnbmenuform.cpp" line="138"/>
         <source>The year data must be computed first: read them on the page &quot;Im/Export Data&quot; and press Compute there.</source>
         <translation>Die Jahresdaten müssen zuerst berechnet werden: Lesen Sie sie auf der Seite „Im-/Export Daten“ ein und drücken Sie dort Berechnen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="197"/>
+        <location filename="../report/bnbmenuform.cpp" line="207"/>
         <source>Summer Region A</source>
         <translation>Sommerklimaregion A</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="198"/>
+        <location filename="../report/bnbmenuform.cpp" line="208"/>
         <source>Summer Region B</source>
         <translation>Sommerklimaregion B</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="199"/>
+        <location filename="../report/bnbmenuform.cpp" line="209"/>
         <source>Summer Region C</source>
         <translation>Sommerklimaregion C</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="206"/>
+        <location filename="../report/bnbmenuform.cpp" line="216"/>
         <source>N/A</source>
         <translation>k. A.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="241"/>
+        <location filename="../report/bnbmenuform.cpp" line="251"/>
         <source>Not defined</source>
         <translation>Nicht festgelegt</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="295"/>
+        <location filename="../report/bnbmenuform.cpp" line="305"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="295"/>
+        <location filename="../report/bnbmenuform.cpp" line="305"/>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="370"/>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="370"/>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Datei %1 kann nicht geschrieben werden:
+%2.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="379"/>
+        <source>Open Output File</source>
+        <translation>Ausgabedatei wählen</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="379"/>
+        <source>XML File (*.xml)</source>
+        <translation>XML-Datei (*.xml)</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="401"/>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="401"/>
+        <source>PDF File (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="447"/>
+        <source>Export Error</source>
+        <translation>Exportfehler</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="479"/>
+        <source>Failed to export Winter Operative Temperature Assessment. Please check availability of results.</source>
+        <translation>Die Bewertung der operativen Temperatur im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="491"/>
+        <source>Failed to export Winter Draft Assessment. Please check availability of results.</source>
+        <translation>Die Bewertung der Zugluft im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="501"/>
+        <source>Failed to export Winter Mean Radiant Temperatures Assessment. Please check availability of results.</source>
+        <translation>Die Bewertung der Strahlungsasymmetrie im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="514"/>
+        <source>Failed to export Winter Humidity Assessment. Please check availability of results.</source>
+        <translation>Die Bewertung der Raumluftfeuchte im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="526"/>
+        <source>Failed to export Summer Operative Temperature Assessment. Please check availability of results.</source>
+        <translation>Die Bewertung der operativen Temperatur im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="538"/>
+        <source>Failed to export Summer Draft Assessment. Please check availability of results.</source>
+        <translation>Die Bewertung der Zugluft im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="548"/>
+        <source>Failed to export Summer Mean Radiant Temperatures Assessment. Please check availability of results.</source>
+        <translation>Die Bewertung der Strahlungsasymmetrie im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="561"/>
+        <source>Failed to export Summer Humidity Assessment. Please check availability of results.</source>
+        <translation>Die Bewertung der Raumluftfeuchte im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="71"/>
+        <source>Duration (h)</source>
+        <translation>Dauer (h)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="72"/>
+        <source>Percent of operating time (%)</source>
+        <translation>Anteil an der Nutzungszeit (%)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="73"/>
+        <source>Degree hour (k h)</source>
+        <translation>Gradstunden (Kh)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="77"/>
+        <source>Operative Temperature: Winter</source>
+        <translation>Operative Temperatur: Winter</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="78"/>
+        <source>Boundary Conditions</source>
+        <translation>Randbedingungen</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="79"/>
+        <location filename="../report/xmlreport.cpp" line="113"/>
+        <source>Operative Temperature Distribution</source>
+        <translation>Verteilung der operativen Temperatur</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="81"/>
+        <source>To &lt;= 19</source>
+        <translation>To &lt;= 19</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="82"/>
+        <source>19 &lt;= To &lt; 20</source>
+        <translation>19 &lt;= To &lt; 20</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="83"/>
+        <source>20 &lt;= To &lt; 21</source>
+        <translation>20 &lt;= To &lt; 21</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="84"/>
+        <source>21 &lt;= To &lt; 22</source>
+        <translation>21 &lt;= To &lt; 22</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="85"/>
+        <source>22 &lt;= To &lt; 23</source>
+        <translation>22 &lt;= To &lt; 23</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="86"/>
+        <source>23 &lt;= To &lt; 24</source>
+        <translation>23 &lt;= To &lt; 24</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="87"/>
+        <source>24 &lt;= To &lt; 25</source>
+        <translation>24 &lt;= To &lt; 25</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="88"/>
+        <source>To &gt;= 25</source>
+        <translation>To &gt;= 25</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="89"/>
+        <location filename="../report/xmlreport.cpp" line="123"/>
+        <location filename="../report/xmlreport.cpp" line="255"/>
+        <location filename="../report/xmlreport.cpp" line="280"/>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="90"/>
+        <location filename="../report/xmlreport.cpp" line="124"/>
+        <location filename="../report/xmlreport.cpp" line="256"/>
+        <location filename="../report/xmlreport.cpp" line="281"/>
+        <source>Hours (h)</source>
+        <translation>Stunden (h)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="91"/>
+        <location filename="../report/xmlreport.cpp" line="125"/>
+        <location filename="../report/xmlreport.cpp" line="257"/>
+        <location filename="../report/xmlreport.cpp" line="282"/>
+        <source>Time outside the category limit</source>
+        <translation>Zeit außerhalb des Kategoriegrenzwerts</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="93"/>
+        <location filename="../report/xmlreport.cpp" line="127"/>
+        <source>Quality niveau I</source>
+        <translation>Qualitätsniveau I</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="94"/>
+        <location filename="../report/xmlreport.cpp" line="201"/>
+        <location filename="../report/xmlreport.cpp" line="236"/>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="95"/>
+        <location filename="../report/xmlreport.cpp" line="129"/>
+        <source>Operative temperature</source>
+        <translation>Operative Temperatur</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="99"/>
+        <source>Operative Temperature: Summer</source>
+        <translation>Operative Temperatur: Sommer</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="100"/>
+        <source>Selected Assessment Model </source>
+        <translation>Gewähltes Bewertungsmodell </translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="102"/>
+        <source>Summer Assessment Model</source>
+        <translation>Bewertungsmodell Sommer</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="103"/>
+        <source>DIN 4108-2</source>
+        <translation>DIN 4108-2</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="105"/>
+        <source>Boundary conditions for calculation or measurement (see Appendix 1)</source>
+        <translation>Randbedingungen der Berechnung oder Messung (siehe Anlage 1)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="107"/>
+        <source>Operating Times</source>
+        <translation>Nutzungszeiten</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="109"/>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="110"/>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="111"/>
+        <source>at Weekends</source>
+        <translation>an Wochenenden</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="112"/>
+        <source>Operation Times</source>
+        <translation>Nutzungszeiten</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="115"/>
+        <source>To &lt;= 24</source>
+        <translation>To &lt;= 24</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="116"/>
+        <source>24 &lt; To =&lt; 25</source>
+        <translation>24 &lt; To =&lt; 25</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="117"/>
+        <source>25 &lt; To =&lt; 26</source>
+        <translation>25 &lt; To =&lt; 26</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="118"/>
+        <source>26 &lt; To =&lt; 27</source>
+        <translation>26 &lt; To =&lt; 27</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="119"/>
+        <source>27 &lt; To =&lt; 28</source>
+        <translation>27 &lt; To =&lt; 28</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="120"/>
+        <source>28 &lt; To =&lt; 29</source>
+        <translation>28 &lt; To =&lt; 29</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="121"/>
+        <source>29 &lt; To =&lt; 30</source>
+        <translation>29 &lt; To =&lt; 30</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="122"/>
+        <source>30 &lt; To</source>
+        <translation>30 &lt; To</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="128"/>
+        <source>Points </source>
+        <translation>Punkte </translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="136"/>
+        <source>Type of air supply system</source>
+        <translation>Art der Luftzufuhr</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="137"/>
+        <source>Mechanical ventilation</source>
+        <translation>Mechanische Lüftung</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="138"/>
+        <source>Window ventilation</source>
+        <translation>Fensterlüftung</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="140"/>
+        <source>Boundary conditions for the calculation (Mechanical ventilation)</source>
+        <translation>Randbedingungen der Berechnung (mechanische Lüftung)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="142"/>
+        <source>Data sheet</source>
+        <translation>Datenblatt</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="143"/>
+        <source>Air temperature (°C)</source>
+        <translation>Lufttemperatur (°C)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="144"/>
+        <source>Air velocity (m/s)</source>
+        <translation>Luftgeschwindigkeit (m/s)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="145"/>
+        <source>Turbulence intensity (%)</source>
+        <translation>Turbulenzgrad (%)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="146"/>
+        <source>See appendix 2</source>
+        <translation>Siehe Anlage 2</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="150"/>
+        <source>Draft Rate (DR) calculation</source>
+        <translation>Berechnung der Zugluftrate (DR)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="151"/>
+        <source>DR (%)</source>
+        <translation>DR (%)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="157"/>
+        <source>Points (after interpolated assessment)</source>
+        <translation>Punkte (nach interpolierter Bewertung)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="158"/>
+        <source>Draft</source>
+        <translation>Zugluft</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="161"/>
+        <source>Draft:Winter</source>
+        <translation>Zugluft: Winter</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="163"/>
+        <source>Category BNB (15 %) fulfilled / not fulfilled</source>
+        <translation>Kategorie BNB (15 %) erfüllt / nicht erfüllt</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="166"/>
+        <source>Draft: Summer</source>
+        <translation>Zugluft: Sommer</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="168"/>
+        <source>Category BNB (15%) fulfilled / not fulfilled</source>
+        <translation>Kategorie BNB (15%) erfüllt / nicht erfüllt</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="176"/>
+        <source>Position in the room</source>
+        <translation>Position im Raum</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="178"/>
+        <source>Width (W): Xp</source>
+        <translation>Breite (W): Xp</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="179"/>
+        <source>Depth (D): Yp</source>
+        <translation>Tiefe (D): Yp</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="180"/>
+        <source>Height (Z): sitting or standing</source>
+        <translation>Höhe (Z): sitzend oder stehend</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="181"/>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="182"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="183"/>
+        <source>Boundary conditions: asymmetric radiation (for surface cooling. data sheet: see appendix 3)</source>
+        <translation>Randbedingungen: Strahlungsasymmetrie (bei Flächenkühlung Datenblatt: siehe Anlage 3)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="186"/>
+        <source>Surface temperature (°C)</source>
+        <translation>Oberflächentemperatur (°C)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="187"/>
+        <source>Temperature of cool or hot surfaces(°C)</source>
+        <translation>Temperatur kalter oder warmer Flächen (°C)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="188"/>
+        <source>Front wall</source>
+        <translation>Vorderwand</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="189"/>
+        <source>Back wall</source>
+        <translation>Rückwand</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="190"/>
+        <source>Right wall</source>
+        <translation>Rechte Wand</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="191"/>
+        <source>Left wall</source>
+        <translation>Linke Wand</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="192"/>
+        <source>Floor</source>
+        <translation>Fußboden</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="193"/>
+        <source>Ceiling</source>
+        <translation>Decke</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="194"/>
+        <source>Calculations: asymmetric radiation</source>
+        <translation>Berechnung: Strahlungsasymmetrie</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="196"/>
+        <source>Percentage of dissatisfied due to radiation asymmetry (%)</source>
+        <translation>Prozentsatz Unzufriedener durch Strahlungsasymmetrie (%)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="197"/>
+        <source>Quality according to BNB</source>
+        <translation>Qualität nach BNB</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="198"/>
+        <source>Asymmetry front/back</source>
+        <translation>Asymmetrie vorne/hinten</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="199"/>
+        <source>Asymmetry right/left</source>
+        <translation>Asymmetrie rechts/links</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="200"/>
+        <source>Asymmetry floor/ceiling</source>
+        <translation>Asymmetrie Fußboden/Decke</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="202"/>
+        <source>Radiation asymmetry</source>
+        <translation>Strahlungsasymmetrie</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="205"/>
+        <source>Asymmetric radiation and floor temperature: Winter</source>
+        <translation>Strahlungsasymmetrie und Fußbodentemperatur: Winter</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="207"/>
+        <source>Asymmetric radiation and floor temperature: Summer</source>
+        <translation>Strahlungsasymmetrie und Fußbodentemperatur: Sommer</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="216"/>
+        <source>Boundary conditions for the calculation</source>
+        <translation>Randbedingungen der Berechnung</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="218"/>
+        <source>Space Volume (m³)</source>
+        <translation>Raumvolumen (m³)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="219"/>
+        <source>Infiltration (HVAC)(1/h)</source>
+        <translation>Infiltration (RLT)(1/h)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="220"/>
+        <source>Air changes per hour (1/h): Winter </source>
+        <translation>Luftwechselrate (1/h): Winter </translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="221"/>
+        <source>Air changes per hour (1/h): Transition time</source>
+        <translation>Luftwechselrate (1/h): Übergangszeit</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="222"/>
+        <source>Air changes per hour (1/h): Summer</source>
+        <translation>Luftwechselrate (1/h): Sommer</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="223"/>
+        <source>Number of persons</source>
+        <translation>Anzahl Personen</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="224"/>
+        <source>Other humidity sources</source>
+        <translation>Weitere Feuchtequellen</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="227"/>
+        <source>Number of big plants</source>
+        <translation>Anzahl großer Pflanzen</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="228"/>
+        <source>Number of small plants</source>
+        <translation>Anzahl kleiner Pflanzen</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="229"/>
+        <source>Humidity Recovery (-): Winter</source>
+        <translation>Feuchterückgewinnung (-): Winter</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="230"/>
+        <source>Humidity Recovery (-): Transition time</source>
+        <translation>Feuchterückgewinnung (-): Übergangszeit</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="231"/>
+        <source>Humidity Recovery (-): Summer</source>
+        <translation>Feuchterückgewinnung (-): Sommer</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="232"/>
+        <source>Pressure (Pa)</source>
+        <translation>Luftdruck (Pa)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="237"/>
+        <source>Indoor Humidity</source>
+        <translation>Raumluftfeuchte</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="240"/>
+        <source>Indoor Humidity: Winter</source>
+        <translation>Raumluftfeuchte: Winter</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="242"/>
+        <source>Distribution of the relative humidity (RH) in winter period (01. Oct. – 31. Mar.)</source>
+        <translation>Verteilung der relativen Luftfeuchte (RH) im Winterzeitraum (01. Okt. – 31. März)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="245"/>
+        <source>RH &lt;= 10</source>
+        <translation>RH &lt;= 10</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="246"/>
+        <source>10 &lt; RH =&lt; 20</source>
+        <translation>10 &lt; RH =&lt; 20</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="247"/>
+        <source>20 &lt; RH =&lt; 30</source>
+        <translation>20 &lt; RH =&lt; 30</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="248"/>
+        <source>30 &lt; RH =&lt; 40</source>
+        <translation>30 &lt; RH =&lt; 40</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="249"/>
+        <source>40 &lt; RH =&lt; 50</source>
+        <translation>40 &lt; RH =&lt; 50</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="250"/>
+        <source>50 &lt; RH =&lt; 60</source>
+        <translation>50 &lt; RH =&lt; 60</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="251"/>
+        <source>60 &lt; RH =&lt; 70</source>
+        <translation>60 &lt; RH =&lt; 70</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="252"/>
+        <source>70 &lt; RH =&lt; 80</source>
+        <translation>70 &lt; RH =&lt; 80</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="253"/>
+        <source>80 &lt; RH =&lt; 90</source>
+        <translation>80 &lt; RH =&lt; 90</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="254"/>
+        <source>90 &lt; RH</source>
+        <translation>90 &lt; RH</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="259"/>
+        <source>Frequency below lower limit 25% RH</source>
+        <translation>Häufigkeit unter der unteren Grenze 25 % RH</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="260"/>
+        <location filename="../report/xmlreport.cpp" line="285"/>
+        <source>Ratio of operating time (%)</source>
+        <translation>Anteil an der Nutzungszeit (%)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="265"/>
+        <source>Indoor Humidity: Summer</source>
+        <translation>Raumluftfeuchte: Sommer</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="267"/>
+        <source>Distribution of the absolute humidity (AH) in summer period (01.April. – 30. Sept.)</source>
+        <translation>Verteilung des Wassergehalts (AH) im Sommerzeitraum (01. April – 30. Sept.)</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="270"/>
+        <source>AH =&lt; 2</source>
+        <translation>AH =&lt; 2</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="271"/>
+        <source>2 &lt; AH =&lt; 4</source>
+        <translation>2 &lt; AH =&lt; 4</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="272"/>
+        <source>4 &lt; AH =&lt; 6</source>
+        <translation>4 &lt; AH =&lt; 6</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="273"/>
+        <source>6 &lt; AH =&lt; 8</source>
+        <translation>6 &lt; AH =&lt; 8</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="274"/>
+        <source>8 &lt; AH =&lt; 10</source>
+        <translation>8 &lt; AH =&lt; 10</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="275"/>
+        <source>10 &lt; AH =&lt; 12</source>
+        <translation>10 &lt; AH =&lt; 12</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="276"/>
+        <source>12 &lt; AH =&lt; 14</source>
+        <translation>12 &lt; AH =&lt; 14</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="277"/>
+        <source>14 &lt; AH =&lt; 16</source>
+        <translation>14 &lt; AH =&lt; 16</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="278"/>
+        <source>16 &lt; AH =&lt; 18</source>
+        <translation>16 &lt; AH =&lt; 18</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="279"/>
+        <source>18 &lt; AH</source>
+        <translation>18 &lt; AH</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="284"/>
+        <source>Frequency above upper limit 12 g/kg</source>
+        <translation>Häufigkeit über der oberen Grenze 12 g/kg</translation>
     </message>
 </context>
 <context>
