@@ -34,16 +34,6 @@ inline std::vector<YearRow> simulatedYear(int rows, double interval = 1.0)
     return year;
 }
 
-// Every row `times` times in a row: the same year at a shorter interval.
-inline std::vector<YearRow> repeatedRows(const std::vector<YearRow> &year, int times)
-{
-    std::vector<YearRow> out;
-    out.reserve(year.size() * size_t(times));
-    for (const YearRow &row : year)
-        out.insert(out.end(), size_t(times), row);
-    return out;
-}
-
 // The cells of each row with two decimals, as a spreadsheet shows them.
 inline std::vector<QStringList> yearCells(const std::vector<YearRow> &year)
 {
