@@ -22,8 +22,9 @@ private slots:
         QTest::newRow("21 °C, 0.3 m/s, window ventilation") << 21.0 << 0.3 << true << "41.72 1 20 10";
         QTest::newRow("0 °C, 3 m/s: capped at 100") << 0.0 << 3.0 << false << "100.00 0 0 0";
         QTest::newRow("air above 34 °C: no draught") << 36.0 << 0.3 << false << "0.00 1 20 10";
-        // DR a hair below 20.01 %, where the interpolation line lies under 0.
+        // DR a hair above 15 % still passes; a hair below 20.01 %, the interpolation line lies under 0.
         const double perKelvin = std::pow(0.15, 0.62) * (0.37 * 0.2 * 40.0 + 3.14);
+        QTest::newRow("DR 15.004 %: passes") << 34.0 - 15.004 / perKelvin << 0.2 << false << "15.00 1 20 10";
         QTest::newRow("DR just below 20.01 %") << 34.0 - 20.008 / perKelvin << 0.2 << false << "20.01 0 0 0";
     }
 
