@@ -158,10 +158,10 @@ private slots:
 
     void adaptiveCategories()
     {
-        // Θrm 20 °C: Θc = 25.4 °C; rows in I, II, III, outside, two not valid, Θrm 10 °C in I,
-        // one row after the period.
+        // Θrm 20 °C: Θc = 25.4 °C; rows in I (just above Θc - 2), II (just below Θc + 3), III,
+        // outside, two not valid, Θrm 10 °C in I, one row after the period.
         const AdaptiveCategories c = classifyAdaptiveCategories(
-            {25.4, 27.9, 29.0, 30.0, 25.0, 25.0, 22.1, 25.0}, std::vector<bool>(8, true),
+            {23.41, 28.39, 29.0, 30.0, 25.0, 25.0, 22.1, 25.0}, std::vector<bool>(8, true),
             {20, 20, 20, 20, 999, 9.9, 10, 20}, 0, 6);
         QCOMPARE(QList<double>({c.c1, c.c2, c.c3, c.outside, c.notValid, c.total}),
                  QList<double>({2, 1, 1, 1, 2, 7}));
