@@ -61,7 +61,6 @@ private slots:
         QTest::newRow("26 °C: 26.001 adds 0.001") << int(Fixed26) << 26.001 << 0.0 << -1 << 0.001;
         QTest::newRow("adaptive Θrm 20: 28.4 complies") << int(Adaptive) << 28.4 << 20.0 << -1 << -1.0;
         QTest::newRow("adaptive Θrm 20: 28.4005 exceeds") << int(Adaptive) << 28.4005 << 20.0 << -1 << 0.0005;
-        QTest::newRow("adaptive Θrm 20: 28.5 adds 0.1") << int(Adaptive) << 28.5 << 20.0 << -1 << 0.1;
         QTest::newRow("adaptive Θrm 10: limit 25.1") << int(Adaptive) << 25.2 << 10.0 << -1 << 0.1;
         QTest::newRow("adaptive Θrm 8: limit 25.1") << int(Adaptive) << 25.1 << 8.0 << -1 << -1.0;
         QTest::newRow("adaptive Θrm 10.5: 25.265") << int(Adaptive) << 25.3 << 10.5 << -1 << 0.035;
@@ -71,7 +70,6 @@ private slots:
         QTest::newRow("annex Te 16.001: still 24") << int(Annex) << 24.1 << 16.001 << -1 << 0.1;
         QTest::newRow("annex Te 24: limit 26") << int(Annex) << 26.5 << 24.0 << -1 << 0.5;
         QTest::newRow("annex Te 32.001: 28") << int(Annex) << 28.1 << 32.001 << -1 << 0.1;
-        QTest::newRow("annex Te 40: 28") << int(Annex) << 28.5 << 40.0 << -1 << 0.5;
         QTest::newRow("DIN region B: 26.0009 complies") << int(DinB) << 26.0009 << 0.0 << -1 << -1.0;
         QTest::newRow("DIN region B: 26.001 adds 0.001") << int(DinB) << 26.001 << 0.0 << -1 << 0.001;
     }
@@ -176,7 +174,6 @@ private slots:
         QTest::addColumn<double>("points");
         QTest::newRow("26 °C") << SummerModel::Fixed26 << SummerRegion::A << 70.0;
         QTest::newRow("adaptive") << SummerModel::AdaptiveEN << SummerRegion::A << 70.0;
-        QTest::newRow("national annex") << SummerModel::NationalAnnex << SummerRegion::A << 70.0;
         QTest::newRow("DIN 4108-2 region C") << SummerModel::Din4108 << SummerRegion::C << 999.0;
         QTest::newRow("DIN 4108-2 without region") << SummerModel::Din4108 << SummerRegion::None << 0.0;
     }
