@@ -1,4 +1,4 @@
-// Test and benchmark data: room data of a year as a building simulation writes
+// Benchmark data: room data of a year as a building simulation writes
 // them, one row per data interval from 01.01. 0:00.
 #pragma once
 
