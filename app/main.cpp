@@ -1,17 +1,25 @@
+#include "app/datafolders.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
 
-    // "didediruz" is looked up in the working directory; without it the
-    // texts stay English.
+    // "didediruz" is looked up in the working directory, beside the program and
+    // in the installed data folder; without it the texts stay English.
     QTranslator translator;
-    (void)translator.load(QStringLiteral("didediruz"), QString(), QString(), QString());
+    const QString translation = findTranslation(
+        translationFolders(QDir::currentPath(), QCoreApplication::applicationDirPath()));
+    if (!translation.isEmpty())
+        (void)translator.load(translation);
     app.installTranslator(&translator);
+    QTranslator qtTranslator;
+    if (loadQtTranslation(qtTranslator, translator))
+        app.installTranslator(&qtTranslator);
 
     MainWindow window;
     window.resize(810, 680);

@@ -107,6 +107,8 @@ void MainWindow::mainMenu_clicked()
     replacePage(nullptr);
     ui->setupUi(this);   // new central page and status bar, page buttons connected by name
     setWindowTitle(tr("Klimaro v0.3"));
+    //: Title picture in this language (resources/images/).
+    ui->title->setPixmap(QPixmap(QStringLiteral(":/images/") + tr("title.png")));
     ui->startpmv->setStyleSheet(QStringLiteral("Text-align:left"));
     ui->startBNB->setStyleSheet(QStringLiteral("Text-align:left"));
     ui->startDocumentation->setStyleSheet(QStringLiteral("Text-align:left"));
@@ -122,7 +124,8 @@ void MainWindow::on_startDocumentation_clicked()
     if (!helpBrowser) {
         const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/../");
         traceLine(QStringLiteral("Path ") + path);
-        helpBrowser = new HelpBrowser(path, QStringLiteral("Dokumentation_Hilfe.html"), nullptr);
+        //: File name of the user documentation in this language (resources/doc/).
+        helpBrowser = new HelpBrowser(path, tr("Dokumentation_Hilfe.html"), nullptr);
         // An open documentation window does not keep the program running.
         helpBrowser->setAttribute(Qt::WA_QuitOnClose, false);
         helpBrowser->resize(800, 600);

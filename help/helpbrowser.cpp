@@ -1,5 +1,6 @@
 #include "help/helpbrowser.h"
 
+#include "app/datafolders.h"
 #include "ui_helpbrowser.h"
 
 #include <QHBoxLayout>
@@ -36,9 +37,9 @@ HelpBrowser::HelpBrowser(const QString &path, const QString &page, QWidget *pare
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(textBrowser, &QTextBrowser::sourceChanged, this, &HelpBrowser::updateWindowTitle);
 
-    // The folder beside the program first, then the copy in the resources, so
-    // the page is found wherever the program is started.
-    textBrowser->setSearchPaths({path, QStringLiteral(":/doc")});
+    // The folder above the program first, then the installed data folder, then
+    // the copy in the resources, so the page is found wherever the program is started.
+    textBrowser->setSearchPaths(documentationSearchPaths(path));
     textBrowser->setSource(QUrl(page));
 
     setWindowTitle(tr("Klimaro v0.3") + tr(" Documentation"));

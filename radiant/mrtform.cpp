@@ -15,6 +15,8 @@ mrtForm::mrtForm(bool summerInstance, QWidget *parent)
     , summerInstance(summerInstance)
 {
     ui.setupUi(this);
+    //: Plan picture of the room in this language (resources/imgMRT/).
+    ui.labelImage->setPixmap(QPixmap(QStringLiteral(":/imgMRT/") + tr("Position_DE_Small.png")));
 }
 
 std::array<mrtForm::SurfaceRow, 6> mrtForm::surfaceRows() const

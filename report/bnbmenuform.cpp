@@ -444,7 +444,7 @@ void bnbMenuForm::bnbExportXMLRow(int nr, QString title, vstring &row_items, QXm
 // and keeps the box, Retry (false) gathers again. Closing the box counts as Abort.
 bool bnbMenuForm::exportErrorDialog(const QString &message, int chapter)
 {
-    const auto answer = QMessageBox::critical(this, QStringLiteral("Export Error"), message,
+    const auto answer = QMessageBox::critical(this, tr("Export Error"), message,
                                               QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
                                               QMessageBox::NoButton);
     if (answer == QMessageBox::Retry)

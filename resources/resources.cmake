@@ -49,6 +49,7 @@ klimaro_render_pictures(klimaro_image_pngs images
     cut
     copy
     paste
+    title_de
 )
 qt_add_resources(klimaro_widgets images PREFIX /images
     BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/images
@@ -56,6 +57,7 @@ qt_add_resources(klimaro_widgets images PREFIX /images
 
 klimaro_render_pictures(klimaro_imgmrt_pngs imgMRT
     Position_DE_Small
+    Position_DE_Small_de
 )
 qt_add_resources(klimaro_widgets imgMRT PREFIX /imgMRT
     BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/imgMRT
@@ -63,4 +65,4 @@ qt_add_resources(klimaro_widgets imgMRT PREFIX /imgMRT
 
 qt_add_resources(klimaro_widgets doc PREFIX /doc
     BASE resources/doc
-    FILES resources/doc/Dokumentation_Hilfe.html)
+    FILES resources/doc/Dokumentation_Hilfe.html resources/doc/Dokumentation_Hilfe_de.html)

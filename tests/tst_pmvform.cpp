@@ -266,7 +266,7 @@ void TestPmvForm::modesAndResultColumns()
     FileForm form;
     load(form, "h\n1;2;3;4;5\n");
     // Each mode sets its headers; rows and the cells of the remaining columns stay.
-    for (const QString &step : {"radioTableTo To rH Va clo", "radioTableMRT Ta Tr rH Va clo",
+    for (const QString step : {"radioTableTo To rH Va clo", "radioTableMRT Ta Tr rH Va clo",
                                 "radioTableTaTg Ta Tg rH Va clo", "radioTableTo To rH Va clo"}) {
         click(form, step.section(' ', 0, 0));
         QCOMPARE(headers(form), step.section(' ', 1));
