@@ -5,7 +5,7 @@
 #include "assessment/summerbnbform.h"
 #include "assessment/winterbnbform.h"
 
-#include "../tests/yeardata.h"
+#include "yeardata.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 
 #include "assessment/bnbform.h"
 
-#include "../tests/yeardata.h"
+#include "yeardata.h"
 
 #include <QClipboard>
 #include <QtTest>

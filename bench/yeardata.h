@@ -1,4 +1,4 @@
-// Test and benchmark data: room data of a year as a building simulation writes
+// Benchmark data: room data of a year as a building simulation writes
 // them, one row per data interval from 01.01. 0:00.
 #pragma once
 
@@ -32,16 +32,6 @@ inline std::vector<YearRow> simulatedYear(int rows, double interval = 1.0)
                    22.0 + 3.0 * season + 1.5 * day + 0.8 * jitter};
     }
     return year;
-}
-
-// Every row `times` times in a row: the same year at a shorter interval.
-inline std::vector<YearRow> repeatedRows(const std::vector<YearRow> &year, int times)
-{
-    std::vector<YearRow> out;
-    out.reserve(year.size() * size_t(times));
-    for (const YearRow &row : year)
-        out.insert(out.end(), size_t(times), row);
-    return out;
 }
 
 // The cells of each row with two decimals, as a spreadsheet shows them.
