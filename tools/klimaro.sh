@@ -8,7 +8,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$top/build"
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
-          qt6-l10n-tools qt6-svg-dev libgl-dev fonts-dejavu-core)
+          qt6-l10n-tools qt6-svg-dev libgl-dev fonts-dejavu-core qt6-charts-dev libqt6opengl6-dev)
 
 install_missing() {
     local missing=()

@@ -1,0 +1,30 @@
+// Bar chart of the hours per band of a result table: bands outside the criterion's limit in a
+// warning colour, optionally a limit marked as a vertical line between the bands.
+#pragma once
+
+#include "app/chartview.h"
+#include "assessment/chartdata.h"
+
+#include <QStringList>
+
+class BandChart : public ChartView
+{
+    Q_OBJECT
+
+public:
+    explicit BandChart(QWidget *parent);
+
+    // Texts of the chart: its title, the band axis title and band labels, the legend names of
+    // the two kinds of bars. Call once before setBands.
+    void setTexts(const QString &title, const QString &bandAxisTitle, const QStringList &bands,
+                  const QString &insideName, const QString &outsideName);
+    // A vertical line at a position on the band axis (band i spans i - 0.5 ... i + 0.5).
+    void setLimitMarker(double position, const QString &name);
+
+    void setBands(const BandHours &b);
+
+private:
+    QString title, bandAxisTitle, insideName, outsideName, limitName;
+    QStringList bands;
+    double limitPosition = -1;
+};

@@ -1,0 +1,68 @@
+#include "comfort/ppdchart.h"
+
+#include "comfort/pmv.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor kPpdColour(78, 121, 167);
+const QColor kMayerColour(242, 142, 43);
+constexpr double kPmvRange = 3.0;
+constexpr int kCurveSteps = 120;   // 0.05 PMV apart
+
+QLineSeries *curve(const QString &name, const QColor &colour, double (*ppdOf)(double))
+{
+    auto *s = new QLineSeries;
+    s->setName(name);
+    s->setPen(QPen(colour, 2));
+    for (int i = 0; i <= kCurveSteps; ++i) {
+        const double pmv = -kPmvRange + 2.0 * kPmvRange * i / kCurveSteps;
+        s->append(pmv, ppdOf(pmv));
+    }
+    return s;
+}
+
+QScatterSeries *marker(const QString &name, const QColor &colour)
+{
+    auto *s = new QScatterSeries;
+    s->setName(name);
+    s->setColor(colour);
+    s->setBorderColor(Qt::black);
+    s->setMarkerSize(10);
+    return s;
+}
+
+}
+
+PpdChart::PpdChart(QWidget *parent)
+    : ChartView(parent)
+{
+    chart()->setTitle(tr("Dissatisfied against PMV"));
+    QValueAxis *x = addValueAxis(Qt::AlignBottom, tr("PMV"), -kPmvRange, kPmvRange);
+    x->setTickCount(7);
+    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("Dissatisfied (%)"), 0, 100);
+    addSeries(curve(tr("PPD"), kPpdColour, ppdOfPmv), x, y);
+    addSeries(curve(tr("PPD-Mayer"), kMayerColour, ppdMayerOfPmv), x, y);
+    currentPpd = marker(tr("Current PPD"), kPpdColour);
+    currentMayer = marker(tr("Current PPD-Mayer"), kMayerColour);
+    addSeries(currentPpd, x, y);
+    addSeries(currentMayer, x, y);
+}
+
+void PpdChart::showResult(double pmv, double ppd, double pmvLimited, double ppdMayer)
+{
+    if (!std::isfinite(pmv) || !std::isfinite(ppd) || !std::isfinite(ppdMayer)) {
+        currentPpd->clear();
+        currentMayer->clear();
+        return;
+    }
+    currentPpd->replace({QPointF(std::clamp(pmv, -kPmvRange, kPmvRange), ppd)});
+    currentMayer->replace({QPointF(std::clamp(pmvLimited, -kPmvRange, kPmvRange), ppdMayer)});
+}
