@@ -47,9 +47,9 @@ size_t commonRows(size_t a, size_t b)
     return std::min(a, b);
 }
 
-// Exceedance rows, degree-rows and points of a summer model; `limitOf(i)` gives the row's
-// limit [°C] and `exceeds(i, to)` the comparison with its tolerance.
-// Rows 0...n-1 are walked; the caller makes sure every vector the two functions read holds them.
+// Exceedance rows, degree-rows and points of a summer model; `limitOf(i)` gives row i's limit
+// [°C] and `exceeds(to, limit)` compares with the model's tolerance. Rows 0...n-1 are walked;
+// the caller makes sure that every vector read holds them.
 template<class Limit, class Exceeds>
 ResultArray evaluateSummerLimit(size_t n, const std::vector<double> &to,
                                 const std::vector<bool> &mask, Limit limitOf, Exceeds exceeds,
@@ -178,8 +178,8 @@ double summerPoints(double degreeRows, double maskRows)
     if (a < kFullPointsEdge * w)
         return kMaxPoints;
     if (a < kNoPointsEdge * w)
-        return kMaxPoints
-               - kPointsDrop * (a - kFullPointsShare * w) / ((kNoPointsShare - kFullPointsShare) * w);
+        return kMaxPoints - kPointsDrop * (a - kFullPointsShare * w)
+                                / ((kNoPointsShare - kFullPointsShare) * w);
     return 0.0;
 }
 
@@ -215,7 +215,9 @@ std::vector<double> computeRunningMeanEN(const TimeAxis &axis, const std::vector
     }
     dayMean.push_back(sum / count);
 
-    // Weights α^k of the fifteen previous days and their sum, which normalises the mean.
+    // Weights α^k of the fifteen previous days. Their sum normalises the mean: the weights
+    // (1 - α) α^k of DIN EN 15251 cut after fifteen days sum to 1 - α^15 only, which would
+    // give 0.965 T for a constant outdoor temperature T at α = 0.8.
     double weight[kRunningMeanDays];
     double weightSum = 0;
     for (int k = 0; k < kRunningMeanDays; ++k) {
@@ -248,8 +250,8 @@ ResultArray evaluateAdaptiveEN(const std::vector<double> &to, const std::vector<
         exceedsAdaptiveLimit, true);
 }
 
-ResultArray evaluateNationalAnnex(const std::vector<double> &to, const std::vector<bool> &summerMask,
-                                  const std::vector<double> &te)
+ResultArray evaluateNationalAnnex(const std::vector<double> &to,
+                                  const std::vector<bool> &summerMask, const std::vector<double> &te)
 {
     const size_t n = std::min({to.size(), summerMask.size(), te.size()});
     return evaluateSummerLimit(

@@ -48,7 +48,9 @@ enum class SummerRegion { None, A, B, C };
 
 // Per-row rules of the summer models, shared by the evaluations and the result charts.
 constexpr double kFixedSummerLimit = 26.0;          // [°C]
-constexpr double kSummerLimitTolerance = 0.001;     // a value on the limit (26.0005) still complies
+// Tolerances [K] above a summer limit that still comply: 26.0005 passes the 26 °C limit; the
+// adaptive limit allows only 0.0001 K.
+constexpr double kSummerLimitTolerance = 0.001;
 constexpr double kAdaptiveLimitTolerance = 0.0001;
 // A row exceeds a limit [°C] when To is not below limit + tolerance (fixed, national annex,
 // DIN 4108-2), or limit + the adaptive tolerance (adaptive model).
@@ -94,8 +96,8 @@ ResultArray evaluateAdaptiveEN(const std::vector<double> &to, const std::vector<
 // German national annex to DIN EN 15251: limit 24 °C for Te <= 16.001, 20 + 0.25 Te between,
 // 28 °C for Te >= 32.001, Te the outdoor temperature of the same row [°C]; a row exceeds at
 // To >= limit + 0.001 and adds To - limit.
-ResultArray evaluateNationalAnnex(const std::vector<double> &to, const std::vector<bool> &summerMask,
-                                  const std::vector<double> &te);
+ResultArray evaluateNationalAnnex(const std::vector<double> &to,
+                                  const std::vector<bool> &summerMask, const std::vector<double> &te);
 
 // DIN 4108-2 summer limit of the climate region [°C]: A 25, B 26, C 27; None gives NaN.
 double din4108Limit(SummerRegion region);

@@ -40,7 +40,7 @@ OperativeAssessmentInput syntheticYear(int rowsPerHour)
         in.outdoorTemp[size_t(i)] = te;
         in.outdoorHumid[size_t(i)] = std::clamp(78 - 12 * season - 2.5 * swing, 25.0, 100.0);
         // Indoor: heated set point in the cold half, free running in the warm one.
-        const double freeRunning = 21.5 + 0.45 * (te - 12) + 0.8 * swing;
+        const double freeRunning = 21.0 + 0.4 * (te - 12) + 0.5 * swing;
         const double target = std::max(season < 0 ? 21.0 : 20.0, freeRunning);
         indoor += (target - indoor) * (1 - std::exp(-dt / 6.0));
         in.indoorTemp[size_t(i)] = indoor + 0.2 * noise(random);

@@ -68,7 +68,8 @@ def outdoor_year(rng):
         mean = 9.4 + 9.2 * season + anomaly + events
         amplitude = (2.2 + 2.6 * (season + 1.0)) * sky
         # Coldest shortly before sunrise, warmest at 15:00.
-        shape = math.cos(2.0 * math.pi * (hour - 15) / 24.0) + 0.25 * math.cos(4.0 * math.pi * (hour - 15) / 24.0)
+        phase = 2.0 * math.pi * (hour - 15) / 24.0
+        shape = math.cos(phase) + 0.25 * math.cos(2.0 * phase)
         ta = mean + amplitude * shape
         depression_noise = 0.95 * depression_noise + 0.3 * rng.normal()
         dew = mean - (2.0 + 2.6 * (season + 1.0)) * min(sky, 1.2) - 0.3 * depression_noise
@@ -93,7 +94,8 @@ def indoor_year(rng, temps):
         # Free-running balance: envelope coupling to the outdoor air (time constant 40 h),
         # internal gains (people, equipment) and solar gains, larger on warm sunny days.
         sun = max(0.0, math.cos(2.0 * math.pi * (hour - 14) / 24.0)) ** 2
-        solar = (1.5 + 2.0 * (season + 1.0)) * sun * min(1.5, max(0.2, (ta - daily[day]) / 3.0 + 0.6))
+        sunny = min(1.5, max(0.2, (ta - daily[day]) / 3.0 + 0.6))
+        solar = (1.5 + 2.0 * (season + 1.0)) * sun * sunny
         internal = 3.5 if occupied else 0.6
         equilibrium = 0.4 * daily[day] + 0.6 * ta + 5.0 + internal + solar
         tau = 40.0
