@@ -29,7 +29,10 @@ void BandChart::setTexts(const QString &title_, const QString &bandAxisTitle_,
 {
     title = title_;
     bandAxisTitle = bandAxisTitle_;
-    bands = bands_;
+    // Chart labels are rich text: "<19" would vanish as a tag.
+    bands.clear();
+    for (const QString &b : bands_)
+        bands.append(b.toHtmlEscaped());
     insideName = insideName_;
     outsideName = outsideName_;
     setBands(BandHours{std::vector<double>(size_t(bands.size()), 0.0),

@@ -17,8 +17,8 @@ const QColor kNotValidColour(150, 150, 150);
 const QColor kLimitColour(120, 0, 0);
 const QColor kComfortColour(44, 110, 44);
 
-// The density grid: cells of about one kelvin by half a kelvin over a summer's range, drawn
-// as square markers in four shades from light (few hours) to full (most hours).
+// The density grid: cells of about a third of a kelvin by a quarter over a summer's range,
+// drawn as square markers in four shades from light (few hours) to full (most hours).
 constexpr int kDensityCellsX = 60, kDensityCellsY = 40;
 constexpr int kDensityShades = 4;
 constexpr qreal kPointSize = 5.0;
@@ -47,41 +47,46 @@ ComfortScatterChart::ComfortScatterChart(QWidget *parent)
 void ComfortScatterChart::showAdaptive(const std::vector<ScatterPoint> &points, double dt)
 {
     clearChart();
-    chart()->setTitle(tr("Adaptive model (DIN EN 15251): working hours in summer"));
+    chart()->setTitle(tr("Adaptive model DIN EN 15251, summer working hours"));
     PlotRange r = scatterRange(points);
     r.x0 = std::min(r.x0, 10.0);
     r.y0 = std::min(r.y0, adaptiveComfortTemperature(r.x0) - 4.0);
     r.y1 = std::max(r.y1, adaptiveComfortTemperature(r.x1) + 4.0);
-    setAxes(tr("Running mean outdoor temperature \u0398rm (\u00b0C)"), r);
-    addBand(adaptiveComfortLine(r.x0, r.x1, -4), adaptiveComfortLine(r.x0, r.x1, 4),
-            tr("Category III (\u00b14 K)"), QColor(44, 160, 44, 40));
-    addBand(adaptiveComfortLine(r.x0, r.x1, -3), adaptiveComfortLine(r.x0, r.x1, 3),
-            tr("Category II (\u00b13 K)"), QColor(44, 160, 44, 50));
-    addBand(adaptiveComfortLine(r.x0, r.x1, -2), adaptiveComfortLine(r.x0, r.x1, 2),
-            tr("Category I (\u00b12 K)"), QColor(44, 160, 44, 70));
+    r = setAxes(tr("Running mean outdoor temperature Θrm (°C)"), r);
+    // Category III, II, I drawn over each other: the narrower band the darker.
+    const double widths[] = {4, 3, 2};
+    const int alphas[] = {40, 50, 70};
+    for (int i = 0; i < 3; ++i) {
+        QAbstractSeries *band = addBand(adaptiveComfortLine(r.x0, r.x1, -widths[i]),
+                                        adaptiveComfortLine(r.x0, r.x1, widths[i]),
+                                        tr("Categories I, II, III"), QColor(44, 160, 44, alphas[i]));
+        if (i > 0)
+            hideLegendMarker(band);
+    }
     showPoints(points, dt, r, true);
-    addLine(adaptiveComfortLine(r.x0, r.x1, 0), tr("Comfort temperature \u0398c"), kComfortColour,
-            Qt::SolidLine);
-    addLine(adaptiveLimitLine(r.x0, r.x1), tr("Limit (upper edge of category II)"), kLimitColour,
-            Qt::DashLine);
+    addLine(adaptiveComfortLine(r.x0, r.x1, 0), tr("Θc"), kComfortColour, Qt::SolidLine);
+    addLine(adaptiveLimitLine(r.x0, r.x1), tr("Limit"), kLimitColour, Qt::DashLine);
 }
 
 void ComfortScatterChart::showNationalAnnex(const std::vector<ScatterPoint> &points, double dt)
 {
     clearChart();
-    chart()->setTitle(tr("National annex (DIN EN 15251): working hours in summer"));
+    chart()->setTitle(tr("National annex DIN EN 15251, summer working hours"));
     PlotRange r = scatterRange(points);
     r.y1 = std::max(r.y1, 29.0);
-    setAxes(tr("Outdoor temperature Te (\u00b0C)"), r);
+    r = setAxes(tr("Outdoor temperature Te (°C)"), r);
     showPoints(points, dt, r, false);
-    addLine(nationalAnnexLimitLine(r.x0, r.x1), tr("Limit (24 \u00b0C, 20 + 0.25\u00b7Te, 28 \u00b0C)"),
+    addLine(nationalAnnexLimitLine(r.x0, r.x1), tr("Limit 24 °C, 20 + 0.25·Te, 28 °C"),
             kLimitColour, Qt::DashLine);
 }
 
-void ComfortScatterChart::setAxes(const QString &xTitle, const PlotRange &r)
+PlotRange ComfortScatterChart::setAxes(const QString &xTitle, const PlotRange &r)
 {
-    xAxis = addValueAxis(Qt::AlignBottom, xTitle, r.x0, r.x1);
-    yAxis = addValueAxis(Qt::AlignLeft, tr("Operative temperature To (\u00b0C)"), r.y0, r.y1);
+    QValueAxis *x = addValueAxis(Qt::AlignBottom, xTitle, r.x0, r.x1);
+    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("Operative temperature To (°C)"), r.y0, r.y1);
+    xAxis = x;
+    yAxis = y;
+    return {x->min(), x->max(), y->min(), y->max()};
 }
 
 void ComfortScatterChart::showPoints(const std::vector<ScatterPoint> &points, double dt,
@@ -90,18 +95,22 @@ void ComfortScatterChart::showPoints(const std::vector<ScatterPoint> &points, do
     cellSeries.clear();
     const auto plottable = size_t(std::count_if(points.begin(), points.end(), isPlottable));
     density = plottable > kDensityThreshold;
+    setToolTip(QString());
     if (density) {
-        addDensity(binScatter(points, r, kDensityCellsX, kDensityCellsY, false), dt, kWithinColour,
-                   tr("Hours within the limit (density)"));
-        addDensity(binScatter(points, r, kDensityCellsX, kDensityCellsY, true), dt, kAboveColour,
-                   tr("Hours above the limit (density)"));
+        chart()->setTitle(tr("%1 (density)").arg(chart()->title()));
+        const double within = addDensity(binScatter(points, r, kDensityCellsX, kDensityCellsY, false),
+                                         dt, kWithinColour, tr("Within limit"));
+        const double above = addDensity(binScatter(points, r, kDensityCellsX, kDensityCellsY, true),
+                                        dt, kAboveColour, tr("Above limit"));
+        setToolTip(tr("Darkest cells: %1 h within, %2 h above the limit")
+                       .arg(within, 0, 'f', 0)
+                       .arg(above, 0, 'f', 0));
         sizeDensityCells();
         return;
     }
-    QScatterSeries *within = pointSeries(tr("Hours within the limit"), kWithinColour);
-    QScatterSeries *above = pointSeries(tr("Hours above the limit"), kAboveColour);
-    QScatterSeries *notValid = pointSeries(tr("Running mean below 10 \u00b0C (not valid)"),
-                                           kNotValidColour);
+    QScatterSeries *within = pointSeries(tr("Within limit"), kWithinColour);
+    QScatterSeries *above = pointSeries(tr("Above limit"), kAboveColour);
+    QScatterSeries *notValid = pointSeries(tr("Θrm below 10 °C"), kNotValidColour);
     QList<QPointF> w, a, n;
     for (const ScatterPoint &p : points) {
         if (!isPlottable(p))
@@ -122,8 +131,8 @@ void ComfortScatterChart::showPoints(const std::vector<ScatterPoint> &points, do
 
 // One series per shade; the shade follows the cell's share of the fullest cell on a square-root
 // scale so that sparse cells stay visible.
-void ComfortScatterChart::addDensity(const DensityGrid &g, double dt, const QColor &colour,
-                                     const QString &name)
+double ComfortScatterChart::addDensity(const DensityGrid &g, double dt, const QColor &colour,
+                                       const QString &name)
 {
     cellsX = g.nx;
     cellsY = g.ny;
@@ -141,12 +150,9 @@ void ComfortScatterChart::addDensity(const DensityGrid &g, double dt, const QCol
         }
     for (int level = 0; level < kDensityShades; ++level) {
         auto *s = new QScatterSeries;
-        const double upper = fullest * std::pow(double(level + 1) / kDensityShades, 2) * dt;
-        s->setName(level == kDensityShades - 1
-                       ? tr("%1, up to %2 h per cell").arg(name).arg(upper, 0, 'f', 0)
-                       : name);
+        s->setName(name);
         QColor c = colour;
-        c.setAlphaF(0.25 + 0.75 * (level + 1) / kDensityShades);
+        c.setAlphaF(0.25f + 0.75f * float(level + 1) / kDensityShades);
         s->setColor(c);
         s->setBorderColor(Qt::transparent);
         s->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
@@ -156,6 +162,7 @@ void ComfortScatterChart::addDensity(const DensityGrid &g, double dt, const QCol
             hideLegendMarker(s);
         cellSeries.append(s);
     }
+    return fullest * dt;
 }
 
 void ComfortScatterChart::addLine(const QList<QPointF> &line, const QString &name,
@@ -168,8 +175,9 @@ void ComfortScatterChart::addLine(const QList<QPointF> &line, const QString &nam
     addSeries(s, xAxis, yAxis);
 }
 
-void ComfortScatterChart::addBand(const QList<QPointF> &lower, const QList<QPointF> &upper,
-                                  const QString &name, const QColor &colour)
+QAbstractSeries *ComfortScatterChart::addBand(const QList<QPointF> &lower,
+                                              const QList<QPointF> &upper, const QString &name,
+                                              const QColor &colour)
 {
     auto *lo = new QLineSeries;
     auto *up = new QLineSeries;
@@ -182,6 +190,7 @@ void ComfortScatterChart::addBand(const QList<QPointF> &lower, const QList<QPoin
     band->setColor(colour);
     band->setBorderColor(Qt::transparent);
     addSeries(band, xAxis, yAxis);
+    return band;
 }
 
 // Markers are sized in pixels: one cell of the grid on the plot area as it is now.

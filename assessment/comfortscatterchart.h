@@ -26,12 +26,14 @@ private:
     // markNotValid: adaptive rows below Θrm = 10 °C get their own colour.
     void showPoints(const std::vector<ScatterPoint> &points, double dt, const PlotRange &r,
                     bool markNotValid);
-    void addDensity(const DensityGrid &g, double dt, const QColor &colour, const QString &name);
+    // Returns the hours of the fullest cell.
+    double addDensity(const DensityGrid &g, double dt, const QColor &colour, const QString &name);
     void addLine(const QList<QPointF> &line, const QString &name, const QColor &colour,
                  Qt::PenStyle style);
-    void addBand(const QList<QPointF> &lower, const QList<QPointF> &upper, const QString &name,
-                 const QColor &colour);
-    void setAxes(const QString &xTitle, const PlotRange &r);
+    QAbstractSeries *addBand(const QList<QPointF> &lower, const QList<QPointF> &upper,
+                             const QString &name, const QColor &colour);
+    // Both axes over the range widened to nice numbers; returns the widened range.
+    PlotRange setAxes(const QString &xTitle, const PlotRange &r);
     void sizeDensityCells();
 
     QAbstractAxis *xAxis = nullptr;

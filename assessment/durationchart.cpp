@@ -35,7 +35,7 @@ void DurationChart::showCurve(const DurationCurve &c, double dt)
     const double hi = c.to.empty() ? c.limit + 1 : std::max(c.to.front(), c.limit);
     QValueAxis *x = addValueAxis(Qt::AlignBottom, tr("Working hours of the summer period (h)"), 0,
                                  hours > 0 ? hours : 1);
-    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("Operative temperature To (\u00b0C)"),
+    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("Operative temperature To (°C)"),
                                  std::floor(lo) - 1, std::ceil(hi) + 1);
 
     // The shaded area: the curve down to the limit over the hours above it.
@@ -54,19 +54,19 @@ void DurationChart::showCurve(const DurationCurve &c, double dt)
     auto *area = new QAreaSeries(upper, lower);
     upper->setParent(area);   // the area series does not own its edges
     lower->setParent(area);
-    area->setName(tr("Degree hours above the limit: %1 Kh").arg(c.degreeRowsAbove * dt, 0, 'f', 1));
+    area->setName(tr("Above limit: %1 Kh").arg(c.degreeRowsAbove * dt, 0, 'f', 1));
     area->setColor(kAboveColour);
     area->setBorderColor(Qt::transparent);
     addSeries(area, x, y);
 
     auto *line = new QLineSeries;
-    line->setName(tr("Operative temperature, sorted"));
+    line->setName(tr("To, sorted"));
     line->replace(curve);
     line->setPen(QPen(kCurveColour, 2));
     addSeries(line, x, y);
 
     auto *limit = new QLineSeries;
-    limit->setName(tr("Limit %1 \u00b0C").arg(c.limit, 0, 'f', 0));
+    limit->setName(tr("Limit %1 °C").arg(c.limit, 0, 'f', 0));
     limit->append(0, c.limit);
     limit->append(x->max(), c.limit);
     limit->setPen(QPen(kLimitColour, 2, Qt::DashLine));

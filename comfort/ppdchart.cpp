@@ -46,7 +46,9 @@ PpdChart::PpdChart(QWidget *parent)
 {
     chart()->setTitle(tr("Dissatisfied against PMV"));
     QValueAxis *x = addValueAxis(Qt::AlignBottom, tr("PMV"), -kPmvRange, kPmvRange);
+    x->setRange(-kPmvRange, kPmvRange);   // whole PMV steps, not the nice numbers' ±4
     x->setTickCount(7);
+    x->setLabelFormat(QStringLiteral("%.0f"));
     QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("Dissatisfied (%)"), 0, 100);
     addSeries(curve(tr("PPD"), kPpdColour, ppdOfPmv), x, y);
     addSeries(curve(tr("PPD-Mayer"), kMayerColour, ppdMayerOfPmv), x, y);
@@ -56,13 +58,14 @@ PpdChart::PpdChart(QWidget *parent)
     addSeries(currentMayer, x, y);
 }
 
-void PpdChart::showResult(double pmv, double ppd, double pmvLimited, double ppdMayer)
+void PpdChart::showResult(double pmv, double ppd, double ppdMayer)
 {
     if (!std::isfinite(pmv) || !std::isfinite(ppd) || !std::isfinite(ppdMayer)) {
         currentPpd->clear();
         currentMayer->clear();
         return;
     }
-    currentPpd->replace({QPointF(std::clamp(pmv, -kPmvRange, kPmvRange), ppd)});
-    currentMayer->replace({QPointF(std::clamp(pmvLimited, -kPmvRange, kPmvRange), ppdMayer)});
+    const double x = std::clamp(pmv, -kPmvRange, kPmvRange);
+    currentPpd->replace({QPointF(x, ppd)});
+    currentMayer->replace({QPointF(x, ppdMayer)});
 }

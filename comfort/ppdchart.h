@@ -13,9 +13,9 @@ class PpdChart : public ChartView
 public:
     explicit PpdChart(QWidget *parent);
 
-    // Marks the state: PPD at pmv, PPD-Mayer at pmvLimited (as computePMV evaluates them);
-    // a PMV beyond ±3 is marked on the edge of the chart.
-    void showResult(double pmv, double ppd, double pmvLimited, double ppdMayer);
+    // Marks the state on both curves; a PMV beyond ±3 on the edge of the chart, where
+    // computePMV takes PPD-Mayer.
+    void showResult(double pmv, double ppd, double ppdMayer);
 
 private:
     QScatterSeries *currentPpd;
