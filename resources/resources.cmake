@@ -46,6 +46,9 @@ klimaro_render_pictures(klimaro_image_pngs images
     InfoBuDR
     InfoBuHu1
     InfoBuHu2
+    cut
+    copy
+    paste
 )
 qt_add_resources(klimaro_widgets images PREFIX /images
     BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/images
