@@ -1,6 +1,7 @@
 #include "app/chartview.h"
 
 #include <QAbstractAxis>
+#include <QBoxLayout>
 #include <QAbstractSeries>
 #include <QChart>
 #include <QContextMenuEvent>
@@ -18,8 +19,8 @@
 namespace {
 
 // Point sizes that keep the title, the axes and the legend readable at the window's minimum size.
-constexpr int kTitlePointSize = 9;
-constexpr int kTextPointSize = 8;
+constexpr int kTitlePointSize = 8;
+constexpr int kTextPointSize = 7;
 
 QFont chartFont(int pointSize, bool bold = false)
 {
@@ -29,13 +30,39 @@ QFont chartFont(int pointSize, bool bold = false)
     return f;
 }
 
+// The box layout among `layout` and its nested layouts that holds `anchor` directly.
+QBoxLayout *boxHolding(QLayout *layout, QWidget *anchor)
+{
+    if (!layout)
+        return nullptr;
+    auto *box = qobject_cast<QBoxLayout *>(layout);
+    if (box && box->indexOf(anchor) >= 0)
+        return box;
+    for (int i = 0; i < layout->count(); ++i)
+        if (QBoxLayout *inner = boxHolding(layout->itemAt(i)->layout(), anchor))
+            return inner;
+    return nullptr;
+}
+
+}
+
+bool insertBelow(QWidget *anchor, QWidget *widget, int stretch)
+{
+    QBoxLayout *box = boxHolding(anchor->parentWidget()->layout(), anchor);
+    if (!box)
+        return false;
+    box->insertWidget(box->indexOf(anchor) + 1, widget, stretch);
+    return true;
 }
 
 ChartView::ChartView(QWidget *parent)
     : QChartView(new QChart, parent)
 {
     setRenderHint(QPainter::Antialiasing);
-    setMinimumHeight(160);
+    // Series and axes are replaced at every Compute; a partial update left labels of the
+    // removed axes on screen.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    setMinimumHeight(150);
     QChart *c = chart();
     c->setTitleFont(chartFont(kTitlePointSize, true));
     c->legend()->setFont(chartFont(kTextPointSize));
@@ -48,23 +75,26 @@ ChartView::ChartView(QWidget *parent)
 void ChartView::clearChart()
 {
     chart()->removeAllSeries();
-    const QList<QAbstractAxis *> axes = chart()->axes();
-    for (QAbstractAxis *a : axes) {
-        chart()->removeAxis(a);
-        delete a;
-    }
 }
 
+// Qt Charts 6.4 leaves the labels of a removed axis on screen: an axis, once made, stays.
 QValueAxis *ChartView::addValueAxis(Qt::Alignment side, const QString &title, double min, double max)
 {
-    auto *axis = new QValueAxis;
+    QValueAxis *axis = nullptr;
+    const QList<QAbstractAxis *> axes = chart()->axes();
+    for (QAbstractAxis *a : axes)
+        if (a->alignment() == side && (axis = qobject_cast<QValueAxis *>(a)))
+            break;
+    if (!axis) {
+        axis = new QValueAxis;
+        axis->setTitleFont(chartFont(kTextPointSize));
+        axis->setLabelsFont(chartFont(kTextPointSize));
+        axis->setLabelFormat(QStringLiteral("%g"));
+        chart()->addAxis(axis, side);
+    }
     axis->setTitleText(title);
-    axis->setTitleFont(chartFont(kTextPointSize));
-    axis->setLabelsFont(chartFont(kTextPointSize));
     axis->setRange(min, max);
     axis->applyNiceNumbers();
-    axis->setLabelFormat(QStringLiteral("%g"));
-    chart()->addAxis(axis, side);
     return axis;
 }
 

@@ -8,6 +8,12 @@ class QAbstractAxis;
 class QAbstractSeries;
 class QValueAxis;
 
+class QWidget;
+
+// Places widget into the layout that holds anchor, right below it, with the given stretch;
+// false when anchor lies in no box layout of its parent.
+bool insertBelow(QWidget *anchor, QWidget *widget, int stretch);
+
 class ChartView : public QChartView
 {
     Q_OBJECT
@@ -24,9 +30,10 @@ protected:
     // The file name for a picture, asked with the desktop's file dialog; empty when cancelled.
     virtual QString askSaveFileName(const QString &caption, const QString &filter);
 
-    // Removes every series and axis of the chart.
+    // Removes every series; the axes stay.
     void clearChart();
-    // A value axis with a title and nice ticks over min ... max.
+    // The value axis on that side (made at the first call) with a title and nice ticks over
+    // min ... max.
     QValueAxis *addValueAxis(Qt::Alignment side, const QString &title, double min, double max);
     // Adds the series to the chart and attaches it to both axes.
     void addSeries(QAbstractSeries *series, QAbstractAxis *x, QAbstractAxis *y);

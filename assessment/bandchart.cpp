@@ -18,47 +18,20 @@ const QColor kLimitColour(120, 0, 0);
 
 }
 
-BandChart::BandChart(QWidget *parent)
+// The series and axes live as long as the chart; a Compute only replaces the values.
+BandChart::BandChart(QWidget *parent, const QString &title, const QString &bandAxisTitle,
+                     const QStringList &bands, const QString &insideName,
+                     const QString &outsideName)
     : ChartView(parent)
+    , inside(new QBarSet(insideName))
+    , outside(new QBarSet(outsideName))
 {
-}
-
-void BandChart::setTexts(const QString &title_, const QString &bandAxisTitle_,
-                         const QStringList &bands_, const QString &insideName_,
-                         const QString &outsideName_)
-{
-    title = title_;
-    bandAxisTitle = bandAxisTitle_;
-    // Chart labels are rich text: "<19" would vanish as a tag.
-    bands.clear();
-    for (const QString &b : bands_)
-        bands.append(b.toHtmlEscaped());
-    insideName = insideName_;
-    outsideName = outsideName_;
-    setBands(BandHours{std::vector<double>(size_t(bands.size()), 0.0),
-                       std::vector<bool>(size_t(bands.size()), false)});
-}
-
-void BandChart::setLimitMarker(double position, const QString &name)
-{
-    limitPosition = position;
-    limitName = name;
-}
-
-// Every band holds its hours in exactly one of the two stacked sets, so each bar shows one colour.
-void BandChart::setBands(const BandHours &b)
-{
-    clearChart();
     chart()->setTitle(title);
-    auto *inside = new QBarSet(insideName);
-    auto *outside = new QBarSet(outsideName);
     inside->setColor(kInsideColour);
     outside->setColor(kOutsideColour);
-    double highest = 0;
-    for (size_t i = 0; i < b.hours.size(); ++i) {
-        *inside << (b.outside[i] ? 0.0 : b.hours[i]);
-        *outside << (b.outside[i] ? b.hours[i] : 0.0);
-        highest = std::max(highest, b.hours[i]);
+    for (qsizetype i = 0; i < bands.size(); ++i) {
+        *inside << 0.0;
+        *outside << 0.0;
     }
     auto *series = new QStackedBarSeries;
     series->append(inside);
@@ -66,20 +39,38 @@ void BandChart::setBands(const BandHours &b)
     series->setBarWidth(0.8);
 
     auto *x = new QBarCategoryAxis;
-    x->append(bands);
+    for (const QString &b : bands)
+        x->append(b.toHtmlEscaped());   // chart labels are rich text: "<19" would vanish as a tag
     x->setTitleText(bandAxisTitle);
     x->setTitleFont(chart()->legend()->font());
     x->setLabelsFont(chart()->legend()->font());
     chart()->addAxis(x, Qt::AlignBottom);
-    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("Hours (h)"), 0, highest > 0 ? highest * 1.05 : 1);
-    addSeries(series, x, y);
+    hoursAxis = addValueAxis(Qt::AlignLeft, tr("h"), 0, 1);
+    addSeries(series, x, hoursAxis);
+}
 
-    if (limitPosition >= 0) {
-        auto *limit = new QLineSeries;
-        limit->setName(limitName);
-        limit->append(limitPosition, 0);
-        limit->append(limitPosition, y->max());
+void BandChart::setLimitMarker(double position, const QString &name)
+{
+    if (!limit) {
+        limit = new QLineSeries;
         limit->setPen(QPen(kLimitColour, 2, Qt::DashLine));
-        addSeries(limit, x, y);
+        addSeries(limit, chart()->axes(Qt::Horizontal).first(), hoursAxis);
     }
+    limit->setName(name);
+    limit->replace({QPointF(position, 0), QPointF(position, hoursAxis->max())});
+}
+
+// Every band holds its hours in exactly one of the two stacked sets, so each bar shows one colour.
+void BandChart::setBands(const BandHours &b)
+{
+    double highest = 0;
+    for (size_t i = 0; i < b.hours.size() && qsizetype(i) < inside->count(); ++i) {
+        inside->replace(qsizetype(i), b.outside[i] ? 0.0 : b.hours[i]);
+        outside->replace(qsizetype(i), b.outside[i] ? b.hours[i] : 0.0);
+        highest = std::max(highest, b.hours[i]);
+    }
+    hoursAxis->setRange(0, highest > 0 ? highest * 1.05 : 1);
+    hoursAxis->applyNiceNumbers();
+    if (limit)
+        setLimitMarker(limit->at(0).x(), limit->name());
 }

@@ -7,24 +7,28 @@
 
 #include <QStringList>
 
+class QBarSet;
+class QLineSeries;
+class QValueAxis;
+
 class BandChart : public ChartView
 {
     Q_OBJECT
 
 public:
-    explicit BandChart(QWidget *parent);
+    // The chart's title, the band axis title and band labels, the legend names of the bars
+    // within and outside the limit; no hours until setBands.
+    BandChart(QWidget *parent, const QString &title, const QString &bandAxisTitle,
+              const QStringList &bands, const QString &insideName, const QString &outsideName);
 
-    // Texts of the chart: its title, the band axis title and band labels, the legend names of
-    // the two kinds of bars. Call once before setBands.
-    void setTexts(const QString &title, const QString &bandAxisTitle, const QStringList &bands,
-                  const QString &insideName, const QString &outsideName);
     // A vertical line at a position on the band axis (band i spans i - 0.5 ... i + 0.5).
     void setLimitMarker(double position, const QString &name);
 
     void setBands(const BandHours &b);
 
 private:
-    QString title, bandAxisTitle, insideName, outsideName, limitName;
-    QStringList bands;
-    double limitPosition = -1;
+    QBarSet *inside;
+    QBarSet *outside;
+    QValueAxis *hoursAxis;
+    QLineSeries *limit = nullptr;
 };

@@ -47,19 +47,19 @@ ComfortScatterChart::ComfortScatterChart(QWidget *parent)
 void ComfortScatterChart::showAdaptive(const std::vector<ScatterPoint> &points, double dt)
 {
     clearChart();
-    chart()->setTitle(tr("Adaptive model DIN EN 15251, summer working hours"));
+    chart()->setTitle(tr("Adaptive model DIN EN 15251"));
     PlotRange r = scatterRange(points);
     r.x0 = std::min(r.x0, 10.0);
     r.y0 = std::min(r.y0, adaptiveComfortTemperature(r.x0) - 4.0);
     r.y1 = std::max(r.y1, adaptiveComfortTemperature(r.x1) + 4.0);
-    r = setAxes(tr("Running mean outdoor temperature Θrm (°C)"), r);
+    r = setAxes(tr("Θrm (°C)"), r);
     // Category III, II, I drawn over each other: the narrower band the darker.
     const double widths[] = {4, 3, 2};
     const int alphas[] = {40, 50, 70};
     for (int i = 0; i < 3; ++i) {
         QAbstractSeries *band = addBand(adaptiveComfortLine(r.x0, r.x1, -widths[i]),
                                         adaptiveComfortLine(r.x0, r.x1, widths[i]),
-                                        tr("Categories I, II, III"), QColor(44, 160, 44, alphas[i]));
+                                        tr("Cat. I-III"), QColor(44, 160, 44, alphas[i]));
         if (i > 0)
             hideLegendMarker(band);
     }
@@ -71,22 +71,20 @@ void ComfortScatterChart::showAdaptive(const std::vector<ScatterPoint> &points, 
 void ComfortScatterChart::showNationalAnnex(const std::vector<ScatterPoint> &points, double dt)
 {
     clearChart();
-    chart()->setTitle(tr("National annex DIN EN 15251, summer working hours"));
+    chart()->setTitle(tr("National annex DIN EN 15251"));
     PlotRange r = scatterRange(points);
     r.y1 = std::max(r.y1, 29.0);
-    r = setAxes(tr("Outdoor temperature Te (°C)"), r);
+    r = setAxes(tr("Te (°C)"), r);
     showPoints(points, dt, r, false);
-    addLine(nationalAnnexLimitLine(r.x0, r.x1), tr("Limit 24 °C, 20 + 0.25·Te, 28 °C"),
+    addLine(nationalAnnexLimitLine(r.x0, r.x1), tr("Limit"),
             kLimitColour, Qt::DashLine);
 }
 
 PlotRange ComfortScatterChart::setAxes(const QString &xTitle, const PlotRange &r)
 {
-    QValueAxis *x = addValueAxis(Qt::AlignBottom, xTitle, r.x0, r.x1);
-    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("Operative temperature To (°C)"), r.y0, r.y1);
-    xAxis = x;
-    yAxis = y;
-    return {x->min(), x->max(), y->min(), y->max()};
+    xAxis = addValueAxis(Qt::AlignBottom, xTitle, r.x0, r.x1);
+    yAxis = addValueAxis(Qt::AlignLeft, tr("To (°C)"), r.y0, r.y1);
+    return {xAxis->min(), xAxis->max(), yAxis->min(), yAxis->max()};
 }
 
 void ComfortScatterChart::showPoints(const std::vector<ScatterPoint> &points, double dt,
@@ -99,18 +97,18 @@ void ComfortScatterChart::showPoints(const std::vector<ScatterPoint> &points, do
     if (density) {
         chart()->setTitle(tr("%1 (density)").arg(chart()->title()));
         const double within = addDensity(binScatter(points, r, kDensityCellsX, kDensityCellsY, false),
-                                         dt, kWithinColour, tr("Within limit"));
+                                         dt, kWithinColour, tr("Within"));
         const double above = addDensity(binScatter(points, r, kDensityCellsX, kDensityCellsY, true),
-                                        dt, kAboveColour, tr("Above limit"));
+                                        dt, kAboveColour, tr("Above"));
         setToolTip(tr("Darkest cells: %1 h within, %2 h above the limit")
                        .arg(within, 0, 'f', 0)
                        .arg(above, 0, 'f', 0));
         sizeDensityCells();
         return;
     }
-    QScatterSeries *within = pointSeries(tr("Within limit"), kWithinColour);
-    QScatterSeries *above = pointSeries(tr("Above limit"), kAboveColour);
-    QScatterSeries *notValid = pointSeries(tr("Θrm below 10 °C"), kNotValidColour);
+    QScatterSeries *within = pointSeries(tr("Within"), kWithinColour);
+    QScatterSeries *above = pointSeries(tr("Above"), kAboveColour);
+    QScatterSeries *notValid = pointSeries(tr("Not valid"), kNotValidColour);
     QList<QPointF> w, a, n;
     for (const ScatterPoint &p : points) {
         if (!isPlottable(p))

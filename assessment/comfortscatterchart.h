@@ -8,6 +8,7 @@
 #include "assessment/chartdata.h"
 
 class QScatterSeries;
+class QValueAxis;
 
 class ComfortScatterChart : public ChartView
 {
@@ -36,8 +37,8 @@ private:
     PlotRange setAxes(const QString &xTitle, const PlotRange &r);
     void sizeDensityCells();
 
-    QAbstractAxis *xAxis = nullptr;
-    QAbstractAxis *yAxis = nullptr;
+    QValueAxis *xAxis = nullptr;
+    QValueAxis *yAxis = nullptr;
     bool density = false;
     int cellsX = 0, cellsY = 0;
     QList<QScatterSeries *> cellSeries;

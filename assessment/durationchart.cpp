@@ -28,14 +28,14 @@ DurationChart::DurationChart(QWidget *parent)
 void DurationChart::showCurve(const DurationCurve &c, double dt)
 {
     clearChart();
-    chart()->setTitle(tr("Duration curve of the operative temperature, summer working hours"));
+    chart()->setTitle(tr("Duration curve, summer working hours"));
     const QList<QPointF> curve = durationCurvePoints(c, dt, kCurvePoints);
     const double hours = double(c.to.size()) * dt;
     const double lo = c.to.empty() ? c.limit - 1 : std::min(c.to.back(), c.limit);
     const double hi = c.to.empty() ? c.limit + 1 : std::max(c.to.front(), c.limit);
-    QValueAxis *x = addValueAxis(Qt::AlignBottom, tr("Working hours of the summer period (h)"), 0,
+    QValueAxis *x = addValueAxis(Qt::AlignBottom, tr("Hours (h)"), 0,
                                  hours > 0 ? hours : 1);
-    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("Operative temperature To (°C)"),
+    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("To (°C)"),
                                  std::floor(lo) - 1, std::ceil(hi) + 1);
 
     // The shaded area: the curve down to the limit over the hours above it.
@@ -54,13 +54,13 @@ void DurationChart::showCurve(const DurationCurve &c, double dt)
     auto *area = new QAreaSeries(upper, lower);
     upper->setParent(area);   // the area series does not own its edges
     lower->setParent(area);
-    area->setName(tr("Above limit: %1 Kh").arg(c.degreeRowsAbove * dt, 0, 'f', 1));
+    area->setName(tr("%1 Kh above").arg(c.degreeRowsAbove * dt, 0, 'f', 1));
     area->setColor(kAboveColour);
     area->setBorderColor(Qt::transparent);
     addSeries(area, x, y);
 
     auto *line = new QLineSeries;
-    line->setName(tr("To, sorted"));
+    line->setName(tr("To"));
     line->replace(curve);
     line->setPen(QPen(kCurveColour, 2));
     addSeries(line, x, y);

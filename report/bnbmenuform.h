@@ -25,6 +25,8 @@ private slots:
     void recompute(bool v);
     void winterUpdate();
     void summerUpdate();
+    // The summer page's charts from the series of the data page's Compute.
+    void summerChartsUpdate();
     // humidityUpdate() follows here with the humidity pages, then the report's slots.
 
 private:
