@@ -44,25 +44,33 @@ QString FieldReader::fieldName(const QString &labelText)
     return name.simplified();
 }
 
-double FieldReader::number(QLineEdit *field, const QLabel *label)
+double FieldReader::number(QLineEdit *field, const QLabel *label, const ValueRange &range)
 {
     QString name;
     if (label)
         name = fieldName(label->text());
     if (name.isEmpty())
         name = field->toolTip().isEmpty() ? field->objectName() : fieldName(field->toolTip());
-    return number(field, name);
+    return number(field, name, range);
 }
 
-double FieldReader::number(QLineEdit *field, const QString &name)
+double FieldReader::number(QLineEdit *field, const QString &name, const ValueRange &range)
 {
     double value = 0.0;
-    const bool good = parseFieldNumber(field->text(), value);
-    setMarked(field, !good);
-    if (good)
+    const QString text = field->text();
+    QString problem;
+    if (!parseFieldNumber(text, value))
+        problem = text.trimmed().isEmpty()
+                      ? QCoreApplication::translate("FieldReader", "%1: empty").arg(name)
+                      : QCoreApplication::translate("FieldReader", "%1: \"%2\"").arg(name, text);
+    else if (!range.contains(value))
+        problem = QCoreApplication::translate("FieldReader", "%1: %2 lies outside the allowed range %3")
+                      .arg(name, text.trimmed(), formatRange(range));
+    setMarked(field, !problem.isEmpty());
+    if (problem.isEmpty())
         return value;
     badFields.append(field);
-    badNames.append(name);
+    badLines.append(problem);
     return 0.0;
 }
 
@@ -72,21 +80,13 @@ bool FieldReader::ok()
         return true;
     if (!reported) {
         reported = true;
-        QStringList lines;
-        for (int i = 0; i < badFields.size(); ++i) {
-            const QString text = badFields.at(i)->text();
-            lines << (text.trimmed().isEmpty()
-                          ? QCoreApplication::translate("FieldReader", "%1: empty").arg(badNames.at(i))
-                          : QCoreApplication::translate("FieldReader", "%1: \"%2\"")
-                                .arg(badNames.at(i), text));
-        }
         badFields.first()->setFocus();
         QMessageBox::warning(form, QCoreApplication::translate("FieldReader", "Invalid input"),
                              QCoreApplication::translate("FieldReader",
-                                                         "These fields do not hold a number, so nothing "
-                                                         "was computed:\n\n%1\n\nA decimal comma or "
-                                                         "point may be used (0,5 or 0.5).")
-                                 .arg(lines.join(QLatin1Char('\n'))));
+                                                         "These fields do not hold a possible number, "
+                                                         "so nothing was computed:\n\n%1\n\nA decimal "
+                                                         "comma or point may be used (0,5 or 0.5).")
+                                 .arg(badLines.join(QLatin1Char('\n'))));
     }
     return false;
 }

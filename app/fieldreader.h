@@ -1,6 +1,8 @@
 // The one reader of numbers typed into form fields, shared by every form.
 #pragma once
 
+#include "comfort/numbertext.h"
+
 #include <QList>
 #include <QString>
 
@@ -9,12 +11,13 @@ class QLineEdit;
 class QWidget;
 
 // Reads numeric line edits for one computation. A decimal comma is a decimal
-// point; a field that holds no number (empty text included) is marked on the
-// form and collected. ok() then names every bad field in one warning, puts the
-// focus on the first and returns false: the caller computes nothing.
+// point; a field that holds no number (empty text included), or a number outside
+// the range the caller allows, is marked on the form and collected. ok() then
+// names every bad field (and the allowed range) in one warning, puts the focus on
+// the first and returns false: the caller computes nothing.
 //
 //     FieldReader in(this);
-//     const double ta = in.number(ui.inputTa, ui.labelTa);
+//     const double ta = in.number(ui.inputTa, ui.labelTa, PmvPhysical::kTemperature);
 //     if (!in.ok())
 //         return;
 class FieldReader
@@ -24,11 +27,11 @@ public:
 
     // The field's number, or 0 for a bad field (then ok() is false). The label
     // names the field in the message; without one the field's tool tip or
-    // object name does.
-    double number(QLineEdit *field, const QLabel *label = nullptr);
-    double number(QLineEdit *field, const QString &name);
+    // object name does. The default range allows every finite number.
+    double number(QLineEdit *field, const QLabel *label = nullptr, const ValueRange &range = {});
+    double number(QLineEdit *field, const QString &name, const ValueRange &range = {});
 
-    // True when every field read so far held a number; otherwise shows the
+    // True when every field read so far held an allowed number; otherwise shows the
     // warning once and returns false.
     bool ok();
 
@@ -39,6 +42,6 @@ public:
 private:
     QWidget *form;
     QList<QLineEdit *> badFields;
-    QStringList badNames;
+    QStringList badLines;   // one per bad field: its name and what is wrong
     bool reported = false;
 };

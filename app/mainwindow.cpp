@@ -8,6 +8,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -19,6 +20,9 @@ MainWindow::MainWindow(QWidget *parent)
     createActions();
     createMenus();
     mainMenu_clicked();
+    // The window never gets smaller than its page needs, whatever page it shows:
+    // no tab clips (the PMV tool's pages need about 780 × 640 px).
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 MainWindow::~MainWindow()

@@ -3,6 +3,7 @@
 #include "comfort/trace.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -14,35 +15,46 @@ inline double pow4(double x)
 
 }
 
+double waterVapourPressure(double ta, double rh)
+{
+    return rh * 6.11 * std::exp(17.27 * ta / (ta + 237.3));
+}
+
+double radiantTemperature(unsigned mode, double ta, double t2, double va)
+{
+    switch (mode) {
+    case PmvInputMode::TaTg:
+        // ISO 7726 forced-convection globe equation, standard globe 0.15 m, ε = 0.95.
+        // The fourth root as two square roots: faster than pow(…, 0.25), equal to the
+        // last bits or so.
+        return std::sqrt(std::sqrt(pow4(t2 + 273.0) + 2.5e8 * std::pow(va, 0.6) * (t2 - ta)))
+               - 273.0;
+    case PmvInputMode::To:
+        return ta;
+    case PmvInputMode::MRT:
+        return t2;
+    default:
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
 void computePMV(unsigned mode, double ta, double t2, double rh, double va,
                 double Icl, double M, double W,
                 double &pmv, double &ppd, double &pmvLimited, double &ppdMayer)
 {
+    if (mode == PmvInputMode::NotSet)
+        traceLine(QStringLiteral(" Error! Id not set."));
+    if (mode < PmvInputMode::TaTg || mode > PmvInputMode::MRT)
+        return;
+
     // Water vapour partial pressure [Pa]: Magnus saturation pressure in hPa
     // times the humidity in percent.
-    const double pa = rh * 6.11 * std::exp(17.27 * ta / (ta + 237.3));
+    const double pa = waterVapourPressure(ta, rh);
 
     // Clothing area factor; 0.078 m²K/W itself takes the first branch.
     const double fcl = Icl <= 0.078 ? 1.0 + 1.29 * Icl : 1.05 + 0.645 * Icl;
 
-    double tr;
-    switch (mode) {
-    case PmvInputMode::TaTg:
-        // ISO 7726 forced-convection globe equation, standard globe 0.15 m, ε = 0.95.
-        tr = std::pow(pow4(t2 + 273.0) + 2.5e8 * std::pow(va, 0.6) * (t2 - ta), 0.25) - 273.0;
-        break;
-    case PmvInputMode::To:
-        tr = ta;
-        break;
-    case PmvInputMode::MRT:
-        tr = t2;
-        break;
-    case PmvInputMode::NotSet:
-        traceLine(QStringLiteral(" Error! Id not set."));
-        return;
-    default:
-        return;
-    }
+    const double tr = radiantTemperature(mode, ta, t2, va);
 
     // Kelvin with 273, not 273.15, as in ISO 7730's program listing.
     const double hcf = 12.1 * std::sqrt(va);
@@ -59,16 +71,29 @@ void computePMV(unsigned mode, double ta, double t2, double rh, double va,
 
     // Clothing surface temperature in units of 100 K, damped fixed-point iteration.
     // At most 151 passes; on the limit the last pass is used as if converged.
+    // hc is the larger of the forced and the natural convection coefficient. The
+    // natural one, 2.38 |Δt|^0.25, stays below hcf while |Δt| < (hcf / 2.38)^4; short
+    // of that bound (with a margin far above rounding) its two square roots are
+    // skipped. Forced convection rules in most rooms: its numerator term and the
+    // reciprocal of its divisor are formed once (the quotient then differs from a
+    // division in the last bit at most).
+    const double forcedBound = pow4(hcf / 2.38) * (1.0 - 1e-9);
+    const double forcedNumerator = p5 + p4 * hcf;
+    const double forcedReciprocal = 1.0 / (100.0 + p3 * hcf);
     double xn = tcla / 100.0;
     double xf = xn;
     double hc = 0.0;
     for (int n = 0;;) {
         xf = (xf + xn) / 2.0;
-        // Fourth root as two square roots: a third faster than pow(…, 0.25) and the
-        // same PMV, PPD and PPD-Mayer at two decimals over 4.8 million indoor states.
-        const double hcn = 2.38 * std::sqrt(std::sqrt(std::fabs(100.0 * xf - taa)));
-        hc = hcf > hcn ? hcf : hcn;
-        xn = (p5 + p4 * hc - p2 * pow4(xf)) / (100.0 + p3 * hc);
+        const double dt = std::fabs(100.0 * xf - taa);
+        if (dt < forcedBound) {
+            hc = hcf;
+            xn = (forcedNumerator - p2 * pow4(xf)) * forcedReciprocal;
+        } else {
+            const double hcn = 2.38 * std::sqrt(std::sqrt(dt));
+            hc = hcf > hcn ? hcf : hcn;
+            xn = (p5 + p4 * hc - p2 * pow4(xf)) / (100.0 + p3 * hc);
+        }
         if (std::fabs(xn - xf) < 0.00015)
             break;
         if (++n >= 151)

@@ -21,6 +21,15 @@ void computePMV(unsigned mode, double ta, double t2, double rh, double va,
                 double Icl, double M, double W,
                 double &pmv, double &ppd, double &pmvLimited, double &ppdMayer);
 
+// Water vapour partial pressure [Pa] as computePMV takes it: Magnus saturation
+// pressure in hPa at ta [°C] (the operative temperature in mode 2) times rh [%].
+double waterVapourPressure(double ta, double rh);
+
+// The radiant temperature [°C] computePMV uses: from the globe temperature t2 in
+// mode 1 (ISO 7726 forced convection, standard globe), ta in mode 2, t2 in mode 3;
+// not a number for another mode.
+double radiantTemperature(unsigned mode, double ta, double t2, double va);
+
 // The two dissatisfaction curves of computePMV [%]: PPD of ISO 7730 and PPD-Mayer, which
 // computePMV evaluates at the PMV limited to ±3.
 double ppdOfPmv(double pmv);

@@ -1,9 +1,12 @@
 #include "comfort/pmvform.h"
 
 #include "app/fieldreader.h"
+#include "app/resulttext.h"
 #include "app/tabletext.h"
+#include "comfort/iso7730note.h"
 #include "comfort/numbertext.h"
 #include "comfort/pmv.h"
+#include "comfort/pmvrange.h"
 #include "comfort/trace.h"
 #include "help/infodialog.h"
 
@@ -17,6 +20,9 @@ pmvForm::pmvForm(QWidget *parent)
 {
     ui.setupUi(this);
     on_radioTaTg_toggled(true);   // the checked selector's state, before any toggle
+    // A column fitted to its contents stays narrow even for a huge number's digits.
+    QHeaderView *header = ui.tableWidget->horizontalHeader();
+    header->setMaximumSectionSize(2 * header->defaultSectionSize());
     layoutTable(PmvTableMode::TaTg);
 }
 
@@ -31,47 +37,52 @@ unsigned pmvForm::checkedMode() const
     return PmvInputMode::NotSet;
 }
 
+// Only the fields of the current choice are read: a disabled field of another
+// temperature mode is neither used nor judged. A refused computation clears the
+// results, so that no old result stands beside the new inputs.
 void pmvForm::on_compute_clicked()
 {
-    // Only the fields of the current choice are read: a disabled field of
-    // another temperature mode is neither used nor judged.
     FieldReader in(this);
     const bool table = ui.checkBoxReadData->isChecked();
     const unsigned mode = checkedMode();
     double ta = 0, tg = 0, to = 0, mrt = 0, rh = 0, va = 0, icl = 0;
     if (!table) {
+        const ValueRange &t = PmvPhysical::kTemperature;
         if (mode == PmvInputMode::TaTg)
-            tg = in.number(ui.inputTg, ui.labelTg);
+            tg = in.number(ui.inputTg, ui.labelTg, t);
         if (mode == PmvInputMode::TaTg || mode == PmvInputMode::MRT)
-            ta = in.number(ui.inputTa, ui.labelTa);
+            ta = in.number(ui.inputTa, ui.labelTa, t);
         if (mode == PmvInputMode::MRT)
-            mrt = in.number(ui.inputMRT, ui.labelMRT);
+            mrt = in.number(ui.inputMRT, ui.labelMRT, t);
         if (mode == PmvInputMode::To)
-            to = in.number(ui.inputTo, ui.labelTo);
-        rh = in.number(ui.inputRh, ui.labelRh);
-        va = in.number(ui.inputVa, ui.labelVa);
-        icl = in.number(ui.inputIcl, ui.labelIcl) * kCloToM2KW;
+            to = in.number(ui.inputTo, ui.labelTo, t);
+        rh = in.number(ui.inputRh, ui.labelRh, PmvPhysical::kRelativeHumidity);
+        va = in.number(ui.inputVa, ui.labelVa, PmvPhysical::kAirSpeed);
+        icl = in.number(ui.inputIcl, ui.labelIcl, PmvPhysical::kClothing) * kCloToM2KW;
     }
     // The table batch takes metabolic rate and external work from the input group.
-    const double m = convertMetabolicRate(in.number(ui.inputM, ui.labelM),
-                                          ui.comboMetUnit->currentIndex());
+    const double m = convertMetabolicRate(
+        in.number(ui.inputM, ui.labelM, PmvPhysical::kMetabolicRate), ui.comboMetUnit->currentIndex());
     const double w = in.number(ui.inputW, ui.labelW);
-    if (!in.ok())
+    if (!in.ok()) {
+        for (QLineEdit *out : {ui.outputPMV, ui.outputPPD, ui.outputPPDM})
+            out->clear();
+        ui.labelValidity->clear();
         return;
+    }
 
     double pmv = 0, ppd = 0, limited = 0, mayer = 0;
     if (table) {
         computeTable(m, w, pmv, ppd, mayer);
-    } else if (mode == PmvInputMode::TaTg) {
-        computePMV(mode, ta, tg, rh, va, icl, m, w, pmv, ppd, limited, mayer);
-    } else if (mode == PmvInputMode::To) {
-        computePMV(mode, to, to, rh, va, icl, m, w, pmv, ppd, limited, mayer);
-    } else if (mode == PmvInputMode::MRT) {
-        computePMV(mode, ta, mrt, rh, va, icl, m, w, pmv, ppd, limited, mayer);
+    } else {
+        const double t1 = mode == PmvInputMode::To ? to : ta;
+        const double t2 = mode == PmvInputMode::TaTg ? tg : mode == PmvInputMode::MRT ? mrt : to;
+        computePMV(mode, t1, t2, rh, va, icl, m, w, pmv, ppd, limited, mayer);
+        ui.labelValidity->setText(iso7730NoteText(checkIso7730(mode, t1, t2, rh, va, icl, m, pmv)));
     }
-    ui.outputPMV->setText(formatFixed(pmv));
-    ui.outputPPD->setText(formatFixed(ppd));
-    ui.outputPPDM->setText(formatFixed(mayer));
+    ui.outputPMV->setText(resultText(pmv, 2));
+    ui.outputPPD->setText(resultText(ppd, 2));
+    ui.outputPPDM->setText(resultText(mayer, 2));
 }
 
 void pmvForm::setTemperatureRows(bool ta, bool tg, bool mrt, bool to)
@@ -138,6 +149,9 @@ void pmvForm::on_readPreviewButton_clicked()
         traceLine(QStringLiteral(" error "));
         return;
     }
+    // Only the mode's input columns remain: results of an earlier batch belong
+    // to the old rows.
+    layoutTable(checkedTableMode());
     traceLine(QStringLiteral(" \nRow: ") + QString::number(lineCount - std::max(headerLines, 0))
               + QLatin1Char(' ') + QString::number(ui.tableWidget->rowCount()));
 }
@@ -154,7 +168,9 @@ int pmvForm::checkedTableMode() const
 }
 
 // Each run appends its own three result columns; the input columns are read
-// again from their texts, which the previous run left with two decimals.
+// again from their texts, which the previous run left with two decimals. A row
+// with an impossible value reads "N.A"; cells without a number are named in one
+// warning after the table is shown.
 void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double &ppdMayer)
 {
     QTableWidget *table = ui.tableWidget;
@@ -162,7 +178,8 @@ void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double 
     const int inputs = int(pmvTableInputHeaders(mode).size());
     const int rowCount = table->rowCount();
 
-    batch = computePmvTable(mode, tableRows(table, inputs), M, W);
+    const std::vector<QStringList> rows = tableRows(table, inputs);
+    batch = computePmvTable(mode, rows, M, W);
 
     const int first = table->columnCount();
     table->setUpdatesEnabled(false);
@@ -175,17 +192,24 @@ void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double 
     for (int r = 0; r < rowCount; ++r) {
         for (int c = 0; c < inputs; ++c)
             table->setItem(r, c, new QTableWidgetItem(formatFixed(batch.inputs[c][r])));
-        table->setItem(r, first, new QTableWidgetItem(formatFixed(batch.pmv[r])));
-        table->setItem(r, first + 1, new QTableWidgetItem(formatFixed(batch.ppd[r])));
-        table->setItem(r, first + 2, new QTableWidgetItem(formatFixed(batch.ppdMayer[r])));
+        table->setItem(r, first, resultItem(batch.pmv[r], 2));
+        table->setItem(r, first + 1, resultItem(batch.ppd[r], 2));
+        table->setItem(r, first + 2, resultItem(batch.ppdMayer[r], 2));
     }
+    // Columns as wide as their two-decimal numbers (Qt looks at the first 1000
+    // rows), so that the inputs and one batch's results fit the table at the
+    // window's start size.
+    table->resizeColumnsToContents();
     table->setUpdatesEnabled(true);
+    ui.labelValidity->setText(iso7730TableNoteText(batch.rowsOutside, batch.rowsComputed,
+                                                   batch.firstOutsideRow + 1, batch.firstOutside));
 
     if (rowCount > 0) {
         pmv = batch.pmv.back();
         ppd = batch.ppd.back();
         ppdMayer = batch.ppdMayer.back();
     }
+    warnCellGaps(this, table, findCellGaps(rows, inputs));
 }
 
 void pmvForm::on_checkBoxReadData_toggled(bool checked)
@@ -209,7 +233,10 @@ void pmvForm::layoutTable(int tableMode)
         headers << tr(header);
     setColumnCountKeepingCells(ui.tableWidget, int(headers.size()));
     ui.tableWidget->setHorizontalHeaderLabels(headers);
-    ui.tableWidget->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QHeaderView *header = ui.tableWidget->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    for (int c = 0; c < headers.size(); ++c)   // a batch fitted them to its numbers
+        header->resizeSection(c, header->defaultSectionSize());
     ui.tableWidget->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }
 

@@ -80,6 +80,47 @@ const Unknown *unknownFor(int code)
     return &kUnknowns[code - 1];
 }
 
+struct PmvArguments {
+    unsigned mode;
+    double ta, t2, rh, va, Icl, M;
+};
+
+// The arguments of computePMV at grid value x: x in the unknown's place; the
+// globe, radiant and operative temperature bring their own mode.
+PmvArguments argumentsAt(int unknown, double x, PmvArguments a)
+{
+    switch (unknown) {
+    case InverseUnknown::AirTemperature:
+        a.ta = x;
+        break;
+    case InverseUnknown::GlobeTemperature:
+        a.mode = PmvInputMode::TaTg;
+        a.t2 = x;
+        break;
+    case InverseUnknown::MeanRadiantTemperature:
+        a.mode = PmvInputMode::MRT;
+        a.t2 = x;
+        break;
+    case InverseUnknown::OperativeTemperature:
+        a.mode = PmvInputMode::To;
+        a.ta = a.t2 = x;
+        break;
+    case InverseUnknown::RelativeHumidity:
+        a.rh = x;
+        break;
+    case InverseUnknown::AirSpeed:
+        a.va = x;
+        break;
+    case InverseUnknown::Clothing:
+        a.Icl = x;
+        break;
+    case InverseUnknown::MetabolicRate:
+        a.M = x;
+        break;
+    }
+    return a;
+}
+
 QString number(double v)
 {
     return QString::number(v, 'g', 6);
@@ -100,6 +141,7 @@ void findNearestPMV(int unknown, bool &found, double &value, QString &resultText
         return;
     traceLine(QString::fromLatin1(u->trace));
 
+    const PmvArguments given{mode, ta, t2, rh, va, Icl, M};
     double bestResidual = 999.9;
     double bestValue = value;
     double bestPmv = 0.0, bestPpd = 0.0, bestLimited = 0.0, bestMayer = 0.0;
@@ -110,32 +152,8 @@ void findNearestPMV(int unknown, bool &found, double &value, QString &resultText
         // Not-a-number unless computePMV writes them, so an unknown mode cannot
         // leave a previous point's results behind.
         double p = nan, d = nan, l = nan, m = nan;
-        switch (unknown) {
-        case InverseUnknown::AirTemperature:
-            computePMV(mode, x, t2, rh, va, Icl, M, W, p, d, l, m);
-            break;
-        case InverseUnknown::GlobeTemperature:
-            computePMV(PmvInputMode::TaTg, ta, x, rh, va, Icl, M, W, p, d, l, m);
-            break;
-        case InverseUnknown::MeanRadiantTemperature:
-            computePMV(PmvInputMode::MRT, ta, x, rh, va, Icl, M, W, p, d, l, m);
-            break;
-        case InverseUnknown::OperativeTemperature:
-            computePMV(PmvInputMode::To, x, x, rh, va, Icl, M, W, p, d, l, m);
-            break;
-        case InverseUnknown::RelativeHumidity:
-            computePMV(mode, ta, t2, x, va, Icl, M, W, p, d, l, m);
-            break;
-        case InverseUnknown::AirSpeed:
-            computePMV(mode, ta, t2, rh, x, Icl, M, W, p, d, l, m);
-            break;
-        case InverseUnknown::Clothing:
-            computePMV(mode, ta, t2, rh, va, x, M, W, p, d, l, m);
-            break;
-        case InverseUnknown::MetabolicRate:
-            computePMV(mode, ta, t2, rh, va, Icl, x, W, p, d, l, m);
-            break;
-        }
+        const PmvArguments a = argumentsAt(unknown, x, given);
+        computePMV(a.mode, a.ta, a.t2, a.rh, a.va, a.Icl, a.M, W, p, d, l, m);
         const double residual = p - target;
         traceLine(QString::fromLatin1(u->shortName) + QLatin1Char(' ') + number(x)
                   + QStringLiteral("\t Calculated PMV ") + number(p)
@@ -204,4 +222,11 @@ InverseUnknownTexts inverseUnknownTexts(int unknown)
     if (!u)
         return {"", ""};
     return {u->button, u->resultLabel};
+}
+
+Iso7730Check checkIso7730AtValue(int unknown, double value, unsigned mode, double ta, double t2,
+                                 double rh, double va, double Icl, double M, double pmv)
+{
+    const PmvArguments a = argumentsAt(unknown, value, {mode, ta, t2, rh, va, Icl, M});
+    return checkIso7730(a.mode, a.ta, a.t2, a.rh, a.va, a.Icl, a.M, pmv);
 }

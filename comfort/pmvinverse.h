@@ -2,6 +2,8 @@
 // whose PMV lies nearest to a wanted PMV.
 #pragma once
 
+#include "comfort/pmvrange.h"
+
 #include <QString>
 
 // Unknown codes and their grids (scanned in increasing order):
@@ -62,3 +64,8 @@ struct InverseUnknownTexts {
     const char *resultLabel;
 };
 InverseUnknownTexts inverseUnknownTexts(int unknown);
+
+// The ISO 7730 check of the state at a grid value (value in the unknown's place,
+// in the grid's unit) with its PMV; the other arguments as for findNearestPMV.
+Iso7730Check checkIso7730AtValue(int unknown, double value, unsigned mode, double ta, double t2,
+                                 double rh, double va, double Icl, double M, double pmv);

@@ -1,6 +1,7 @@
 #include "comfort/pmvinverseform.h"
 
 #include "app/fieldreader.h"
+#include "comfort/iso7730note.h"
 #include "comfort/numbertext.h"
 #include "comfort/pmv.h"
 #include "comfort/pmvinverse.h"
@@ -65,6 +66,7 @@ void pmvInverseForm::on_compute_clicked()
     if (unknown == InverseUnknown::None) {
         showNotAvailable();
         ui->outputInfo->clear();
+        ui->labelValidity->clear();
         return;
     }
 
@@ -85,33 +87,40 @@ void pmvInverseForm::on_compute_clicked()
                         || unknown >= InverseUnknown::RelativeHumidity;
 
     FieldReader in(this);
+    const ValueRange &t = PmvPhysical::kTemperature;
     double ta = 0, t2 = 0, rh = 0, va = 0, icl = 0, m = 0;
     if (chosen == PmvInputMode::To) {
         if (usesTa || usesT2)
-            ta = t2 = in.number(ui->inputTo, ui->labelTo);
+            ta = t2 = in.number(ui->inputTo, ui->labelTo, t);
     } else {
         if (usesTa)
-            ta = in.number(ui->inputTa, ui->labelTa);
+            ta = in.number(ui->inputTa, ui->labelTa, t);
         if (usesT2 && chosen == PmvInputMode::MRT)
-            t2 = in.number(ui->inputMRT, ui->labelMRT);
+            t2 = in.number(ui->inputMRT, ui->labelMRT, t);
         else if (usesT2)
-            t2 = in.number(ui->inputTg, ui->labelTg);
+            t2 = in.number(ui->inputTg, ui->labelTg, t);
     }
     if (unknown != InverseUnknown::RelativeHumidity)
-        rh = in.number(ui->inputRh, ui->labelRh);
+        rh = in.number(ui->inputRh, ui->labelRh, PmvPhysical::kRelativeHumidity);
     if (unknown != InverseUnknown::AirSpeed)
-        va = in.number(ui->inputVa, ui->labelVa);
+        va = in.number(ui->inputVa, ui->labelVa, PmvPhysical::kAirSpeed);
     if (unknown != InverseUnknown::Clothing)
-        icl = in.number(ui->inputIcl, ui->labelIcl) * kCloToM2KW;
+        icl = in.number(ui->inputIcl, ui->labelIcl, PmvPhysical::kClothing) * kCloToM2KW;
     if (unknown != InverseUnknown::MetabolicRate) {
         const int unit = ui->comboMetUnit->currentIndex();
-        m = convertMetabolicRate(in.number(ui->inputM, ui->labelM), unit);
+        m = convertMetabolicRate(in.number(ui->inputM, ui->labelM, PmvPhysical::kMetabolicRate), unit);
         traceLine(unit == 1 ? QStringLiteral(" Met ") + formatGeneral(m) : QStringLiteral(" Watt "));
     }
     const double w = in.number(ui->inputW, ui->labelW);
     const double target = in.number(ui->inputPMV, ui->labelPMV);
-    if (!in.ok())
+    if (!in.ok()) {
+        // Refused: no earlier result may stand beside the new inputs.
+        for (QLineEdit *out : {ui->outputUnknown, ui->outputPMV, ui->outputPPD, ui->outputPPDM})
+            out->clear();
+        ui->outputInfo->clear();
+        ui->labelValidity->clear();
         return;
+    }
 
     if (unknown == InverseUnknown::MeanRadiantTemperature
         || unknown == InverseUnknown::OperativeTemperature)
@@ -121,8 +130,12 @@ void pmvInverseForm::on_compute_clicked()
     double value = 999.9;
     QString resultText;
     double pmv = target, ppd = 0, limited = 0, mayer = 0;
-    findNearestPMV(unknown, found, value, resultText, inverseSearchMode(unknown, chosen), ta, t2,
-                   rh, va, icl, m, w, pmv, ppd, limited, mayer);
+    const unsigned mode = inverseSearchMode(unknown, chosen);
+    findNearestPMV(unknown, found, value, resultText, mode, ta, t2, rh, va, icl, m, w, pmv, ppd,
+                   limited, mayer);
+    ui->labelValidity->setText(
+        found ? iso7730NoteText(checkIso7730AtValue(unknown, value, mode, ta, t2, rh, va, icl, m, pmv))
+              : QString());
     if (found) {
         // Clothing is found as Icl in m²K/W and shown in clo, as its label says.
         ui->outputUnknown->setText(formatFixed(inverseDisplayValue(unknown, value)));

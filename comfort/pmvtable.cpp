@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <limits>
+
 namespace {
 
 struct ModeColumns {
@@ -77,12 +79,24 @@ PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &row
     batch.pmv.resize(rowCount);
     batch.ppd.resize(rowCount);
     batch.ppdMayer.resize(rowCount);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     for (size_t r = 0; r < rowCount; ++r) {
+        const double ta = batch.inputs[m.ta][r], t2 = batch.inputs[m.t2][r];
+        const double rh = batch.inputs[m.rh][r], va = batch.inputs[m.va][r];
+        const double icl = batch.inputs[m.clo][r] * kCloToM2KW;
+        if (!pmvStateIsPhysical(ta, t2, rh, va, icl, M)) {
+            batch.pmv[r] = batch.ppd[r] = batch.ppdMayer[r] = nan;
+            continue;
+        }
         double limited = 0.0;
-        computePMV(m.pmvMode, batch.inputs[m.ta][r], batch.inputs[m.t2][r],
-                   batch.inputs[m.rh][r], batch.inputs[m.va][r],
-                   batch.inputs[m.clo][r] * kCloToM2KW, M, W,
-                   batch.pmv[r], batch.ppd[r], limited, batch.ppdMayer[r]);
+        computePMV(m.pmvMode, ta, t2, rh, va, icl, M, W, batch.pmv[r], batch.ppd[r], limited,
+                   batch.ppdMayer[r]);
+        ++batch.rowsComputed;
+        const Iso7730Check check = checkIso7730(m.pmvMode, ta, t2, rh, va, icl, M, batch.pmv[r]);
+        if (check.any() && batch.rowsOutside++ == 0) {
+            batch.firstOutsideRow = int(r);
+            batch.firstOutside = check;
+        }
     }
     return batch;
 }

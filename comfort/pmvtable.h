@@ -2,6 +2,7 @@
 #pragma once
 
 #include "comfort/delimitedtext.h"
+#include "comfort/pmvrange.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,12 +29,18 @@ std::vector<const char *> pmvTableResultHeaders();
 struct PmvTableBatch {
     // One vector per input column of the mode, left to right, one value per row.
     std::vector<std::vector<double>> inputs;
-    std::vector<double> pmv, ppd, ppdMayer;   // ppd and ppdMayer in %
+    // ppd and ppdMayer in %; not a number in a row whose inputs are impossible.
+    std::vector<double> pmv, ppd, ppdMayer;
+    qint64 rowsComputed = 0;    // rows with physically possible inputs
+    qint64 rowsOutside = 0;     // of these, rows outside the range of ISO 7730
+    int firstOutsideRow = -1;   // 0-based
+    Iso7730Check firstOutside;
 };
 
 // The batch over a table. rows holds, per table row, the texts of its input
 // cells from the left; a missing or never filled cell reads as 0, texts beyond
 // the mode's input columns are ignored. M and W [W/m²] are the same for every
-// row; clothing is converted with kCloToM2KW. An unknown mode computes nothing.
+// row; clothing is converted with kCloToM2KW. A row with a physically impossible
+// value (pmvStateIsPhysical) is not computed. An unknown mode computes nothing.
 PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &rows,
                               double M, double W);

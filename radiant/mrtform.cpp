@@ -53,10 +53,12 @@ void mrtForm::on_computeMRT_clicked()
         const SurfaceRow &row = rows[side];
         const QString surface = FieldReader::fieldName(row.name->text());
         RoomSurfaceInput &s = room.surface[side];
-        s.T = in.number(row.temperature, tr("%1: %2").arg(surface, wallColumn));
+        s.T = in.number(row.temperature, tr("%1: %2").arg(surface, wallColumn),
+                        kPhysicalTemperature);
         s.hasArea = areaTicked[side];
         if (s.hasArea)
-            s.Tarea = in.number(row.areaTemperature, tr("%1 cold/hot area: %2").arg(surface, areaColumn));
+            s.Tarea = in.number(row.areaTemperature, tr("%1 cold/hot area: %2").arg(surface, areaColumn),
+                                kPhysicalTemperature);
     }
     room.W = in.number(ui.inputWidth, ui.labelWidth);
     room.D = in.number(ui.inputDepth, ui.labelDepth);
@@ -76,10 +78,12 @@ void mrtForm::on_computeMRT_clicked()
         s.z1 = in.number(row.z1, area.arg(ui.labelZ1->text()));
         s.z2 = in.number(row.z2, area.arg(ui.labelZ2->text()));
     }
-    if (!in.ok())
-        return;
-    const RoomGeometryCheck geometry = checkRoomGeometry(room);
-    if (geometry.problem != RoomGeometryProblem::None) {
+    const bool fieldsOk = in.ok();   // names the bad fields
+    const RoomGeometryCheck geometry = fieldsOk ? checkRoomGeometry(room) : RoomGeometryCheck();
+    if (!fieldsOk || geometry.problem != RoomGeometryProblem::None) {
+        // Refused: no earlier result may stand beside the new inputs.
+        for (QLineEdit *field : resultFields())
+            field->clear();
         reportGeometry(geometry);
         return;
     }
@@ -105,12 +109,18 @@ void mrtForm::on_computeMRT_clicked()
     } else {
         // The surface method gives no asymmetry; verdicts and points stay as they were.
         mrt = computeMrtSurface(room);
-        for (QLineEdit *field : {ui.outputAsmFrBk, ui.outputAsmLeRt, ui.outputAsmClFlr,
-                                 ui.outputPdFrBk, ui.outputPdLeRt, ui.outputPdClFlr})
+        for (QLineEdit *field : resultFields().mid(1, 6))
             field->setText(tr("N.A"));
     }
     traceLine(QStringLiteral(" Recv MRT "));
     ui.outputMRT->setText(formatFixed(mrt));
+}
+
+QList<QLineEdit *> mrtForm::resultFields() const
+{
+    return {ui.outputMRT,    ui.outputAsmFrBk,     ui.outputAsmLeRt,     ui.outputAsmClFlr,
+            ui.outputPdFrBk, ui.outputPdLeRt,      ui.outputPdClFlr,     ui.outputFrBkQuality,
+            ui.outputLeRtQuality, ui.outputClFlrQuality, ui.RadiationPoints};
 }
 
 void mrtForm::reportGeometry(const RoomGeometryCheck &check)

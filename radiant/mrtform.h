@@ -52,6 +52,8 @@ private:
     };
     std::array<SurfaceRow, 6> surfaceRows() const;
     void setAreaRowEnabled(int side, bool enabled);
+    // outputMRT, the six asymmetry and PD fields, the three verdicts and the points.
+    QList<QLineEdit *> resultFields() const;
     // Names the impossible geometry in one warning and puts the focus on a field to mend.
     void reportGeometry(const RoomGeometryCheck &check);
 

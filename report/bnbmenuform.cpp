@@ -1,15 +1,25 @@
 #include "report/bnbmenuform.h"
 
 #include "assessment/bnbform.h"
+#include "assessment/draftform.h"
+#include "assessment/humidity.h"
+#include "assessment/humidityassmtform.h"
+#include "assessment/humidityform.h"
 #include "assessment/summerbnbform.h"
 #include "assessment/winterbnbform.h"
 #include "comfort/numbertext.h"
+#include "comfort/trace.h"
 #include "radiant/mrtform.h"
+#include "report/drafttab.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,24 +44,30 @@ bnbMenuForm::bnbMenuForm(QWidget *parent)
     bnb = new bnbForm(nullptr);
     winterPage = new winterBNBForm(nullptr);
     summerPage = new summerBNBForm(nullptr);
-    // Humidity: the calculator, then the summer and the winter assessment page.
+    humidityCalc = new humidityForm(nullptr);
+    humiditySummer = new humidityAssmtForm(nullptr);
+    humiditySummer->setSummerLabels(true);
+    humidityWinter = new humidityAssmtForm(nullptr);
     mrtSummer = new mrtForm(true, nullptr);
     mrtWinter = new mrtForm(false, nullptr);
-    // Draft: the draft form.
+    draft = new draftForm(nullptr);
 
     outerTabs = new QTabWidget(this);
     operativeTabs = new QTabWidget(this);
     radiationTabs = new QTabWidget(this);
+    humidityTabs = new QTabWidget(this);
     operativeTabs->addTab(winterPage, tr("Winter"));
     operativeTabs->addTab(summerPage, tr("Summer"));
-    // Humidity: "Humidity Calculator", "Humidity Winter", "Humidity Summer".
+    humidityTabs->addTab(humidityCalc, tr("Humidity Calculator"));
+    humidityTabs->addTab(humidityWinter, tr("Humidity Winter"));
+    humidityTabs->addTab(humiditySummer, tr("Humidity Summer"));
     radiationTabs->addTab(mrtWinter, tr("Winter"));
     radiationTabs->addTab(mrtSummer, tr("Summer"));
     outerTabs->addTab(bnb, tr("Im/Export Data"));
     outerTabs->addTab(operativeTabs, tr("1. Operative Temperature"));
-    // Draft: "2. Draft Risk" holding the draft form, here between the two.
+    outerTabs->addTab(new drafttab(draft, this), tr("2. Draft Risk"));
     outerTabs->addTab(radiationTabs, tr("3. Radiation Asymmetry"));
-    // Humidity: "4. Humidity".
+    outerTabs->addTab(humidityTabs, tr("4. Humidity"));
 
     connect(requireChild<QCheckBox>(summerPage, "checkBoxJustify"), &QCheckBox::toggled, this,
             &bnbMenuForm::recompute);
@@ -63,7 +79,9 @@ bnbMenuForm::bnbMenuForm(QWidget *parent)
     connect(compute, &QPushButton::clicked, this, &bnbMenuForm::winterUpdate);
     connect(compute, &QPushButton::clicked, this, &bnbMenuForm::summerUpdate);
     connect(compute, &QPushButton::clicked, this, &bnbMenuForm::summerChartsUpdate);
-    // Humidity: computeHumid -> humidityUpdate; report: exportButton -> exportBNB.
+    connect(requireChild<QPushButton>(humidityCalc, "computeHumid"), &QPushButton::clicked, this,
+            &bnbMenuForm::humidityUpdate);
+    // Report: exportButton -> exportBNB.
 
     ui.setupUi(this);
 }
@@ -110,4 +128,215 @@ void bnbMenuForm::summerChartsUpdate()
     bnb->getInputData(to, te, rh, working, winter, summer, winterHumid, summerHumid);
     summerPage->showCharts(s, dataInterval(), bnb->selectedModel(), bnb->selectedRegion(), to, te,
                            summer, bnb->runningMean());
+}
+
+// The humidity calculation on the data page's last Compute; the hourly table, then both pages.
+void bnbMenuForm::humidityUpdate()
+{
+    std::vector<double> indoorTemp, outdoorTemp, outdoorHumid;
+    std::vector<bool> working, winter, summer, winterHumid, summerHumid;
+    bnb->getInputData(indoorTemp, outdoorTemp, outdoorHumid, working, winter, summer, winterHumid,
+                      summerHumid);
+    if (outdoorTemp.empty()) {
+        QMessageBox::information(this, tr("Humidity"),
+                                 tr("The year data must be computed first: read them on the page "
+                                    "\"Im/Export Data\" and press Compute there."));
+        return;
+    }
+    HumidityParameters p;
+    if (!humidityCalc->readParameters(p))
+        return;
+    traceLine(QStringLiteral(" Humidity Compute : %1 %2 %3")
+                  .arg(outdoorTemp.size()).arg(indoorTemp.size()).arg(outdoorHumid.size()));
+    const IndoorHumidity h = computeIndoorHumidity(outdoorTemp, indoorTemp, outdoorHumid, working,
+                                                   winterHumid, summerHumid, p);
+    humidityCalc->showHourly(outdoorTemp, outdoorHumid, indoorTemp, h);
+    const double dt = dataInterval();
+    const HumidityAssessment a = assessIndoorHumidity(h.rhIn, h.xIn, winter, summer);
+    humidityWinter->showResults(a, false, dt);
+    humiditySummer->showResults(a, true, dt);
+}
+
+namespace {
+
+// Appends the texts of row 0, columns 0 to columns - 1; false at the first cell without text.
+bool appendCells(const QTableWidget *t, int columns, vstring &out)
+{
+    for (int c = 0; c < columns; ++c) {
+        const QTableWidgetItem *cell = t->item(0, c);
+        if (!cell || cell->text().isEmpty())
+            return false;
+        out.push_back(cell->text().toStdString());
+    }
+    return true;
+}
+
+// Appends the field's text; an empty field appends nothing and gives false.
+bool appendRequired(const QLineEdit *field, vstring &out)
+{
+    if (field->text().isEmpty())
+        return false;
+    out.push_back(field->text().toStdString());
+    return true;
+}
+
+std::string fieldText(QObject *form, const char *name)
+{
+    return requireChild<QLineEdit>(form, name)->text().toStdString();
+}
+
+// An operative temperature page: row 0 of its distribution (9 cells) and quality (3 cells)
+// tables, then its points.
+bool appendResultPage(QWidget *page, const char *distributionTable, const char *qualityTable,
+                      vstring &distribution, vstring &quality, vstring &points)
+{
+    if (!appendCells(requireChild<QTableWidget>(page, distributionTable), 9, distribution)
+        || !appendCells(requireChild<QTableWidget>(page, qualityTable), 3, quality))
+        return false;
+    points.push_back(fieldText(page, "pointsField"));
+    return true;
+}
+
+}
+
+bool bnbMenuForm::getSummerOperativeTemperatureAssessment(vstring &model_selection,
+                                                          vstring &operation_time,
+                                                          vstring &operative_temperature_distribution,
+                                                          vstring &times_niveau,
+                                                          vstring &points_discrete)
+{
+    model_selection.push_back(requireChild<QComboBox>(bnb, "modelSelectBox")->currentText().toStdString());
+    // A summer climate region belongs to DIN 4108-2 only.
+    if (bnb->selectedModel() == SummerModel::Din4108) {
+        const std::pair<const char *, QString> regions[] = {{"regionCheckA", tr("Summer Region A")},
+                                                            {"regionCheckB", tr("Summer Region B")},
+                                                            {"regionCheckC", tr("Summer Region C")}};
+        for (const auto &[button, text] : regions)
+            if (requireChild<QRadioButton>(bnb, button)->isChecked()) {
+                model_selection.push_back(text.toStdString());
+                break;
+            }
+    } else {
+        model_selection.push_back(tr("N/A").toStdString());
+    }
+    operation_time.push_back(fieldText(bnb, "modelWorkStart") + ":00 h");
+    operation_time.push_back(fieldText(bnb, "modelWorkEnd") + ":00 h");
+    operation_time.push_back(requireChild<QCheckBox>(bnb, "checkIgnoreWeekend")->isChecked() ? "yes" : "no");
+    return appendResultPage(summerPage, "summerDistribution", "summerQuality",
+                            operative_temperature_distribution, times_niveau, points_discrete);
+}
+
+bool bnbMenuForm::getSummerDraftAssessment(vstring &mechanical_ventilation,
+                                           vstring &window_ventilation,
+                                           vstring &boundary_conditions, vstring &draft_rate,
+                                           vstring &points_interpolated)
+{
+    return draftAssessment("s_", "SummerPoints", mechanical_ventilation, window_ventilation,
+                           boundary_conditions, draft_rate, points_interpolated);
+}
+
+bool bnbMenuForm::getMRTAssessment(mrtForm *mrt, lvstring &position, lvstring &boundary_conditions,
+                                   lvstring &results, vstring &points_discrete)
+{
+    const auto text = [mrt](const char *name) { return fieldText(mrt, name); };
+    position.push_back({text("inputWidth"), text("inputDepth"), text("inputHeight")});
+    position.push_back({text("inputXp"), text("inputYp"), text("inputZp")});
+    // Front, back, right, left wall, floor, ceiling: the surface, and its window or heated
+    // or cooled area when there is one.
+    const char *const surfaces[6][3] = {{"inputFT", "checkBoxFW", "inputFWT"},
+                                        {"inputBT", "checkBoxBW", "inputBWT"},
+                                        {"inputRT", "checkBoxRW", "inputRWT"},
+                                        {"inputLT", "checkBoxLW", "inputLWT"},
+                                        {"inputFloorT", "checkBoxFloor", "inputFloorHC"},
+                                        {"inputCeilT", "checkBoxCeil", "inputCeilHC"}};
+    for (const auto &s : surfaces)
+        boundary_conditions.push_back({text(s[0]), requireChild<QCheckBox>(mrt, s[1])->isChecked()
+                                                       ? text(s[2])
+                                                       : tr("Not defined").toStdString()});
+    const char *const pairs[3][2] = {{"outputPdFrBk", "outputFrBkQuality"},
+                                     {"outputPdLeRt", "outputLeRtQuality"},
+                                     {"outputPdClFlr", "outputClFlrQuality"}};
+    for (const auto &pair : pairs)
+        if (text(pair[0]).empty())
+            return false;
+    for (const auto &pair : pairs)
+        results.push_back({text(pair[0]), text(pair[1])});
+    return appendRequired(requireChild<QLineEdit>(mrt, "RadiationPoints"), points_discrete);
+}
+
+bool bnbMenuForm::getSummerHumidityAssessment(vstring &boundary_conditions_1,
+                                              vstring &boundary_conditions_2,
+                                              vstring &distribution_AH, vstring &times_upper_limit,
+                                              vstring &times_lower_limit, vstring &points_discrete)
+{
+    return humidityAssessment(true, boundary_conditions_1, boundary_conditions_2, distribution_AH,
+                              times_upper_limit, times_lower_limit, points_discrete);
+}
+
+bool bnbMenuForm::getWinterOperativeTemperatureAssessment(vstring &operative_temperature_distribution,
+                                                          vstring &times_niveau,
+                                                          vstring &points_discrete)
+{
+    return appendResultPage(winterPage, "winterDistribution", "winterQuality",
+                            operative_temperature_distribution, times_niveau, points_discrete);
+}
+
+bool bnbMenuForm::getWinterDraftAssessment(vstring &mechanical_ventilation,
+                                           vstring &window_ventilation,
+                                           vstring &boundary_conditions, vstring &draft_rate,
+                                           vstring &points_interpolated)
+{
+    return draftAssessment("w_", "WinterPoints", mechanical_ventilation, window_ventilation,
+                           boundary_conditions, draft_rate, points_interpolated);
+}
+
+bool bnbMenuForm::getWinterHumidityAssessment(vstring &boundary_conditions_1,
+                                              vstring &boundary_conditions_2,
+                                              vstring &distribution_AH, vstring &times_upper_limit,
+                                              vstring &times_lower_limit, vstring &points_discrete)
+{
+    return humidityAssessment(false, boundary_conditions_1, boundary_conditions_2, distribution_AH,
+                              times_upper_limit, times_lower_limit, points_discrete);
+}
+
+bool bnbMenuForm::draftAssessment(const char *season, const char *pointsField,
+                                  vstring &mechanical, vstring &window, vstring &conditions,
+                                  vstring &draftRate, vstring &points)
+{
+    const auto name = [season](const char *widget) { return std::string(season) + widget; };
+    const auto yesNo = [this, &name](const char *box) {
+        const bool checked = requireChild<QCheckBox>(draft, name(box).c_str())->isChecked();
+        return (checked ? tr("Yes") : tr("No")).toStdString();
+    };
+    const auto text = [this, &name](const char *field) { return fieldText(draft, name(field).c_str()); };
+    mechanical.push_back(yesNo("checkMech"));
+    window.push_back(yesNo("checkWindow"));
+    for (const char *field : {"inputTa", "inputVa", "inputTu"})
+        conditions.push_back(text(field));
+    draftRate.push_back(text("outDr"));
+    draftRate.push_back(text("outQual"));
+    return appendRequired(requireChild<QLineEdit>(draft, pointsField), points);
+}
+
+// The room data are the same for both seasons; the winter chapter shows the relative, the
+// summer chapter the absolute humidity distribution.
+bool bnbMenuForm::humidityAssessment(bool summer, vstring &conditions1, vstring &conditions2,
+                                     vstring &distribution, vstring &upper, vstring &lower,
+                                     vstring &points)
+{
+    for (const char *field : {"inputVol", "inputACH_infil", "inputACH_oper_winter",
+                              "inputACH_oper_spring", "inputACH_oper_summer", "inputN_per",
+                              "InputOtherSource"})
+        conditions1.push_back(fieldText(humidityCalc, field));
+    for (const char *field : {"inputBigTree", "inputSmallTree", "inputHumidRecov_winter",
+                              "inputHumidRecov_spring", "inputHumidRecov_summer", "inputPressure"})
+        conditions2.push_back(fieldText(humidityCalc, field));
+    humidityAssmtForm *page = summer ? humiditySummer : humidityWinter;
+    if (!appendCells(requireChild<QTableWidget>(page, summer ? "tableAHin" : "tableRHin"), 11,
+                     distribution))
+        return false;
+    const auto field = [page](const char *name) { return requireChild<QLineEdit>(page, name); };
+    return appendRequired(field("FreqUp"), upper) && appendRequired(field("FreqUpPercent"), upper)
+           && appendRequired(field("FreqLow"), lower) && appendRequired(field("FreqLowPercent"), lower)
+           && appendRequired(field("PointHumid"), points);
 }

@@ -1,14 +1,27 @@
-// The BNB assessment window: the data page, the result pages and the radiation
-// pages in nested tabs. It computes nothing itself; it carries the results of
-// the data page's Compute into the winter and summer pages.
+// The BNB assessment window: the data page, the result pages, the draft page, the
+// radiation pages and the humidity pages in nested tabs. It computes nothing itself
+// but the humidity: it carries the results of the data page's Compute into the winter
+// and summer pages, runs the humidity calculation on the data page's series, and
+// gathers what the pages show for the report.
 #pragma once
 
 #include "ui_bnbmenuform.h"
 
 #include <QWidget>
 
+#include <list>
+#include <string>
+#include <vector>
+
+// Texts of one report row (UTF-8), and the rows of a table.
+using vstring = std::vector<std::string>;
+using lvstring = std::list<vstring>;
+
 class QTabWidget;
 class bnbForm;
+class draftForm;
+class humidityAssmtForm;
+class humidityForm;
 class mrtForm;
 class summerBNBForm;
 class winterBNBForm;
@@ -27,22 +40,55 @@ private slots:
     void summerUpdate();
     // The summer page's charts from the series of the data page's Compute.
     void summerChartsUpdate();
-    // humidityUpdate() follows here with the humidity pages, then the report's slots.
+    // Before the data page has computed, a message asks for that and nothing happens.
+    void humidityUpdate();
+    // The report's slots follow here.
+
+public slots:
+    // What the pages show, per criterion, appended to the caller's lists (never cleared).
+    // false at the first missing table cell or required field; the lists then hold what
+    // was appended before it.
+    bool getSummerOperativeTemperatureAssessment(vstring &model_selection, vstring &operation_time,
+                                                 vstring &operative_temperature_distribution,
+                                                 vstring &times_niveau, vstring &points_discrete);
+    bool getSummerDraftAssessment(vstring &mechanical_ventilation, vstring &window_ventilation,
+                                  vstring &boundary_conditions, vstring &draft_rate,
+                                  vstring &points_interpolated);
+    bool getMRTAssessment(mrtForm *mrt, lvstring &position, lvstring &boundary_conditions,
+                          lvstring &results, vstring &points_discrete);
+    bool getSummerHumidityAssessment(vstring &boundary_conditions_1, vstring &boundary_conditions_2,
+                                     vstring &distribution_AH, vstring &times_upper_limit,
+                                     vstring &times_lower_limit, vstring &points_discrete);
+    bool getWinterOperativeTemperatureAssessment(vstring &operative_temperature_distribution,
+                                                 vstring &times_niveau, vstring &points_discrete);
+    bool getWinterDraftAssessment(vstring &mechanical_ventilation, vstring &window_ventilation,
+                                  vstring &boundary_conditions, vstring &draft_rate,
+                                  vstring &points_interpolated);
+    bool getWinterHumidityAssessment(vstring &boundary_conditions_1, vstring &boundary_conditions_2,
+                                     vstring &distribution_AH, vstring &times_upper_limit,
+                                     vstring &times_lower_limit, vstring &points_discrete);
 
 private:
     // Data interval [h] as typed on the data page; 0 when it holds no number.
     double dataInterval() const;
+    // One season of the draft page ("w_" or "s_" widgets) and of the humidity pages.
+    bool draftAssessment(const char *season, const char *pointsField, vstring &mechanical,
+                         vstring &window, vstring &conditions, vstring &draftRate, vstring &points);
+    bool humidityAssessment(bool summer, vstring &conditions1, vstring &conditions2,
+                            vstring &distribution, vstring &upper, vstring &lower, vstring &points);
 
     Ui::bnbMenuForm ui;
     bnbForm *bnb;
     winterBNBForm *winterPage;
     summerBNBForm *summerPage;
-    // The humidity calculator and its two assessment pages are created here, after the summer page.
+    humidityForm *humidityCalc;
+    humidityAssmtForm *humiditySummer;
+    humidityAssmtForm *humidityWinter;
     mrtForm *mrtSummer;
     mrtForm *mrtWinter;
-    // The draft form is created here, after the radiation pages.
+    draftForm *draft;
     QTabWidget *outerTabs;
     QTabWidget *operativeTabs;
     QTabWidget *radiationTabs;
-    // The humidity tab widget joins the inner tab widgets.
+    QTabWidget *humidityTabs;
 };

@@ -102,10 +102,15 @@ void TestBnbMenuForm::tabTree()
     auto *outer = qobject_cast<QTabWidget *>(window.layout()->itemAt(0)->widget());
     QVERIFY(outer);
     QCOMPARE(tabs(outer), QStringList({"Im/Export Data=bnbForm", "1. Operative Temperature=QTabWidget",
-                                       "3. Radiation Asymmetry=QTabWidget"}));
+                                       "2. Draft Risk=drafttab", "3. Radiation Asymmetry=QTabWidget",
+                                       "4. Humidity=QTabWidget"}));
     QCOMPARE(tabs(qobject_cast<QTabWidget *>(outer->widget(1))),
              QStringList({"Winter=winterBNBForm", "Summer=summerBNBForm"}));
-    QCOMPARE(tabs(qobject_cast<QTabWidget *>(outer->widget(2))), QStringList({"Winter=mrtForm", "Summer=mrtForm"}));
+    QCOMPARE(tabs(qobject_cast<QTabWidget *>(outer->widget(3))), QStringList({"Winter=mrtForm", "Summer=mrtForm"}));
+    QCOMPARE(tabs(qobject_cast<QTabWidget *>(outer->widget(4))),
+             QStringList({"Humidity Calculator=humidityForm", "Humidity Winter=humidityAssmtForm",
+                          "Humidity Summer=humidityAssmtForm"}));
+    QCOMPARE(outer->widget(2)->findChild<QWidget *>("draftForm")->parent(), outer->widget(2));
     QCOMPARE(page(*child<winterBNBForm>(window, "winterBNBForm")), QStringList(12, "<none>") << "");
 }
 

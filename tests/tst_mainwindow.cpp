@@ -85,6 +85,14 @@ void TestMainWindow::pageSwitchesRebuildPages()
     go(window, "PMV");                         // the same tool again: fresh defaults
     QVERIFY(first.isNull());
     QCOMPARE(text(*window.centralWidget(), "inputTa"), "22");
+    // At its smallest the window leaves every tab its minimum: nothing clips.
+    window.show();
+    window.resize(1, 1);
+    QTest::qWait(10);
+    const QTabWidget *tabs = window.findChild<QTabWidget *>();
+    for (int i = 0; i < tabs->count(); ++i)   // each page gets the current page's size
+        QVERIFY2(tabs->widget(i)->minimumSizeHint().boundedTo(tabs->currentWidget()->size())
+                     == tabs->widget(i)->minimumSizeHint(), qPrintable(tabs->tabText(i)));
     go(window, "BNB Assessment");
     QCOMPARE(page(window), "bnbMenuForm");
     go(window, "Main Menu");

@@ -1,4 +1,5 @@
 #include "comfort/pmv.h"
+#include "comfort/pmvrange.h"
 
 #include <QtTest>
 
@@ -37,10 +38,13 @@ private slots:
     void clothingAreaFactorSwitchesAfter0078();
     void sweatingStartsAboveMW5815();
     void nonNumberRunsIterationToItsLimit();
-    void unknownModeLeavesOutputsUntouched_data();
     void unknownModeLeavesOutputsUntouched();
     void metabolicRateUnits_data();
     void metabolicRateUnits();
+    void physicalRange_data();
+    void physicalRange();
+    void iso7730Range_data();
+    void iso7730Range();
 };
 
 void TestPmv::referenceStates_data()
@@ -123,22 +127,13 @@ void TestPmv::nonNumberRunsIterationToItsLimit()
     QVERIFY(std::isnan(run(1, 22, 24, 60, -0.1, 0.0775, 69.6).pmv));
 }
 
-void TestPmv::unknownModeLeavesOutputsUntouched_data()
-{
-    QTest::addColumn<unsigned>("mode");
-    QTest::newRow("not set") << 0u;
-    QTest::newRow("code above 3") << 4u;
-}
-
 void TestPmv::unknownModeLeavesOutputsUntouched()
 {
-    QFETCH(unsigned, mode);
-    Outputs o{1.5, 2.5, 3.5, 4.5};
-    computePMV(mode, 22, 22, 60, 0.1, 0.0775, 69.6, 0, o.pmv, o.ppd, o.limited, o.mayer);
-    QCOMPARE(o.pmv, 1.5);
-    QCOMPARE(o.ppd, 2.5);
-    QCOMPARE(o.limited, 3.5);
-    QCOMPARE(o.mayer, 4.5);
+    for (unsigned mode : {0u, 4u}) {   // not set, above 3
+        Outputs o{1.5, 2.5, 3.5, 4.5};
+        computePMV(mode, 22, 22, 60, 0.1, 0.0775, 69.6, 0, o.pmv, o.ppd, o.limited, o.mayer);
+        QVERIFY(o.pmv == 1.5 && o.ppd == 2.5 && o.limited == 3.5 && o.mayer == 4.5);
+    }
 }
 
 void TestPmv::metabolicRateUnits_data()
@@ -156,6 +151,64 @@ void TestPmv::metabolicRateUnits()
     QFETCH(double, value);
     QFETCH(int, index);
     QTEST(convertMetabolicRate(value, index), "wm2");
+}
+
+void TestPmv::physicalRange_data()
+{
+    QTest::addColumn<int>("index");   // ta, t2, rh, va, Icl, M
+    QTest::addColumn<double>("inside");
+    QTest::addColumn<double>("outside");
+    QTest::newRow("air temperature: absolute zero") << 0 << -273.15 << -273.16;
+    QTest::newRow("radiant temperature: absolute zero") << 1 << -273.15 << -273.16;
+    QTest::newRow("humidity 0 %") << 2 << 0.0 << -0.01;
+    QTest::newRow("humidity 100 %") << 2 << 100.0 << 100.01;
+    QTest::newRow("air speed 0") << 3 << 0.0 << -0.001;
+    QTest::newRow("clothing 0") << 4 << 0.0 << -0.001;
+    QTest::newRow("metabolic rate above 0") << 5 << 0.001 << 0.0;
+    QTest::newRow("not finite") << 0 << 1e308 << std::numeric_limits<double>::infinity();
+    QTest::newRow("not a number") << 3 << 0.1 << std::numeric_limits<double>::quiet_NaN();
+}
+
+void TestPmv::physicalRange()
+{
+    QFETCH(int, index);
+    QFETCH(double, inside);
+    QFETCH(double, outside);
+    double state[6] = {22, 22, 60, 0.1, 0.0775, 69.6};
+    state[index] = inside;
+    QVERIFY(pmvStateIsPhysical(state[0], state[1], state[2], state[3], state[4], state[5]));
+    state[index] = outside;
+    QVERIFY(!pmvStateIsPhysical(state[0], state[1], state[2], state[3], state[4], state[5]));
+}
+
+void TestPmv::iso7730Range_data()
+{
+    QTest::addColumn<unsigned>("mode");
+    QTest::addColumn<QList<double>>("state");   // ta, t2, rh, va, Icl, M, PMV
+    QTest::addColumn<unsigned>("outside");      // bits of Iso7730Quantity
+    using Q = QList<double>;
+    QTest::newRow("reference state") << 3u << Q{22, 22, 60, 0.1, 0.0775, 69.6, -0.76} << 0u;
+    QTest::newRow("every edge just inside") << 3u << Q{30, 40, 50, 1, 0.31, 232, 2} << 0u;
+    QTest::newRow("every edge just inside, low") << 3u << Q{10, 10, 0, 0, 0, 46, -2} << 0u;
+    QTest::newRow("M 45.9, Icl 0.311, ta 9.9") << 3u << Q{9.9, 20, 50, 0.1, 0.311, 45.9, 0} << 0b0000111u;
+    QTest::newRow("tr 40.1, va 1.01, PMV 2.01") << 3u << Q{22, 40.1, 50, 1.01, 0.1, 70, 2.01} << 0b1011000u;
+    // Magnus at 25 °C: 31.69 hPa, so 86 % gives 2725 Pa (outside) and 85 % 2694 Pa.
+    QTest::newRow("vapour pressure just outside") << 3u << Q{25, 25, 86, 0.1, 0.1, 70, 0} << 0b0100000u;
+    QTest::newRow("vapour pressure just inside") << 3u << Q{25, 25, 85, 0.1, 0.1, 70, 0} << 0u;
+    // Globe 41 °C with air 22 °C at 0.1 m/s: the globe equation gives tr of about 58 °C.
+    QTest::newRow("radiant from the globe") << 1u << Q{22, 41, 50, 0.1, 0.1, 70, 0} << 0b0001000u;
+    QTest::newRow("operative 31 °C is the air temperature") << 2u << Q{31, 31, 50, 0.1, 0.1, 70, 0} << 0b0000100u;
+}
+
+void TestPmv::iso7730Range()
+{
+    QFETCH(unsigned, mode);
+    QFETCH(QList<double>, state);
+    QFETCH(unsigned, outside);
+    const Iso7730Check c = checkIso7730(mode, state[0], state[1], state[2], state[3], state[4],
+                                        state[5], state[6]);
+    QCOMPARE(c.outside, outside);
+    QCOMPARE(c.value[Iso7730Quantity::VapourPressure], waterVapourPressure(state[0], state[2]));
 }
 
 QTEST_GUILESS_MAIN(TestPmv)

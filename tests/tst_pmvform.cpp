@@ -87,18 +87,18 @@ private slots:
     void init();
     void eachMode_data();
     void eachMode();
-    void badFieldIsNamedAndNothingComputed_data();
-    void badFieldIsNamedAndNothingComputed();
+    void refusedFieldIsNamedAndResultsCleared_data();
+    void refusedFieldIsNamedAndResultsCleared();
+    void validityNote_data();
+    void validityNote();
     void importReplacesRows_data();
     void importReplacesRows();
-    void modeLayouts_data();
     void modeLayouts();
-    void twoComputesGiveElevenColumnsAndModeChangeDropsThem();
+    void twoComputesThenReimportLeavesInputColumns();
     void batchUsesInputGroupMetabolicRateAndWork();
-    void tableModeWithEmptyAndUnfilledTables();
-    void exportWritesTableAsShown_data();
-    void exportWritesTableAsShown();
-    void unwritableExportIsNamedAndOldFileKept();
+    void gapWarning_data();
+    void gapWarning();
+    void impossibleRowReadsNotAvailable();
     void unreadableOrCancelledImportKeepsTable();
 
 private:
@@ -166,42 +166,81 @@ void TestPmvForm::eachMode()
     QCOMPARE(results(form), QString("%1 %2 %3").arg(pmv, 0, 'f', 2).arg(ppd, 0, 'f', 2).arg(mayer, 0, 'f', 2));
 }
 
-void TestPmvForm::badFieldIsNamedAndNothingComputed_data()
+void TestPmvForm::refusedFieldIsNamedAndResultsCleared_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("bad");
     QTest::addColumn<QString>("named");
     QTest::addColumn<QString>("mended");   // with a decimal comma where the value has decimals
+    const QString range = "%1 lies outside the allowed range %2";
     QTest::newRow("clothing word") << "inputIcl" << "half" << "Clothing Insulation [clo]: \"half\"" << "0,5";
     QTest::newRow("empty air speed") << "inputVa" << "" << "Air Velocity [m/s]: empty" << "0,1";
-    QTest::newRow("unit typed in") << "inputTg" << "22 °C" << "Globe Temperature [°C]" << "22";
-    QTest::newRow("metabolic rate") << "inputM" << "x" << "Metabolic Rate" << "69,6";
+    QTest::newRow("air speed just below 0")
+        << "inputVa" << "-0.001" << "Air Velocity [m/s]: " + range.arg("-0.001", "≥ 0") << "0,1";
+    QTest::newRow("humidity just above 100")
+        << "inputRh" << "100.1" << "Relative Humidity [%]: " + range.arg("100.1", "0–100") << "60";
+    QTest::newRow("metabolic rate 0") << "inputM" << "0" << "Metabolic Rate: " + range.arg("0", "> 0") << "69,6";
+    QTest::newRow("air below absolute zero")
+        << "inputTa" << "-273.16" << "Air Temperature [°C]: " + range.arg("-273.16", "≥ -273.15") << "22";
 }
 
-void TestPmvForm::badFieldIsNamedAndNothingComputed()
+void TestPmvForm::refusedFieldIsNamedAndResultsCleared()
 {
     QFETCH(QString, field);
     QFETCH(QString, bad);
     QFETCH(QString, named);
     QFETCH(QString, mended);
     pmvForm form(nullptr);
+    setText(form, "inputVa", "1.5");   // outside ISO 7730: the note is cleared too
     click(form, "compute");
+    QVERIFY(!child<QLabel>(form, "labelValidity")->text().isEmpty());
+    setText(form, "inputVa", "0.1");
     setText(form, field, bad);
     MessageCatcher catcher;
     click(form, "compute");
     QCOMPARE(catcher.count, 1);
     QVERIFY2(catcher.text.contains(named), qPrintable(catcher.text));
-    // The old results stay, the entry is kept and marked.
-    QCOMPARE(results(form), "-0.76 17.24 59.04");
-    QCOMPARE(text(form, field), bad);
+    QCOMPARE(results(form), "  ");
+    QCOMPARE(child<QLabel>(form, "labelValidity")->text(), "");
+    QCOMPARE(text(form, field), bad);   // the entry is kept and marked
     QVERIFY(!child<QLineEdit>(form, field)->styleSheet().isEmpty());
-    // Mended, the field computes again and loses its mark.
     setText(form, field, mended);
-    setText(form, "outputPMV", "");
     click(form, "compute");
     QCOMPARE(catcher.count, 1);
-    QCOMPARE(text(form, "outputPMV"), "-0.76");
+    QCOMPARE(results(form), "-0.76 17.24 59.04");
     QVERIFY(child<QLineEdit>(form, field)->styleSheet().isEmpty());
+}
+
+void TestPmvForm::validityNote_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("results");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("reference state: none") << QStringList() << "-0.76 17.24 59.04" << "";
+    QTest::newRow("clothing 2.2 clo")
+        << QStringList{"inputIcl=2.2"} << "1.09 30.05 34.90"
+        << "Outside the range of ISO 7730, which does not cover these results: "
+           "clothing 0.341 m²K/W (0 to 0.31 m²K/W).";
+    // The unit is switched without converting the field: 69.6 met = 4036.8 W/m².
+    QTest::newRow("69.6 met")
+        << QStringList{"comboMetUnit=1"} << "74.27 100.00 96.72"
+        << "Outside the range of ISO 7730, which does not cover these results: "
+           "metabolic rate 4036.8 W/m² (46 to 232 W/m²); PMV 74.27 (-2 to 2).";
+}
+
+void TestPmvForm::validityNote()
+{
+    QFETCH(QStringList, entries);
+    pmvForm form(nullptr);
+    for (const QString &entry : entries) {
+        if (entry.startsWith("combo"))
+            child<QComboBox>(form, entry.section('=', 0, 0))->setCurrentIndex(entry.section('=', 1).toInt());
+        else
+            setText(form, entry.section('=', 0, 0), entry.section('=', 1));
+    }
+    click(form, "compute");
+    QTEST(results(form), "results");
+    QTEST(child<QLabel>(form, "labelValidity")->text(), "note");
 }
 
 void TestPmvForm::importReplacesRows_data()
@@ -216,18 +255,10 @@ void TestPmvForm::importReplacesRows_data()
         << QStringList{"22|22|60|0.1|0.5", "24|25|50|0.2|0.7"};
     QTest::newRow("fewer lines than header lines: table unchanged")
         << 0 << "3" << QByteArray("Ta;Tg\n22;22\n") << QStringList{"1|2|3|4|5", "6|7|8|9|10"};
-    QTest::newRow("exactly the header lines: empty table") << 0 << "2" << QByteArray("Ta;Tg\n22;22\n") << QStringList{};
-    QTest::newRow("comma separated") << 1 << "0" << QByteArray("22,22,60,0.1,0.5\n") << QStringList{"22|22|60|0.1|0.5"};
     QTest::newRow("runs of spaces act as one separator")
         << 2 << "0" << QByteArray("22 22   60 0.1 0.5\n") << QStringList{"22|22|60|0.1|0.5"};
-    QTest::newRow("tab separated, blank field skipped")
-        << 3 << "0" << QByteArray("22\t22\t \t60\t0.1\t0.5\n") << QStringList{"22|22|60|0.1|0.5"};
-    QTest::newRow("decimal comma kept as text until the batch")
-        << 0 << "0" << QByteArray("22,5;22;60;0,1;0,5\n") << QStringList{"22,5|22|60|0,1|0,5"};
     QTest::newRow("fields beyond the five columns are dropped")
         << 0 << "0" << QByteArray("1;2;3;4;5;6;7\n") << QStringList{"1|2|3|4|5"};
-    QTest::newRow("empty line gives an empty row")
-        << 0 << "0" << QByteArray("21;23;50;0.1;1\n\n") << QStringList{"21|23|50|0.1|1", "||||"};
     QTest::newRow("header count not a number counts as none")
         << 0 << "one" << QByteArray("22;22;60;0.1;0.5\n") << QStringList{"22|22|60|0.1|0.5"};
 }
@@ -247,31 +278,21 @@ void TestPmvForm::importReplacesRows()
     QTEST(tableRows(form), "rows");
 }
 
-void TestPmvForm::modeLayouts_data()
-{
-    QTest::addColumn<QString>("radio");
-    QTest::addColumn<QStringList>("headers");
-    QTest::newRow("operative temperature") << "radioTableTo" << QStringList{"To", "rH", "Va", "clo"};
-    QTest::newRow("air and mean radiant temperature") << "radioTableMRT" << QStringList{"Ta", "Tr", "rH", "Va", "clo"};
-    QTest::newRow("air and globe temperature") << "radioTableTaTg" << QStringList{"Ta", "Tg", "rH", "Va", "clo"};
-}
-
 void TestPmvForm::modeLayouts()
 {
-    QFETCH(QString, radio);
     FileForm form;
     load(form, "h\n1;2;3;4;5\n");
-    // From every other mode: rows and the cells of the remaining columns stay.
-    for (const char *from : {"radioTableTo", "radioTableMRT", "radioTableTaTg"}) {
-        click(form, from);
-        click(form, radio);
-        QTEST(headers(form), "headers");
-        QCOMPARE(tableRows(form).size(), 1);
-        QVERIFY(tableRows(form).first().startsWith("1|2|3|4"));
+    // Rows and the cells of the remaining columns stay.
+    const QStringList steps = {"radioTableTo To rH Va clo", "radioTableMRT Ta Tr rH Va clo",
+                               "radioTableTaTg Ta Tg rH Va clo", "radioTableTo To rH Va clo"};
+    for (const QString &step : steps) {
+        click(form, step.section(' ', 0, 0));
+        QCOMPARE(headers(form).join(' '), step.section(' ', 1));
+        QVERIFY(tableRows(form) == QStringList{"1|2|3|4"} || tableRows(form) == QStringList{"1|2|3|4|"});
     }
 }
 
-void TestPmvForm::twoComputesGiveElevenColumnsAndModeChangeDropsThem()
+void TestPmvForm::twoComputesThenReimportLeavesInputColumns()
 {
     FileForm form;
     load(form, "Ta;Tg;rH;Va;clo\n26;27;55;0.15;0.5\n22;22;60;0.1;0.5\n");
@@ -282,11 +303,21 @@ void TestPmvForm::twoComputesGiveElevenColumnsAndModeChangeDropsThem()
     // The second run reads the two-decimal texts of the first and gives the same results.
     QCOMPARE(tableRows(form).last(), "22.00|22.00|60.00|0.10|0.50|-0.76|17.24|59.04|-0.76|17.24|59.04");
     QCOMPARE(results(form), "-0.76 17.24 59.04");   // the last row
-    click(form, "radioTableTo");
-    QCOMPARE(headers(form), QStringList({"To", "rH", "Va", "clo"}));
-    QCOMPARE(tableRows(form).last(), "22.00|22.00|60.00|0.10");
-    click(form, "radioTableTaTg");
-    QCOMPARE(tableRows(form).last(), "22.00|22.00|60.00|0.10|");
+    const QString out = dir->filePath("pmvout.csv");
+    exportTo(form, out);
+    QCOMPARE(readFile(out).split('\n').at(0), "26.00,27.00,55.00,0.15,0.50,0.53,10.82,16.45,0.53,10.82,16.45");
+    // Reading a file again: the mode's input columns and nothing more, also in the CSV
+    // (texts as read, a cell never filled an empty field).
+    load(form, "h\n21;23;50;0.1;1;7;8;9\n24;;25\n");
+    QCOMPARE(headers(form), QStringList({"Ta", "Tg", "rH", "Va", "clo"}));
+    exportTo(form, out);
+    QCOMPARE(readFile(out), QByteArray("21,23,50,0.1,1\n24,25,,,\n"));
+    click(form, "radioTableTo");   // another mode also drops result columns
+    MessageCatcher catcher;        // the gaps of the second row
+    click(form, "compute");
+    QCOMPARE(catcher.count, 1);
+    click(form, "radioTableMRT");
+    QCOMPARE(headers(form), QStringList({"Ta", "Tr", "rH", "Va", "clo"}));
 }
 
 void TestPmvForm::batchUsesInputGroupMetabolicRateAndWork()
@@ -304,94 +335,65 @@ void TestPmvForm::batchUsesInputGroupMetabolicRateAndWork()
     QCOMPARE(text(form, "inputM"), "1,2");   // the field is not converted
 }
 
-void TestPmvForm::tableModeWithEmptyAndUnfilledTables()
+void TestPmvForm::gapWarning_data()
 {
-    FileForm form;
-    const char *const tableWidgets[] = {"tableWidget", "groupBoxreadFile", "readPreviewButton", "CsvWriteButton"};
-    for (const char *name : tableWidgets)
-        QVERIFY2(enabled(form, name), name);
-    QVERIFY(!enabled(form, "groupBoxInput"));
-    // The initial table: ten rows of cells never filled; they read as 0.
-    QCOMPARE(headers(form), QStringList({"Ta", "Tg", "rH", "Va", "clo"}));
-    click(form, "compute");
-    QCOMPARE(tableRows(form).size(), 10);
-    QCOMPARE(tableRows(form).first().section('|', 0, 4), "0.00|0.00|0.00|0.00|0.00");
-    // A file with only its header gives an empty table: the outputs show 0.00.
-    load(form, "Ta;Tg;rH;Va;clo\n");
-    QCOMPARE(tableRows(form), QStringList());
-    click(form, "compute");
-    QCOMPARE(results(form), "0.00 0.00 0.00");
-    click(form, "checkBoxReadData");   // back to single values
-    for (const char *name : tableWidgets)
-        QVERIFY2(!enabled(form, name), name);
-    QVERIFY(enabled(form, "groupBoxInput"));
+    QTest::addColumn<QByteArray>("file");   // empty: the start table of ten unfilled rows
+    QTest::addColumn<int>("separator");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("start table") << QByteArray() << 0
+        << "Input cells without a number (empty, or text without a numeric prefix): 50. "
+           "They were computed as 0.\nFirst: row 1, Ta; row 1, Tg; row 1, rH; row 1, Va; row 1, clo.";
+    QTest::newRow("commas read with the semicolon") << QByteArray("h\n22,22,60,0.1,0.5\n22,22,60,0.1,0.5\n") << 0
+        << "Input cells without a number (empty, or text without a numeric prefix): 8. They were "
+           "computed as 0.\nFirst: row 1, Tg; row 1, rH; row 1, Va; row 1, clo; row 2, Tg.";
+    QTest::newRow("one bad row") << QByteArray("h\n22;22;60;0.1;0.5\n22;x;60;0.1;0.5\n") << 0
+        << "Input cells without a number (empty, or text without a numeric prefix): 1. They were "
+           "computed as 0.\nFirst: row 2, Tg.";
+    QTest::newRow("none") << QByteArray("h\n22;22;60;0.1;0.5\n") << 0 << "";
 }
 
-void TestPmvForm::exportWritesTableAsShown_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("computed");
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("right after import: texts unchanged")
-        << QByteArray("h\n22;22;;60;0.1;0.5\n24.5;25;50;0.2;0.7\n") << false
-        << QByteArray("22,22,60,0.1,0.5\n24.5,25,50,0.2,0.7\n");
-    QTest::newRow("after a batch: two decimals and three results")
-        << QByteArray("h\n22;22;60;0.1;0.5\n") << true << QByteArray("22.00,22.00,60.00,0.10,0.50,-0.76,17.24,59.04\n");
-    QTest::newRow("unfilled cells are empty fields") << QByteArray("h\n21;23\n") << false << QByteArray("21,23,,,\n");
-    QTest::newRow("empty table gives an empty file") << QByteArray("h\n") << false << QByteArray();
-}
-
-void TestPmvForm::exportWritesTableAsShown()
+void TestPmvForm::gapWarning()
 {
     QFETCH(QByteArray, file);
-    QFETCH(bool, computed);
+    QFETCH(int, separator);
     FileForm form;
-    load(form, file);
-    if (computed)
-        click(form, "compute");
-    const QString target = dir->filePath("pmvout.csv");
-    writeFile(target, "an older and longer file that is replaced as a whole\n");
+    child<QComboBox>(form, "csvcomboBox")->setCurrentIndex(separator);
+    if (!file.isEmpty())
+        load(form, file);
     MessageCatcher catcher;
-    exportTo(form, target);
-    QCOMPARE(catcher.count, 0);
-    QTEST(readFile(target), "written");
+    click(form, "compute");
+    QTEST(catcher.text, "warning");
+    QCOMPARE(catcher.count, catcher.text.isEmpty() ? 0 : 1);
+    QVERIFY(!tableRows(form).first().section('|', 5).isEmpty());   // computed all the same
 }
 
-void TestPmvForm::unwritableExportIsNamedAndOldFileKept()
+void TestPmvForm::impossibleRowReadsNotAvailable()
 {
     FileForm form;
-    load(form, "h\n22;22;60;0.1;0.5\n");
-    // A missing folder, and an existing file whose name leaves no room for the temporary
-    // file written beside it (permissions would not stop a test run as root).
-    const QString missing = dir->filePath("no such folder/pmvout.csv");
-    const QString old = dir->filePath(QString(250, 'o'));
-    writeFile(old, "old contents\n");
-    for (const QString &path : {missing, old}) {
-        MessageCatcher catcher;
-        exportTo(form, path);
-        QCOMPARE(catcher.count, 1);
-        QVERIFY2(catcher.text.contains(QDir::toNativeSeparators(path)), qPrintable(catcher.text));
-    }
-    QVERIFY(!QFile::exists(missing));
-    QCOMPARE(readFile(old), QByteArray("old contents\n"));
+    load(form, "h\n35;35;60;0.1;0.5\n22;22;60;-0.1;0.5\n22;22;60;0.1;0.5\n");
+    MessageCatcher catcher;
+    click(form, "compute");
+    QCOMPARE(catcher.count, 0);
+    const QStringList rows = tableRows(form);
+    QCOMPARE(rows.at(1), "22.00|22.00|60.00|-0.10|0.50|N.A|N.A|N.A");
+    QCOMPARE(rows.at(2).section('|', 5), "-0.76|17.24|59.04");
+    QCOMPARE(child<QLabel>(form, "labelValidity")->text(),
+             "1 of 2 rows lie outside the range of ISO 7730, which does not cover their results. "
+             "First: row 1, air temperature 35.00 °C (10 to 30 °C); water vapour pressure 3375 Pa "
+             "(0 to 2700 Pa); PMV 3.32 (-2 to 2).");
 }
 
 void TestPmvForm::unreadableOrCancelledImportKeepsTable()
 {
-    QVERIFY(QDir(dir->path()).mkpath("folder"));
     FileForm form;
     load(form, "h\n22;22;60;0.1;0.5\n");
-    for (const QString &path : {dir->filePath("missing.csv"), dir->filePath("folder")}) {
-        MessageCatcher catcher;
-        importFile(form, path);
-        QCOMPARE(catcher.count, 1);
-        QVERIFY2(catcher.text.contains(QDir::toNativeSeparators(path)), qPrintable(catcher.text));
-    }
     MessageCatcher catcher;
+    importFile(form, dir->filePath("missing.csv"));
+    QCOMPARE(catcher.count, 1);
     importFile(form, QString());   // cancelled dialogs
     exportTo(form, QString());
-    QCOMPARE(form.asked, 5);
-    QCOMPARE(catcher.count, 0);
+    QCOMPARE(form.asked, 4);
+    QCOMPARE(catcher.count, 1);
     QCOMPARE(tableRows(form), QStringList({"22|22|60|0.1|0.5"}));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"in.csv"}));
 }

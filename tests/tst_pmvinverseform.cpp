@@ -51,7 +51,7 @@ private slots:
     void clothingFoundIsShownInClo();
     void notAvailable_data();
     void notAvailable();
-    void badFieldIsNamedAndNothingSearched();
+    void badFieldIsNamedAndResultsCleared();
 };
 
 void TestPmvInverseForm::init()
@@ -210,24 +210,31 @@ void TestPmvInverseForm::notAvailable()
     QTEST(info(form), "infoText");
 }
 
-void TestPmvInverseForm::badFieldIsNamedAndNothingSearched()
+void TestPmvInverseForm::badFieldIsNamedAndResultsCleared()
 {
     pmvInverseForm form(nullptr);
     click(form, "radioPickTo");
-    setText(form, "inputVa", "0.1 m/s");
+    setText(form, "inputPMV", "2.5");   // found, but outside ISO 7730: noted
+    click(form, "compute");
+    QCOMPARE(child<QLabel>(form, "labelValidity")->text(),
+             "Outside the range of ISO 7730, which does not cover these results: air temperature "
+             "32.50 °C (10 to 30 °C); water vapour pressure 2935 Pa (0 to 2700 Pa); PMV 2.50 (-2 to 2).");
+    setText(form, "inputVa", "-0.1");
     setText(form, "inputPMV", "");
     MessageCatcher catcher;
     click(form, "compute");
     QCOMPARE(catcher.count, 1);
-    QVERIFY2(catcher.text.contains("Air Velocity [m/s]: \"0.1 m/s\""), qPrintable(catcher.text));
+    QVERIFY2(catcher.text.contains("Air Velocity [m/s]: -0.1 lies outside the allowed range ≥ 0"),
+             qPrintable(catcher.text));
     QVERIFY2(catcher.text.contains("PMV: empty"), qPrintable(catcher.text));
-    QCOMPARE(text(form, "outputUnknown"), "");
-    QCOMPARE(text(form, "inputVa"), "0.1 m/s");
+    QCOMPARE(results(form) + info(form) + child<QLabel>(form, "labelValidity")->text(), "   ");
+    QCOMPARE(text(form, "inputVa"), "-0.1");
     setText(form, "inputVa", "0,1");   // a decimal comma is a number
     setText(form, "inputPMV", "-0,76");
     click(form, "compute");
     QCOMPARE(catcher.count, 1);
     QCOMPARE(text(form, "outputUnknown"), "22.00");
+    QCOMPARE(child<QLabel>(form, "labelValidity")->text(), "");
 }
 
 QTEST_MAIN(TestPmvInverseForm)

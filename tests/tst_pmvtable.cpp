@@ -22,6 +22,7 @@ private slots:
     void batchReferenceRow();
     void batchMissingCellsReadZero();
     void batchUnknownModeComputesNothing();
+    void impossibleRowIsNotComputed();
 };
 
 void TestPmvTable::batchReferenceRow_data()
@@ -81,6 +82,21 @@ void TestPmvTable::batchUnknownModeComputesNothing()
     const PmvTableBatch empty = computePmvTable(PmvTableMode::To, {}, 69.6, 0.0);
     QCOMPARE(empty.inputs.size(), size_t(4));
     QVERIFY(empty.pmv.empty());
+}
+
+void TestPmvTable::impossibleRowIsNotComputed()
+{
+    // 101 % cannot be; the other rows compute, and the 35 °C row lies outside ISO 7730.
+    const PmvTableBatch b = computePmvTable(
+        PmvTableMode::To, {{"22", "60", "0.1", "0.5"}, {"22", "101", "0.1", "0.5"}, {"35", "60", "0.1", "0.5"}},
+        69.6, 0.0);
+    QVERIFY(std::isnan(b.pmv[1]) && std::isnan(b.ppd[1]) && std::isnan(b.ppdMayer[1]));
+    QCOMPARE(f2(b.pmv[0]), "-0.76");
+    QVERIFY(b.pmv[2] > 2);
+    QCOMPARE(b.rowsComputed, 2);
+    QCOMPARE(b.rowsOutside, 1);
+    QCOMPARE(b.firstOutsideRow, 2);
+    QVERIFY(b.firstOutside.isOutside(Iso7730Quantity::AirTemperature));
 }
 
 QTEST_GUILESS_MAIN(TestPmvTable)

@@ -1,0 +1,56 @@
+#include "assessment/humidityassmtform.h"
+
+#include "app/resulttext.h"
+#include "assessment/humidity.h"
+#include "help/infodialog.h"
+
+#include <QHeaderView>
+
+humidityAssmtForm::humidityAssmtForm(QWidget *parent)
+    : QWidget(parent)
+{
+    ui.setupUi(this);
+    // One row of eleven columns: shown whole, without scroll bars.
+    for (QTableWidget *t : {ui.tableRHin, ui.tableAHin}) {
+        t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + t->rowHeight(0)
+                          + 2 * t->frameWidth());
+    }
+}
+
+void humidityAssmtForm::setSummerLabels(bool summer)
+{
+    if (!summer)
+        return;
+    ui.labelAHDistribution->setText(
+        tr("- Distribution of Absolute Humdity (g/kg) in Summer (01. Apr. - 30. Sept.)"));
+    ui.labelRHDistribution->setText(
+        tr("- Distribution of Relative Humidity (%) in Summer ( 01. Apr. - 30.Sept.)"));
+    ui.labelIndoorHumidity->setText(tr("Indoor  Humidity: Summer"));
+}
+
+void humidityAssmtForm::showResults(const HumidityAssessment &a, bool summer, double dt)
+{
+    using namespace HumiditySlot;
+    const HumidityDistribution &rh = summer ? a.rhSummer : a.rhWinter;
+    const HumidityDistribution &x = summer ? a.xSummer : a.xWinter;
+    for (int c = 0; c < ui.tableRHin->columnCount() && c < int(rh.size()); ++c)
+        ui.tableRHin->setItem(0, c, resultItem(rh[c] * dt, 1));
+    for (int c = 0; c < ui.tableAHin->columnCount() && c < int(x.size()); ++c)
+        ui.tableAHin->setItem(0, c, resultItem(x[c] * dt, 1));
+
+    const auto &s = a.summary;
+    const double above = s[summer ? SummerAbove : WinterAbove];
+    const double below = s[summer ? SummerBelow : WinterBelow];
+    const double total = s[summer ? SummerRhTotal : WinterRhTotal];
+    ui.FreqUp->setText(resultText(above, 1));
+    ui.FreqLow->setText(resultText(below, 1));
+    ui.FreqUpPercent->setText(resultText(above / total * 100.0, 1));
+    ui.FreqLowPercent->setText(resultText(below / total * 100.0, 1));
+    ui.PointHumid->setText(resultText(s[summer ? SummerPoints : WinterPoints], 1));
+}
+
+void humidityAssmtForm::on_InfoBuHu2_clicked()
+{
+    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuHu2.png"), this);
+}

@@ -1,0 +1,31 @@
+// One season's BNB humidity assessment: hours per band of relative humidity and of humidity
+// ratio, hours and shares outside the limits, points.
+#pragma once
+
+#include "ui_humidityassmtform.h"
+
+#include <QWidget>
+
+struct HumidityAssessment;
+
+class humidityAssmtForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit humidityAssmtForm(QWidget *parent = nullptr);
+
+    // true: the summer period's captions; false changes nothing.
+    void setSummerLabels(bool summer);
+
+    // The season's part of the assessment. The distributions are counted in records and
+    // shown in hours (× dt, the record length in hours); the counts outside the limits are
+    // shown as counted. One decimal; "N.A" for the share and points of an empty period.
+    void showResults(const HumidityAssessment &a, bool summer, double dt);
+
+private slots:
+    void on_InfoBuHu2_clicked();
+
+private:
+    Ui::humidityAssmtForm ui;
+};
