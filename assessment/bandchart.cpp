@@ -1,6 +1,6 @@
 #include "assessment/bandchart.h"
 
-#include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QLineSeries>
@@ -20,7 +20,7 @@ const QColor kLimitColour(120, 0, 0);
 
 // The series and axes live as long as the chart; a Compute only replaces the values.
 BandChart::BandChart(QWidget *parent, const QString &title, const QString &bandAxisTitle,
-                     const QStringList &bands, const QString &insideName,
+                     const QStringList &edges, const QString &insideName,
                      const QString &outsideName)
     : ChartView(parent)
     , inside(new QBarSet(insideName))
@@ -29,7 +29,7 @@ BandChart::BandChart(QWidget *parent, const QString &title, const QString &bandA
     chart()->setTitle(title);
     inside->setColor(kInsideColour);
     outside->setColor(kOutsideColour);
-    for (qsizetype i = 0; i < bands.size(); ++i) {
+    for (qsizetype i = 0; i <= edges.size(); ++i) {
         *inside << 0.0;
         *outside << 0.0;
     }
@@ -38,9 +38,15 @@ BandChart::BandChart(QWidget *parent, const QString &title, const QString &bandA
     series->append(outside);
     series->setBarWidth(0.8);
 
-    auto *x = new QBarCategoryAxis;
-    for (const QString &b : bands)
-        x->append(b.toHtmlEscaped());   // chart labels are rich text: "<19" would vanish as a tag
+    // Band i is centred on i; the edges are labelled where they lie, as on a histogram, which
+    // keeps the labels short enough for ten bands on half the page.
+    auto *x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setStartValue(-0.5);
+    for (qsizetype i = 0; i < edges.size(); ++i)
+        x->append(edges[i].toHtmlEscaped(), double(i) + 0.5);   // labels are rich text
+    x->setRange(-0.5, double(edges.size()) + 0.5);
+    x->setGridLineVisible(false);
     x->setTitleText(bandAxisTitle);
     x->setTitleFont(chart()->legend()->font());
     x->setLabelsFont(chart()->legend()->font());

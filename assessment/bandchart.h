@@ -16,10 +16,11 @@ class BandChart : public ChartView
     Q_OBJECT
 
 public:
-    // The chart's title, the band axis title and band labels, the legend names of the bars
-    // within and outside the limit; no hours until setBands.
+    // The chart's title, the band axis title, the labels of the edges between the bands (one
+    // band more than edges; the outer bands may be open), the legend names of the bars within
+    // and outside the limit; no hours until setBands.
     BandChart(QWidget *parent, const QString &title, const QString &bandAxisTitle,
-              const QStringList &bands, const QString &insideName, const QString &outsideName);
+              const QStringList &edges, const QString &insideName, const QString &outsideName);
 
     // A vertical line at a position on the band axis (band i spans i - 0.5 ... i + 0.5).
     void setLimitMarker(double position, const QString &name);

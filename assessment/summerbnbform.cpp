@@ -31,8 +31,7 @@ summerBNBForm::summerBNBForm(QWidget *parent)
     stretchResultTable(ui.summerQuality);
 
     bandChart = new BandChart(this, tr("Summer: working hours per band"), tr("To (°C)"),
-                              {tr("≤24"), "24-25", "25-26", "26-27", "27-28", "28-29", "29-30",
-                               tr(">30")},
+                              {"24", "25", "26", "27", "28", "29", "30"},
                               tr("Within limit"), tr("Above limit"));
     bandChart->setObjectName(QStringLiteral("summerBandChart"));
     scatterChart = new ComfortScatterChart(this);

@@ -12,8 +12,7 @@ winterBNBForm::winterBNBForm(QWidget *parent)
     stretchResultTable(ui.winterDistribution);
     stretchResultTable(ui.winterQuality);
     bandChart = new BandChart(this, tr("Winter: working hours per band"), tr("To (°C)"),
-                              {tr("<19"), "19-20", "20-21", "21-22", "22-23", "23-24", "24-25",
-                               tr("≥25")},
+                              {"19", "20", "21", "22", "23", "24", "25"},
                               tr("Category I"), tr("Below 20 °C"));
     bandChart->setObjectName(QStringLiteral("winterBandChart"));
     insertBelow(ui.winterDistribution, bandChart, 1);

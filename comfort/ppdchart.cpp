@@ -44,18 +44,22 @@ QScatterSeries *marker(const QString &name, const QColor &colour)
 PpdChart::PpdChart(QWidget *parent)
     : ChartView(parent)
 {
-    chart()->setTitle(tr("Dissatisfied against PMV"));
+    // No title and the legend beside the plot: the calculator leaves the chart little height.
+    chart()->legend()->setAlignment(Qt::AlignRight);
     QValueAxis *x = addValueAxis(Qt::AlignBottom, tr("PMV"), -kPmvRange, kPmvRange);
     x->setRange(-kPmvRange, kPmvRange);   // whole PMV steps, not the nice numbers' ±4
     x->setTickCount(7);
     x->setLabelFormat(QStringLiteral("%.0f"));
-    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("Dissatisfied (%)"), 0, 100);
+    QValueAxis *y = addValueAxis(Qt::AlignLeft, tr("PPD (%)"), 0, 100);
+    y->setRange(0, 100);
+    y->setTickCount(5);
     addSeries(curve(tr("PPD"), kPpdColour, ppdOfPmv), x, y);
     addSeries(curve(tr("PPD-Mayer"), kMayerColour, ppdMayerOfPmv), x, y);
-    currentPpd = marker(tr("Current PPD"), kPpdColour);
-    currentMayer = marker(tr("Current PPD-Mayer"), kMayerColour);
+    currentPpd = marker(tr("Computed state"), kPpdColour);
+    currentMayer = marker(tr("Computed state"), kMayerColour);
     addSeries(currentPpd, x, y);
     addSeries(currentMayer, x, y);
+    hideLegendMarker(currentMayer);
 }
 
 void PpdChart::showResult(double pmv, double ppd, double ppdMayer)
