@@ -391,6 +391,11 @@ void bnbForm::on_InfoBu8_clicked()
     InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu8.png"), this);
 }
 
+void bnbForm::on_InfoBu9_clicked()
+{
+    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu9.png"), this);
+}
+
 void bnbForm::getWinterResults(double *results) const
 {
     std::copy(winterResults.begin(), winterResults.end(), results);

@@ -51,6 +51,7 @@ private slots:
     void on_InfoBu6_clicked();
     void on_InfoBu7_clicked();
     void on_InfoBu8_clicked();
+    void on_InfoBu9_clicked();
 
 public slots:
     // All 20 winter slots, counted in rows.

@@ -17,6 +17,9 @@ InfoDialog::InfoDialog(const QString &title, const QString &imageName, QWidget *
         picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     ui->label->setPixmap(picture);
     setWindowTitle(title);
+    // Every click opens a further pop-up: a closed one goes at once instead of
+    // piling up hidden until its form is destroyed.
+    setAttribute(Qt::WA_DeleteOnClose);
 }
 
 InfoDialog::InfoDialog(const QString &title, const QString &text, bool openExternalLinks,
@@ -32,6 +35,7 @@ InfoDialog::InfoDialog(const QString &title, const QString &text, bool openExter
                                        | Qt::LinksAccessibleByKeyboard);
     ui->label->setOpenExternalLinks(openExternalLinks);
     setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
 }
 
 InfoDialog::~InfoDialog()

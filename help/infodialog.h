@@ -18,7 +18,7 @@ public:
     ~InfoDialog() override;
 
     // Opens a new, non-modal picture pop-up owned by the form: every click
-    // gives a further dialog, destroyed together with the form.
+    // gives a further dialog, destroyed when closed or together with the form.
     static InfoDialog *showPicture(const QString &title, const QString &imageName, QWidget *form);
 
 private:

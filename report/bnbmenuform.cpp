@@ -11,16 +11,23 @@
 #include "comfort/trace.h"
 #include "radiant/mrtform.h"
 #include "report/drafttab.h"
+#include "report/reportpdf.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QXmlStreamWriter>
 
 namespace {
 
@@ -81,7 +88,10 @@ bnbMenuForm::bnbMenuForm(QWidget *parent)
     connect(compute, &QPushButton::clicked, this, &bnbMenuForm::summerChartsUpdate);
     connect(requireChild<QPushButton>(humidityCalc, "computeHumid"), &QPushButton::clicked, this,
             &bnbMenuForm::humidityUpdate);
-    // Report: exportButton -> exportBNB.
+    connect(requireChild<QPushButton>(bnb, "exportButton"), &QPushButton::clicked, this,
+            &bnbMenuForm::exportBNB);
+    connect(requireChild<QPushButton>(bnb, "exportPdfButton"), &QPushButton::clicked, this,
+            &bnbMenuForm::exportPDF);
 
     ui.setupUi(this);
 }
@@ -339,4 +349,229 @@ bool bnbMenuForm::humidityAssessment(bool summer, vstring &conditions1, vstring 
     return appendRequired(field("FreqUp"), upper) && appendRequired(field("FreqUpPercent"), upper)
            && appendRequired(field("FreqLow"), lower) && appendRequired(field("FreqLowPercent"), lower)
            && appendRequired(field("PointHumid"), points);
+}
+
+// ---- the report ---------------------------------------------------------------
+
+namespace {
+
+// The chapters in the order of the report, with the box that selects each.
+struct ReportChapter {
+    const char *box;
+    void (bnbMenuForm::*exporter)(QXmlStreamWriter &);
+};
+
+// Chapter codes of the Export Error box and the box that Abort unticks.
+const char *const kChapterBoxes[] = {nullptr, "summerOperativeTemperaturCheck", "summerDraftCheck",
+    "summerHumidityCheck", "summerRadiationCheck", "winterOperativeTemperaturCheck", "winterDraftCheck",
+    "winterHumidityCheck", "winterRadiationCheck"};
+
+// Titles and captions of the report in the window's language.
+QString reportText(const char *source)
+{
+    return bnbMenuForm::tr(source);
+}
+
+}
+
+QString bnbMenuForm::askReportFileName(const QString &caption, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+}
+
+void bnbMenuForm::showWriteError(const QString &fileName, const QString &reason)
+{
+    QMessageBox::warning(this, tr("Export"), tr("Cannot write file %1:\n%2.")
+                                                 .arg(QDir::toNativeSeparators(fileName), reason));
+}
+
+// The report through QSaveFile: an existing file stays whole until the new one
+// is complete. The stylesheet the report names goes beside it unless a file of
+// that name is already there (it may be the user's own edit).
+void bnbMenuForm::exportBNB()
+{
+    const QString fileName = askReportFileName(tr("Open Output File"), tr("XML File (*.xml)"));
+    if (fileName.isEmpty())
+        return;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return showWriteError(fileName, file.errorString());
+    writeReport(&file);
+    if (!file.commit())
+        return showWriteError(fileName, file.errorString());
+
+    const QString xslName = QFileInfo(fileName).dir().filePath(QLatin1String(kReportStylesheetName));
+    if (QFileInfo::exists(xslName))
+        return;
+    QSaveFile xsl(xslName);
+    const QByteArray stylesheet = reportStylesheet();
+    if (!xsl.open(QIODevice::WriteOnly) || xsl.write(stylesheet) != stylesheet.size() || !xsl.commit())
+        showWriteError(xslName, xsl.errorString());
+}
+
+// The same report, laid out by the shipped stylesheet, printed on A4.
+void bnbMenuForm::exportPDF()
+{
+    const QString fileName = askReportFileName(tr("Export PDF"), tr("PDF File (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    QBuffer xml;
+    xml.open(QIODevice::WriteOnly);
+    writeReport(&xml);
+    QString error;
+    if (!writeReportPdf(xml.data(), fileName, error))
+        showWriteError(fileName, error);
+}
+
+void bnbMenuForm::writeReport(QIODevice *device)
+{
+    static const ReportChapter chapters[] = {
+        {"winterOperativeTemperaturCheck", &bnbMenuForm::exportWinterOperativeTemperature},
+        {"winterDraftCheck", &bnbMenuForm::exportWinterDraft},
+        {"winterRadiationCheck", &bnbMenuForm::exportWinterMRT},
+        {"winterHumidityCheck", &bnbMenuForm::exportWinterHumidity},
+        {"summerOperativeTemperaturCheck", &bnbMenuForm::exportSummerOperativeTemperature},
+        {"summerDraftCheck", &bnbMenuForm::exportSummerDraft},
+        {"summerRadiationCheck", &bnbMenuForm::exportSummerMRT},
+        {"summerHumidityCheck", &bnbMenuForm::exportSummerHumidity}};
+    QXmlStreamWriter xml(device);
+    beginReport(xml);
+    for (const ReportChapter &chapter : chapters) {
+        if (requireChild<QCheckBox>(bnb, chapter.box)->isChecked())
+            (this->*chapter.exporter)(xml);
+    }
+    endReport(xml);
+}
+
+void bnbMenuForm::bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream,
+                                  int sp)
+{
+    writeXmlRow(xml_stream, nr, title, row_items, sp);
+}
+
+void bnbMenuForm::bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream)
+{
+    writeXmlRow(xml_stream, nr, title, row_items);
+}
+
+// Abort unticks the chapter's box and gives the chapter up, Ignore gives it up
+// and keeps the box, Retry (false) gathers again. Closing the box counts as Abort.
+bool bnbMenuForm::exportErrorDialog(const QString &message, int chapter)
+{
+    const auto answer = QMessageBox::critical(this, QStringLiteral("Export Error"), message,
+                                              QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
+                                              QMessageBox::NoButton);
+    if (answer == QMessageBox::Retry)
+        return false;
+    if (answer != QMessageBox::Ignore && chapter >= 1 && chapter <= 8)
+        requireChild<QCheckBox>(bnb, kChapterBoxes[chapter])->setChecked(false);
+    return true;
+}
+
+// Gathers with fresh lists while Retry is answered (the gathering slots
+// append), then writes the chapter; a chapter given up writes nothing.
+template<typename Lists, typename Gather>
+void bnbMenuForm::exportChapter(QXmlStreamWriter &xml, Gather gather, const QString &message, int chapter,
+                                void (*write)(QXmlStreamWriter &, const Lists &, const ReportTranslator &))
+{
+    Lists lists;
+    while (!gather(lists)) {
+        if (exportErrorDialog(message, chapter))
+            return;
+        lists = Lists{};
+    }
+    write(xml, lists, reportText);
+}
+
+void bnbMenuForm::exportWinterOperativeTemperature(QXmlStreamWriter &xml_stream)
+{
+    const auto gather = [this](WinterOperativeTemperatureLists &g) {
+        return getWinterOperativeTemperatureAssessment(g.operative_temperature_distribution,
+                                                       g.times_niveau, g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Winter Operative Temperature Assessment. "
+                     "Please check availability of results."),
+                  5, writeWinterOperativeTemperature);
+}
+
+void bnbMenuForm::exportWinterDraft(QXmlStreamWriter &xml_stream)
+{
+    const auto gather = [this](DraftLists &g) {
+        return getWinterDraftAssessment(g.mechanical_ventilation, g.window_ventilation,
+                                        g.boundary_conditions, g.draft_rate, g.points_interpolated);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Winter Draft Assessment. Please check availability of results."),
+                  6, writeWinterDraft);
+}
+
+void bnbMenuForm::exportWinterMRT(QXmlStreamWriter &xml_stream)
+{
+    const auto gather = [this](MrtLists &g) {
+        return getMRTAssessment(mrtWinter, g.position, g.boundary_conditions, g.results, g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Winter Mean Radiant Temperatures Assessment. "
+                     "Please check availability of results."),
+                  8, writeWinterMrt);
+}
+
+void bnbMenuForm::exportWinterHumidity(QXmlStreamWriter &xml_stream)
+{
+    const auto gather = [this](HumidityLists &g) {
+        return getWinterHumidityAssessment(g.boundary_conditions_1, g.boundary_conditions_2,
+                                           g.distribution_AH, g.times_upper_limit, g.times_lower_limit,
+                                           g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Winter Humidity Assessment. Please check availability of results."),
+                  7, writeWinterHumidity);
+}
+
+void bnbMenuForm::exportSummerOperativeTemperature(QXmlStreamWriter &xml_stream)
+{
+    const auto gather = [this](SummerOperativeTemperatureLists &g) {
+        return getSummerOperativeTemperatureAssessment(g.model_selection, g.operation_time,
+                                                       g.operative_temperature_distribution,
+                                                       g.times_niveau, g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Summer Operative Temperature Assessment. "
+                     "Please check availability of results."),
+                  1, writeSummerOperativeTemperature);
+}
+
+void bnbMenuForm::exportSummerDraft(QXmlStreamWriter &xml_stream)
+{
+    const auto gather = [this](DraftLists &g) {
+        return getSummerDraftAssessment(g.mechanical_ventilation, g.window_ventilation,
+                                        g.boundary_conditions, g.draft_rate, g.points_interpolated);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Summer Draft Assessment. Please check availability of results."),
+                  2, writeSummerDraft);
+}
+
+void bnbMenuForm::exportSummerMRT(QXmlStreamWriter &xml_stream)
+{
+    const auto gather = [this](MrtLists &g) {
+        return getMRTAssessment(mrtSummer, g.position, g.boundary_conditions, g.results, g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Summer Mean Radiant Temperatures Assessment. "
+                     "Please check availability of results."),
+                  4, writeSummerMrt);
+}
+
+void bnbMenuForm::exportSummerHumidity(QXmlStreamWriter &xml_stream)
+{
+    const auto gather = [this](HumidityLists &g) {
+        return getSummerHumidityAssessment(g.boundary_conditions_1, g.boundary_conditions_2,
+                                           g.distribution_AH, g.times_upper_limit, g.times_lower_limit,
+                                           g.points_discrete);
+    };
+    exportChapter(xml_stream, gather,
+                  tr("Failed to export Summer Humidity Assessment. Please check availability of results."),
+                  3, writeSummerHumidity);
 }

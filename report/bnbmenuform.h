@@ -5,19 +5,14 @@
 // gathers what the pages show for the report.
 #pragma once
 
+#include "report/xmlreport.h"
 #include "ui_bnbmenuform.h"
 
 #include <QWidget>
 
-#include <list>
-#include <string>
-#include <vector>
-
-// Texts of one report row (UTF-8), and the rows of a table.
-using vstring = std::vector<std::string>;
-using lvstring = std::list<vstring>;
-
+class QIODevice;
 class QTabWidget;
+class QXmlStreamWriter;
 class bnbForm;
 class draftForm;
 class humidityAssmtForm;
@@ -42,7 +37,20 @@ private slots:
     void summerChartsUpdate();
     // Before the data page has computed, a message asks for that and nothing happens.
     void humidityUpdate();
-    // The report's slots follow here.
+    // The report: the ticked chapters as XML with the stylesheet beside it.
+    void exportBNB();
+    void bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream, int sp);
+    void bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream);
+    // One chapter each: gathered from its page, then written; a page without
+    // results shows the Export Error box.
+    void exportWinterOperativeTemperature(QXmlStreamWriter &xml_stream);
+    void exportWinterDraft(QXmlStreamWriter &xml_stream);
+    void exportWinterMRT(QXmlStreamWriter &xml_stream);
+    void exportWinterHumidity(QXmlStreamWriter &xml_stream);
+    void exportSummerOperativeTemperature(QXmlStreamWriter &xml_stream);
+    void exportSummerDraft(QXmlStreamWriter &xml_stream);
+    void exportSummerMRT(QXmlStreamWriter &xml_stream);
+    void exportSummerHumidity(QXmlStreamWriter &xml_stream);
 
 public slots:
     // What the pages show, per criterion, appended to the caller's lists (never cleared).
@@ -68,7 +76,25 @@ public slots:
                                      vstring &distribution_AH, vstring &times_upper_limit,
                                      vstring &times_lower_limit, vstring &points_discrete);
 
+private slots:
+    // The same report laid out by the shipped stylesheet, as a PDF on A4.
+    void exportPDF();
+
+protected:
+    // The report's file name, asked with the desktop's save dialog; empty when
+    // the user cancels. Tests replace it to choose a file without a modal dialog.
+    virtual QString askReportFileName(const QString &caption, const QString &filter);
+
 private:
+    // The Export Error box: true gives the chapter up (Abort also unticks the
+    // box of the chapter code), false gathers again (Retry).
+    bool exportErrorDialog(const QString &message, int chapter);
+    template<typename Lists, typename Gather>
+    void exportChapter(QXmlStreamWriter &xml, Gather gather, const QString &message, int chapter,
+                       void (*write)(QXmlStreamWriter &, const Lists &, const ReportTranslator &));
+    // Declaration, stylesheet instruction and the ticked chapters in their order.
+    void writeReport(QIODevice *device);
+    void showWriteError(const QString &fileName, const QString &reason);
     // Data interval [h] as typed on the data page; 0 when it holds no number.
     double dataInterval() const;
     // One season of the draft page ("w_" or "s_" widgets) and of the humidity pages.

@@ -1,7 +1,9 @@
 // Test helper: while alive, answers every modal message box (they run their own
-// event loop) and keeps the last text and title and the count.
+// event loop) and keeps the last text and title and the count. A box is closed
+// with Ok, or by pressing the next of `answers` while any is left.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -16,7 +18,10 @@ public:
                 text = box->text();
                 title = box->windowTitle();
                 ++count;
-                box->done(QMessageBox::Ok);
+                if (answers.isEmpty())
+                    box->done(QMessageBox::Ok);
+                else
+                    box->button(answers.takeFirst())->click();
             }
         });
         timer.start(5);
@@ -25,6 +30,7 @@ public:
     QString text;
     QString title;
     int count = 0;
+    QList<QMessageBox::StandardButton> answers;
 
 private:
     QTimer timer;

@@ -6,7 +6,6 @@
 #include <cmath>
 
 Q_DECLARE_METATYPE(RoomRadiantInput)
-Q_DECLARE_METATYPE(AsymmetryVerdicts)
 
 namespace {
 
@@ -37,74 +36,54 @@ class TestAsymmetry : public QObject
 {
     Q_OBJECT
 private slots:
-    void wallPair_data();
-    void wallPair();
-    void floorCeiling_data();
-    void floorCeiling();
+    void curves_data();
+    void curves();
     void pairsUseTheirOwnWalls_data();
     void pairsUseTheirOwnWalls();
     void verdicts_data();
     void verdicts();
-    void points_data();
     void points();
 };
 
-void TestAsymmetry::wallPair_data()
+void TestAsymmetry::curves_data()
 {
-    QTest::addColumn<double>("dt");
-    QTest::addColumn<bool>("cold");
+    // Walls: the asymmetry with a cold and a warm window flag. Floor/ceiling: the plane
+    // radiant temperatures [K] of the down- and up-facing elements, the ceiling-area flag.
+    QTest::addColumn<bool>("walls");
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<bool>("cold");   // walls: cold window; floor/ceiling: ceiling area
     QTest::addColumn<bool>("warm");
     QTest::addColumn<double>("pd");
-    QTest::newRow("cold window, 10 K") << 10.0 << true << false << coolWall(10.0);
-    QTest::newRow("cold window, just below 15.01 K") << 15.0099 << true << false
-                                                     << coolWall(15.0099);
-    QTest::newRow("cold window, 15.01 K is out of range") << 15.01 << true << false << 999.0;
-    QTest::newRow("cold window, no asymmetry") << 0.0 << true << false << 0.0;
-    QTest::newRow("warm window, 20 K") << 20.0 << false << true << warmWall(20.0);
-    QTest::newRow("warm window, just below 35.01 K") << 35.0099 << false << true
-                                                     << warmWall(35.0099);
-    QTest::newRow("warm window, 35.01 K is out of range") << 35.01 << false << true << 999.0;
-    QTest::newRow("warm window, 7.7 K: curve below 0 clamps") << 7.7 << false << true << 0.0;
-    QTest::newRow("cold and warm window: judged as cool wall") << 20.0 << true << true << 999.0;
-    QTest::newRow("no window, large asymmetry from plain walls") << 50.0 << false << false
-                                                                 << 0.0;
+    QTest::newRow("cold window, 10 K") << true << 10.0 << 0.0 << true << false << coolWall(10.0);
+    QTest::newRow("cold window, just below 15.01 K") << true << 15.0099 << 0.0 << true << false << coolWall(15.0099);
+    QTest::newRow("cold window, 15.01 K is out of range") << true << 15.01 << 0.0 << true << false << 999.0;
+    QTest::newRow("cold window, no asymmetry") << true << 0.0 << 0.0 << true << false << 0.0;
+    QTest::newRow("warm window, 20 K") << true << 20.0 << 0.0 << false << true << warmWall(20.0);
+    QTest::newRow("warm window, just below 35.01 K") << true << 35.0099 << 0.0 << false << true << warmWall(35.0099);
+    QTest::newRow("warm window, 35.01 K is out of range") << true << 35.01 << 0.0 << false << true << 999.0;
+    QTest::newRow("warm window, 7.7 K: curve below 0 clamps") << true << 7.7 << 0.0 << false << true << 0.0;
+    QTest::newRow("cold and warm window: judged as cool wall") << true << 20.0 << 0.0 << true << true << 999.0;
+    QTest::newRow("no window, large asymmetry from plain walls") << true << 50.0 << 0.0 << false << false << 0.0;
+    QTest::newRow("warm ceiling, 20 K") << false << 293.0 << 313.0 << true << false << warmCeiling(20.0);
+    QTest::newRow("heated floor under a ceiling area: cool-ceiling curve")
+        << false << 308.0 << 293.0 << true << false << coolCeiling(15.0);
+    QTest::newRow("heated floor, no ceiling area: not assessed") << false << 300.0 << 290.0 << false << false << 0.0;
+    QTest::newRow("no floor/ceiling asymmetry") << false << 293.0 << 293.0 << true << false << 0.0;
+    QTest::newRow("exactly 23.01 K gives 0") << false << 0.0 << 23.01 << true << false << 0.0;
+    QTest::newRow("just below 23.01 K on the curve") << false << 0.0 << 23.0099 << true << false << warmCeiling(23.0099);
+    QTest::newRow("above 23.01 K out of range") << false << 0.0 << 23.02 << true << false << 999.0;
+    QTest::newRow("above 23.01 K out of range even without area") << false << 330.0 << 300.0 << false << false << 999.0;
 }
 
-void TestAsymmetry::wallPair()
+void TestAsymmetry::curves()
 {
-    QFETCH(double, dt);
+    QFETCH(bool, walls);
+    QFETCH(double, a);
+    QFETCH(double, b);
     QFETCH(bool, cold);
     QFETCH(bool, warm);
-    QTEST(wallPairPd(dt, cold, warm), "pd");
-}
-
-void TestAsymmetry::floorCeiling_data()
-{
-    // Plane radiant temperatures [K] of the down- and up-facing elements.
-    QTest::addColumn<double>("trDown");
-    QTest::addColumn<double>("trUp");
-    QTest::addColumn<bool>("ceilingArea");
-    QTest::addColumn<double>("pd");
-    QTest::newRow("warm ceiling, 20 K") << 293.0 << 313.0 << true << warmCeiling(20.0);
-    QTest::newRow("heated floor under a ceiling area: cool-ceiling curve")
-        << 308.0 << 293.0 << true << coolCeiling(15.0);
-    QTest::newRow("heated floor, no ceiling area: not assessed") << 300.0 << 290.0 << false
-                                                                  << 0.0;
-    QTest::newRow("no asymmetry") << 293.0 << 293.0 << true << 0.0;
-    QTest::newRow("exactly 23.01 K gives 0") << 0.0 << 23.01 << true << 0.0;
-    QTest::newRow("just below 23.01 K on the curve") << 0.0 << 23.0099 << true
-                                                     << warmCeiling(23.0099);
-    QTest::newRow("above 23.01 K out of range") << 0.0 << 23.02 << true << 999.0;
-    QTest::newRow("above 23.01 K out of range even without area") << 330.0 << 300.0 << false
-                                                                   << 999.0;
-}
-
-void TestAsymmetry::floorCeiling()
-{
-    QFETCH(double, trDown);
-    QFETCH(double, trUp);
-    QFETCH(bool, ceilingArea);
-    QTEST(floorCeilingPd(trDown, trUp, ceilingArea), "pd");
+    QTEST(walls ? wallPairPd(a, cold, warm) : floorCeilingPd(a, b, cold), "pd");
 }
 
 void TestAsymmetry::pairsUseTheirOwnWalls_data()
@@ -179,30 +158,15 @@ void TestAsymmetry::verdicts()
     QCOMPARE(v.leftRight, wallsPass);
 }
 
-void TestAsymmetry::points_data()
-{
-    QTest::addColumn<AsymmetryVerdicts>("verdicts");
-    QTest::addColumn<bool>("floorBox");
-    QTest::addColumn<bool>("summer");
-    QTest::addColumn<int>("points");
-    QTest::newRow("winter, all pass, floor confirmed") << AsymmetryVerdicts{true, true, true}
-                                                       << true << false << 20;
-    QTest::newRow("summer, all pass, floor confirmed") << AsymmetryVerdicts{true, true, true}
-                                                       << true << true << 10;
-    QTest::newRow("floor not confirmed") << AsymmetryVerdicts{true, true, true} << false << false
-                                         << 0;
-    QTest::newRow("front/back fails") << AsymmetryVerdicts{false, true, true} << true << false << 0;
-    QTest::newRow("left/right fails") << AsymmetryVerdicts{true, false, true} << true << true << 0;
-    QTest::newRow("floor/ceiling fails") << AsymmetryVerdicts{true, true, false} << true << false
-                                         << 0;
-}
-
 void TestAsymmetry::points()
 {
-    QFETCH(AsymmetryVerdicts, verdicts);
-    QFETCH(bool, floorBox);
-    QFETCH(bool, summer);
-    QTEST(radiationPoints(verdicts, floorBox, summer), "points");
+    // Winter 20, summer 10, only with every pair passing and the floor confirmed.
+    QCOMPARE(radiationPoints({true, true, true}, true, false), 20);
+    QCOMPARE(radiationPoints({true, true, true}, true, true), 10);
+    QCOMPARE(radiationPoints({true, true, true}, false, false), 0);
+    QCOMPARE(radiationPoints({false, true, true}, true, false), 0);
+    QCOMPARE(radiationPoints({true, false, true}, true, true), 0);
+    QCOMPARE(radiationPoints({true, true, false}, true, false), 0);
 }
 
 QTEST_GUILESS_MAIN(TestAsymmetry)

@@ -44,20 +44,13 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void actionsAndMenus();
-    void pageSwitchesRebuildPages();
-    void aboutBox();
-    void infoDialogCannotGrow();
+    void init() { QTest::failOnWarning(QRegularExpression("connectSlotsByName")); }
+    void menusAndPages();
+    void aboutAndInfoPictures();
     void documentationWindowIsReused();
 };
 
-void TestMainWindow::init()
-{
-    QTest::failOnWarning(QRegularExpression("connectSlotsByName"));
-}
-
-void TestMainWindow::actionsAndMenus()
+void TestMainWindow::menusAndPages()
 {
     // Each menu with its actions and their status tips; "-" is a separator.
     MainWindow window;
@@ -72,11 +65,7 @@ void TestMainWindow::actionsAndMenus()
                                  "&Tools: Main Menu (Return to main menu) PMV (PMV, MRT, Inverse PMV) "
                                  "BNB Assessment (BNB Assessment)",
                                  "&Help: &About (About Klimaro) Documentation (User documentation)"}));
-}
-
-void TestMainWindow::pageSwitchesRebuildPages()
-{
-    MainWindow window;
+    QCOMPARE(window.windowTitle(), "Klimaro v0.3");
     click(window, "infoButton");               // a pop-up that page switches leave alone
     go(window, "PMV");
     QPointer<QWidget> first = window.centralWidget();
@@ -95,43 +84,34 @@ void TestMainWindow::pageSwitchesRebuildPages()
                      == tabs->widget(i)->minimumSizeHint(), qPrintable(tabs->tabText(i)));
     go(window, "BNB Assessment");
     QCOMPARE(page(window), "bnbMenuForm");
-    go(window, "Main Menu");
-    QVERIFY(window.findChild<QWidget *>("pmvMenuForm") == nullptr);
-    QCOMPARE(window.findChildren<QPushButton *>("startpmv").size(), 1);
-    QCOMPARE(window.windowTitle(), "Klimaro v0.3");
     // The rebuilt main menu page's buttons are connected again.
-    click(window, "startpmv");
-    QCOMPARE(page(window), "pmvMenuForm");
-    go(window, "Main Menu");
-    click(window, "startBNB");
-    QCOMPARE(page(window), "bnbMenuForm");
+    for (const char *button : {"startpmv pmvMenuForm", "startBNB bnbMenuForm"}) {
+        go(window, "Main Menu");
+        QCOMPARE(window.findChildren<QPushButton *>("startpmv").size(), 1);
+        click(window, QString(button).section(' ', 0, 0));
+        QCOMPARE(page(window), QString(button).section(' ', 1));
+    }
     const QList<InfoDialog *> infos = window.findChildren<InfoDialog *>();
     QCOMPARE(infos.size(), 1);
     QVERIFY(infos.first()->isVisible() && !infos.first()->isModal());
     QVERIFY(child<QLabel>(*infos.first(), "label")->text().startsWith("<h2> Klimaro_V1 </h2> <br/>"));
 }
 
-void TestMainWindow::aboutBox()
+void TestMainWindow::aboutAndInfoPictures()
 {
     MainWindow window;
     MessageCatcher catcher;
     action(window, "&About")->trigger();
     QCOMPARE(catcher.count, 1);
     QCOMPARE(catcher.title, "About Klimaro");
-    QVERIFY(catcher.text.startsWith("<center>Klimaro v0.3<hr>"));
-    QVERIFY(catcher.text.endsWith("</center>"));
-}
-
-void TestMainWindow::infoDialogCannotGrow()
-{
-    QWidget form;
-    InfoDialog *dialog = InfoDialog::showPicture("Info about ...", "title.png", &form);
-    QCOMPARE(dialog->maximumSize(), QSize(531, 470));
+    QVERIFY(catcher.text.startsWith("<center>Klimaro v0.3<hr>") && catcher.text.endsWith("</center>"));
+    // A large picture is scaled down to fit a dialog that cannot grow beyond 531 × 470; a
+    // help picture of 500 × 420 is shown whole and unscaled.
+    InfoDialog *dialog = InfoDialog::showPicture("Info about ...", "title.png", &window);
     dialog->resize(900, 800);
     QCOMPARE(dialog->size().boundedTo(QSize(531, 470)), dialog->size());
-    QCOMPARE(child<QLabel>(*dialog, "label")->pixmap().width(), 519);   // 600 × 120 scaled down to fit
-    // A help picture of 500 × 420 is shown whole and unscaled.
-    InfoDialog *help = InfoDialog::showPicture("Info about ...", "InfoBuPMV.png", &form);
+    QCOMPARE(child<QLabel>(*dialog, "label")->pixmap().width(), 519);   // 600 × 120 scaled
+    InfoDialog *help = InfoDialog::showPicture("Info about ...", "InfoBuPMV.png", &window);
     auto *label = child<QLabel>(*help, "label");
     QCOMPARE(label->pixmap().size(), QSize(500, 420));
     help->layout()->activate();

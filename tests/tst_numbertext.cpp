@@ -10,8 +10,6 @@ private slots:
     void fieldNumbers();
     void generalFormat_data();
     void generalFormat();
-    void handOverRounding_data();
-    void handOverRounding();
 };
 
 void TestNumberText::fieldNumbers_data()
@@ -43,33 +41,24 @@ void TestNumberText::fieldNumbers()
 
 void TestNumberText::generalFormat_data()
 {
+    // Hand-overs round half up to two decimals in single precision first.
     QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("handOver");
     QTest::addColumn<QString>("text");
-    QTest::newRow("0.50") << 0.50 << "0.5";
-    QTest::newRow("1.0") << 1.0 << "1";
-    QTest::newRow("six digits") << 21.0123456 << "21.0123";
+    QTest::newRow("0.50") << 0.50 << false << "0.5";
+    QTest::newRow("1.0") << 1.0 << false << "1";
+    QTest::newRow("six digits") << 21.0123456 << false << "21.0123";
+    QTest::newRow("21.005 rounds up in single precision") << 21.005 << true << "21.01";
+    QTest::newRow("21.004 rounds down") << 21.004 << true << "21";
+    QTest::newRow("below zero half up") << -0.125 << true << "-0.12";
+    QTest::newRow("plain two decimals") << 19.43 << true << "19.43";
 }
 
 void TestNumberText::generalFormat()
 {
     QFETCH(double, value);
-    QTEST(formatGeneral(value), "text");
-}
-
-void TestNumberText::handOverRounding_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("21.005 rounds up in single precision") << 21.005 << "21.01";
-    QTest::newRow("21.004 rounds down") << 21.004 << "21";
-    QTest::newRow("below zero half up") << -0.125 << "-0.12";
-    QTest::newRow("plain two decimals") << 19.43 << "19.43";
-}
-
-void TestNumberText::handOverRounding()
-{
-    QFETCH(double, value);
-    QTEST(formatGeneral(roundHalfUpTwoDecimalsSingle(value)), "text");
+    QFETCH(bool, handOver);
+    QTEST(formatGeneral(handOver ? roundHalfUpTwoDecimalsSingle(value) : value), "text");
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)

@@ -49,8 +49,7 @@ private slots:
     void perUnknown();
     void strictToleranceEdge();
     void tieKeepsSmallerGridValue();
-    void codesOutsideDoNothing();
-    void unknownModeFindsNothing();
+    void nothingToSearch();
 };
 
 void TestPmvInverse::perUnknown_data()
@@ -163,9 +162,9 @@ void TestPmvInverse::tieKeepsSmallerGridValue()
     QCOMPARE_EQ(s.value, 0.0);
 }
 
-void TestPmvInverse::codesOutsideDoNothing()
+void TestPmvInverse::nothingToSearch()
 {
-    for (int unknown : {0, 9}) {   // no unknown chosen, code 9
+    for (int unknown : {0, 9}) {   // no unknown chosen, code 9: nothing touched
         Search s;
         s.found = true;
         s.text = "kept";
@@ -176,16 +175,11 @@ void TestPmvInverse::codesOutsideDoNothing()
         QCOMPARE(inverseSearchMode(unknown, PmvInputMode::TaTg), unsigned(PmvInputMode::NotSet));
         QCOMPARE(inverseUnknownTexts(unknown).button, "");
     }
-}
-
-void TestPmvInverse::unknownModeFindsNothing()
-{
     // computePMV leaves its outputs alone for mode 0: no grid point may pass off another
     // point's (or the target's) PMV as its own.
     const Search s = search(5, 0.0, PmvInputMode::NotSet);
-    QVERIFY(!s.found);
-    QCOMPARE(s.value, 999.9);
-    QCOMPARE(s.text, QString(" For the given PMV, No appropriate rh found within the range  \n"));
+    QVERIFY(!s.found && s.value == 999.9);
+    QCOMPARE(s.text, " For the given PMV, No appropriate rh found within the range  \n");
 }
 
 QTEST_GUILESS_MAIN(TestPmvInverse)

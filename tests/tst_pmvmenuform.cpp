@@ -14,7 +14,7 @@ class TestPmvMenuForm : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
+    void init() { QTest::failOnWarning(QRegularExpression("connectSlotsByName")); }
     void eachEnsembleWritesItsValue_data();
     void eachEnsembleWritesItsValue();
     void oneExclusiveGroupAcrossBothLists();
@@ -28,11 +28,6 @@ private slots:
 static QWidget &calculator(pmvMenuForm &window)
 {
     return *child<pmvForm>(window, "pmvForm");
-}
-
-void TestPmvMenuForm::init()
-{
-    QTest::failOnWarning(QRegularExpression("connectSlotsByName"));
 }
 
 void TestPmvMenuForm::eachEnsembleWritesItsValue_data()

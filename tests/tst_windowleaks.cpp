@@ -1,0 +1,146 @@
+// Every window and dialog opened and closed 100 times through the main window
+// leaves nothing behind: the top-level widgets and the main window's descendants
+// return to their counts. The sanitizer build's LeakSanitizer then checks that
+// no memory stays behind either.
+#include "app/mainwindow.h"
+
+#include "messagecatcher.h"
+#include "widgetlookup.h"
+
+#include <QtTest>
+
+namespace {
+
+constexpr int kRounds = 100;
+
+enum Round { PmvTool, AssessmentTool, Documentation, AboutBox, InfoPopUp, PopUpsOfOpenTool };
+
+// Also the layout and paint requests a shown window posts: left in the queue
+// they pile up and make each further post slower.
+void deleteLaterNow()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void trigger(MainWindow &window, const QString &text)
+{
+    for (QAction *a : window.findChildren<QAction *>())
+        if (a->text() == text)
+            return a->trigger();
+    qFatal("action %s missing", qPrintable(text));
+}
+
+// Clicks every "?" button of the page and every button that opens the surface
+// temperature dialog; returns how many.
+int openPopUps(QWidget *page)
+{
+    int clicked = 0;
+    for (QAbstractButton *b : page->findChildren<QAbstractButton *>()) {
+        if (b->objectName().startsWith("InfoBu") || b->objectName() == "TsurfCalcButton") {
+            b->click();
+            ++clicked;
+        }
+    }
+    return clicked;
+}
+
+// Closes the visible windows that are not in `before`.
+void closeNewWindows(const QWidgetList &before)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !before.contains(w))
+            w->close();
+}
+
+// One round opens its window or dialogs and closes them again.
+void runRound(MainWindow &window, int round)
+{
+    const QWidgetList before = QApplication::topLevelWidgets();
+    switch (round) {
+    case PmvTool:          // the page takes its pop-ups with it
+    case AssessmentTool:
+        click(window, round == PmvTool ? "startpmv" : "startBNB");
+        QVERIFY(openPopUps(window.centralWidget()) > 10);
+        trigger(window, "Main Menu");
+        break;
+    case Documentation:
+        click(window, "startDocumentation");
+        break;
+    case AboutBox: {
+        MessageCatcher catcher;
+        trigger(window, "&About");
+        QCOMPARE(catcher.count, 1);
+        break;
+    }
+    case InfoPopUp:
+        click(window, "infoButton");
+        break;
+    case PopUpsOfOpenTool:
+        QVERIFY(openPopUps(window.centralWidget()) > 10);
+        break;
+    }
+    closeNewWindows(before);
+    deleteLaterNow();
+}
+
+}
+
+class TestWindowLeaks : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void openAndCloseLeavesNothing_data();
+    void openAndCloseLeavesNothing();
+};
+
+void TestWindowLeaks::initTestCase()
+{
+    // Room for every help picture, decoded once: the rounds then cost the
+    // windows, not 2,000 PNG decodings.
+    QPixmapCache::setCacheLimit(64 * 1024);
+    // The offscreen platform says so at every pop-up shown: thousands of lines.
+    static const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+        if (!text.startsWith("This plugin does not support"))
+            testLog(type, context, text);
+    });
+}
+
+void TestWindowLeaks::openAndCloseLeavesNothing_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::newRow("PMV tool with every ? pop-up and the Tsurf dialog") << int(PmvTool);
+    QTest::newRow("assessment tool with its pop-ups") << int(AssessmentTool);
+    QTest::newRow("documentation window") << int(Documentation);
+    QTest::newRow("About box") << int(AboutBox);
+    QTest::newRow("info pop-up of the main menu") << int(InfoPopUp);
+    QTest::newRow("pop-ups closed while the PMV tool stays open") << int(PopUpsOfOpenTool);
+}
+
+void TestWindowLeaks::openAndCloseLeavesNothing()
+{
+    QFETCH(int, round);
+    MainWindow window;
+    window.show();
+    if (round == PopUpsOfOpenTool) {
+        trigger(window, "PMV");
+        deleteLaterNow();
+    }
+    // Counted after a first round, which makes what is made once and reused:
+    // the documentation window, the surface temperature dialog of an open tool.
+    runRound(window, round);
+    const qsizetype topLevels = QApplication::topLevelWidgets().size();
+    const qsizetype descendants = window.findChildren<QObject *>().size();
+    for (int i = 1; i < kRounds; ++i) {
+        runRound(window, round);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
+    QCOMPARE(window.findChildren<QObject *>().size(), descendants);
+}
+
+QTEST_MAIN(TestWindowLeaks)
+#include "tst_windowleaks.moc"
