@@ -27,6 +27,10 @@ public:
     bool lastComputeOk() const { return computeOk; }
     // The summer model of modelSelectBox's current text.
     SummerModel selectedModel() const;
+    // The checked DIN 4108-2 region; None when no region button is checked.
+    SummerRegion selectedRegion() const { return checkedRegion(); }
+    // Θrm [°C] per row of the last adaptive Compute (kNoRunningMean: none); empty before.
+    const std::vector<double> &runningMean() const { return runningMeanEN; }
 
 private slots:
     void on_writeButton_clicked();

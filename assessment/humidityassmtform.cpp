@@ -1,9 +1,13 @@
 #include "assessment/humidityassmtform.h"
 
 #include "app/resulttext.h"
+#include "assessment/bandchart.h"
+#include "assessment/chartdata.h"
 #include "assessment/humidity.h"
 #include "help/infodialog.h"
 
+#include <QChart>
+#include <QHBoxLayout>
 #include <QHeaderView>
 
 humidityAssmtForm::humidityAssmtForm(QWidget *parent)
@@ -16,6 +20,24 @@ humidityAssmtForm::humidityAssmtForm(QWidget *parent)
         t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + t->rowHeight(0)
                           + 2 * t->frameWidth());
     }
+    rhChart = new BandChart(this, tr("Relative humidity in winter"), tr("RH (%)"),
+                            {"10", "20", "30", "40", "50", "60", "70", "80", "90"},
+                            tr("Within"), tr("Below 25 %"));
+    rhChart->setObjectName(QStringLiteral("rhChart"));
+    rhChart->setLimitMarker(humidityLimitPosition(HumidityQuantity::RelativeHumidity),
+                            tr("Lower limit 25 %"));
+    xChart = new BandChart(this, tr("Humidity ratio in winter"), tr("x (g/kg)"),
+                           {"2", "4", "6", "8", "10", "12", "14", "16", "18"},
+                           tr("Within"), tr("Above 12 g/kg"));
+    xChart->setObjectName(QStringLiteral("xChart"));
+    xChart->setLimitMarker(humidityLimitPosition(HumidityQuantity::HumidityRatio),
+                           tr("Upper limit 12 g/kg"));
+    auto *charts = new QWidget(this);
+    auto *row = new QHBoxLayout(charts);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(rhChart);
+    row->addWidget(xChart);
+    insertBelow(ui.tableAHin, charts, 1);
 }
 
 void humidityAssmtForm::setSummerLabels(bool summer)
@@ -27,6 +49,8 @@ void humidityAssmtForm::setSummerLabels(bool summer)
     ui.labelRHDistribution->setText(
         tr("- Distribution of Relative Humidity (%) in Summer ( 01. Apr. - 30.Sept.)"));
     ui.labelIndoorHumidity->setText(tr("Indoor  Humidity: Summer"));
+    rhChart->chart()->setTitle(tr("Relative humidity in summer"));
+    xChart->chart()->setTitle(tr("Humidity ratio in summer"));
 }
 
 void humidityAssmtForm::showResults(const HumidityAssessment &a, bool summer, double dt)
@@ -38,6 +62,8 @@ void humidityAssmtForm::showResults(const HumidityAssessment &a, bool summer, do
         ui.tableRHin->setItem(0, c, resultItem(rh[c] * dt, 1));
     for (int c = 0; c < ui.tableAHin->columnCount() && c < int(x.size()); ++c)
         ui.tableAHin->setItem(0, c, resultItem(x[c] * dt, 1));
+    rhChart->setBands(humidityBandHours(rh, dt, HumidityQuantity::RelativeHumidity));
+    xChart->setBands(humidityBandHours(x, dt, HumidityQuantity::HumidityRatio));
 
     const auto &s = a.summary;
     const double above = s[summer ? SummerAbove : WinterAbove];

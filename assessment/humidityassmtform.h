@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class BandChart;
 struct HumidityAssessment;
 
 class humidityAssmtForm : public QWidget
@@ -28,4 +29,6 @@ private slots:
 
 private:
     Ui::humidityAssmtForm ui;
+    BandChart *rhChart;   // relative humidity bands, lower limit 25 %
+    BandChart *xChart;    // humidity ratio bands, upper limit 12 g/kg
 };

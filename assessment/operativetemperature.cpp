@@ -19,11 +19,6 @@ constexpr double kWinterPoints = 30.0;
 constexpr double kSummerEdges[kTemperatureBands - 1] = {24.001, 25.001, 26.001, 27.001,
                                                         28.001, 29.001, 30.001};
 
-constexpr double kFixedLimit = 26.0;   // [°C]
-// Tolerances [K] above a summer limit that still comply: 26.0005 passes the 26 °C limit; the
-// adaptive limit allows only 0.0001 K.
-constexpr double kLimitTolerance = 0.001;
-constexpr double kAdaptiveTolerance = 0.0001;
 
 // DIN EN 15251 adaptive model: comfort temperature Θc = 0.33 Θrm + 18.8 [°C], category II
 // upper limit Θc + 3; below Θrm = 10 °C the limit stays at its value there, 25.1 °C.
@@ -52,12 +47,6 @@ size_t commonRows(size_t a, size_t b)
     return std::min(a, b);
 }
 
-// A row exceeds a limit [°C] when it is not below limit + tolerance.
-bool exceedsLimit(double to, double limit)
-{
-    return !(to < limit + kLimitTolerance);
-}
-
 // Exceedance rows, degree-rows and points of a summer model; `limitOf(i)` gives row i's limit
 // [°C] and `exceeds(to, limit)` compares with the model's tolerance. Rows 0...n-1 are walked;
 // the caller makes sure that every vector read holds them.
@@ -84,12 +73,50 @@ ResultArray evaluateSummerLimit(size_t n, const std::vector<double> &to,
     return r;
 }
 
+}
+
+bool exceedsSummerLimit(double to, double limit)
+{
+    return !(to < limit + kSummerLimitTolerance);
+}
+
+bool exceedsAdaptiveLimit(double to, double limit)
+{
+    return !(to < limit + kAdaptiveLimitTolerance);
+}
+
+double adaptiveComfortTemperature(double runningMean)
+{
+    return kAdaptiveSlope * runningMean + kComfortOffset;
+}
+
 double adaptiveLimit(double runningMean)
 {
     return runningMean > kAdaptiveMinRm ? kAdaptiveSlope * runningMean + kCategoryIIOffset
                                         : kAdaptiveFloorLimit;
 }
 
+double nationalAnnexLimit(double te)
+{
+    if (te <= kNaLowTe)
+        return kNaLowLimit;
+    if (te < kNaHighTe)
+        return kNaBase + kNaSlope * te;
+    return kNaHighLimit;
+}
+
+ComfortCategory adaptiveCategory(double to, double runningMean)
+{
+    if (runningMean > 998.0 || runningMean < kAdaptiveMinRm)
+        return ComfortCategory::NotValid;
+    const double comfort = adaptiveComfortTemperature(runningMean);
+    if (comfort - 2.0 <= to && to <= comfort + 2.0)
+        return ComfortCategory::I;
+    if (comfort - 3.0 <= to && to <= comfort + 3.0)
+        return ComfortCategory::II;
+    if (comfort - 4.0 <= to && to <= comfort + 4.0)
+        return ComfortCategory::III;
+    return ComfortCategory::Outside;
 }
 
 ResultArray evaluateWinter(const std::vector<double> &to, const std::vector<bool> &winterMask)
@@ -159,7 +186,7 @@ double summerPoints(double degreeRows, double maskRows)
 ResultArray evaluateFixed26(const std::vector<double> &to, const std::vector<bool> &summerMask)
 {
     return evaluateSummerLimit(commonRows(to.size(), summerMask.size()), to, summerMask,
-                               [](size_t) { return kFixedLimit; }, exceedsLimit, true);
+                               [](size_t) { return kFixedSummerLimit; }, exceedsSummerLimit, true);
 }
 
 std::vector<double> computeRunningMeanEN(const TimeAxis &axis, const std::vector<double> &te,
@@ -220,7 +247,7 @@ ResultArray evaluateAdaptiveEN(const std::vector<double> &to, const std::vector<
         [&](size_t i) {
             return adaptiveLimit(i < runningMean.size() ? runningMean[i] : kNoRunningMean);
         },
-        [](double t, double limit) { return !(t < limit + kAdaptiveTolerance); }, true);
+        exceedsAdaptiveLimit, true);
 }
 
 ResultArray evaluateNationalAnnex(const std::vector<double> &to,
@@ -229,15 +256,7 @@ ResultArray evaluateNationalAnnex(const std::vector<double> &to,
     const size_t n = std::min({to.size(), summerMask.size(), te.size()});
     return evaluateSummerLimit(
         n, to, summerMask,
-        [&](size_t i) {
-            const double t = te[i];
-            if (t <= kNaLowTe)
-                return kNaLowLimit;
-            if (t < kNaHighTe)
-                return kNaBase + kNaSlope * t;
-            return kNaHighLimit;
-        },
-        exceedsLimit, true);
+        [&](size_t i) { return nationalAnnexLimit(te[i]); }, exceedsSummerLimit, true);
 }
 
 double din4108Limit(SummerRegion region)
@@ -259,7 +278,7 @@ ResultArray evaluateDin4108(const std::vector<double> &to, const std::vector<boo
                             double limit)
 {
     return evaluateSummerLimit(commonRows(to.size(), summerMask.size()), to, summerMask,
-                               [limit](size_t) { return limit; }, exceedsLimit, false);
+                               [limit](size_t) { return limit; }, exceedsSummerLimit, false);
 }
 
 ResultArray combineSummerResults(const DistributionArray &d, const ResultArray &model)
@@ -283,21 +302,23 @@ AdaptiveCategories classifyAdaptiveCategories(const std::vector<double> &to,
         if (!summerMask[i])
             continue;
         ++rows;
-        const double rm = runningMean[i];
-        if (rm > 998.0 || rm < kAdaptiveMinRm) {
+        switch (adaptiveCategory(to[i], runningMean[i])) {
+        case ComfortCategory::NotValid:
             ++c.notValid;
-            continue;
-        }
-        const double comfort = kAdaptiveSlope * rm + kComfortOffset;
-        const double t = to[i];
-        if (comfort - 2.0 <= t && t <= comfort + 2.0)
+            break;
+        case ComfortCategory::I:
             ++c.c1;
-        else if (comfort - 3.0 <= t && t <= comfort + 3.0)
+            break;
+        case ComfortCategory::II:
             ++c.c2;
-        else if (comfort - 4.0 <= t && t <= comfort + 4.0)
+            break;
+        case ComfortCategory::III:
             ++c.c3;
-        else
+            break;
+        case ComfortCategory::Outside:
             ++c.outside;
+            break;
+        }
     }
     c.total = c.notValid + c.outside + c.c1 + c.c2 + c.c3;
     c.fOut1 = 100.0 * (rows - c.c1 - c.notValid) / rows;

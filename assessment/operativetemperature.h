@@ -46,6 +46,27 @@ constexpr double kDinNoPoints = 999.0;     // DIN 4108-2 gives a verdict, no poi
 enum class SummerModel { Fixed26, AdaptiveEN, NationalAnnex, Din4108 };
 enum class SummerRegion { None, A, B, C };
 
+// Per-row rules of the summer models, shared by the evaluations and the result charts.
+constexpr double kFixedSummerLimit = 26.0;          // [°C]
+// Tolerances [K] above a summer limit that still comply: 26.0005 passes the 26 °C limit; the
+// adaptive limit allows only 0.0001 K.
+constexpr double kSummerLimitTolerance = 0.001;
+constexpr double kAdaptiveLimitTolerance = 0.0001;
+// A row exceeds a limit [°C] when To is not below limit + tolerance (fixed, national annex,
+// DIN 4108-2), or limit + the adaptive tolerance (adaptive model).
+bool exceedsSummerLimit(double to, double limit);
+bool exceedsAdaptiveLimit(double to, double limit);
+// DIN EN 15251: comfort temperature Θc = 0.33 Θrm + 18.8 [°C]; the adaptive limit (upper edge
+// of category II) Θc + 3 for Θrm > 10 °C, 25.1 °C below (351.47 °C for the marker 999).
+double adaptiveComfortTemperature(double runningMean);
+double adaptiveLimit(double runningMean);
+// National annex limit [°C] of the outdoor temperature te [°C] of the same row.
+double nationalAnnexLimit(double te);
+// Comfort category of one row around Θc (I: ±2 K, II: ±3 K, III: ±4 K, edges inclusive); a
+// running mean above 998 or below 10 °C makes the row not valid.
+enum class ComfortCategory { I, II, III, Outside, NotValid };
+ComfortCategory adaptiveCategory(double to, double runningMean);
+
 // Each evaluation walks the rows both vectors hold and uses a row when its mask flag is set.
 ResultArray evaluateWinter(const std::vector<double> &to, const std::vector<bool> &winterMask);
 DistributionArray evaluateSummerDistribution(const std::vector<double> &to,

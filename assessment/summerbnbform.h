@@ -8,6 +8,13 @@
 
 #include <QWidget>
 
+#include <vector>
+
+class BandChart;
+class ComfortScatterChart;
+class DurationChart;
+class QStackedWidget;
+
 class summerBNBForm : public QWidget
 {
     Q_OBJECT
@@ -20,10 +27,22 @@ public:
     // but a verdict on the degree hours above the region's limit.
     void showResults(const ResultArray &s, double dt, bool din4108);
 
+    // The band chart of the same array with the bands wholly above the model's limit marked,
+    // and the model's picture: adaptive scatter (Θrm, To), national annex scatter (Te, To),
+    // or the duration curve for 26 °C and DIN 4108-2. The series of the last Compute: To and
+    // Te [°C], the summer mask and, for the adaptive model, the running mean Θrm [°C].
+    void showCharts(const ResultArray &s, double dt, SummerModel model, SummerRegion region,
+                    const std::vector<double> &to, const std::vector<double> &te,
+                    const std::vector<bool> &summerMask, const std::vector<double> &runningMean);
+
 private slots:
     void on_checkBoxJustify_toggled(bool checked);
     void on_InfoBuToS_clicked();
 
 private:
     Ui::summerBNBForm ui;
+    BandChart *bandChart;
+    QStackedWidget *pictures;
+    ComfortScatterChart *scatterChart;
+    DurationChart *durationChart;
 };

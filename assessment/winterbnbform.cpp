@@ -1,6 +1,7 @@
 #include "assessment/winterbnbform.h"
 
 #include "app/resulttext.h"
+#include "assessment/bandchart.h"
 #include "assessment/resultpage.h"
 #include "help/infodialog.h"
 
@@ -10,12 +11,18 @@ winterBNBForm::winterBNBForm(QWidget *parent)
     ui.setupUi(this);
     stretchResultTable(ui.winterDistribution);
     stretchResultTable(ui.winterQuality);
+    bandChart = new BandChart(this, tr("Winter: working hours per band"), tr("To (°C)"),
+                              {"19", "20", "21", "22", "23", "24", "25"},
+                              tr("Category I"), tr("Below 20 °C"));
+    bandChart->setObjectName(QStringLiteral("winterBandChart"));
+    insertBelow(ui.winterDistribution, bandChart, 1);
 }
 
 void winterBNBForm::showResults(const ResultArray &w, double dt)
 {
     showOperativeCells(ui.winterDistribution, ui.winterQuality, w, dt);
     ui.pointsField->setText(resultText(w[WinterSlot::Points], 1));
+    bandChart->setBands(winterBandHours(w, dt));
 }
 
 void winterBNBForm::on_InfoBuToW_clicked()

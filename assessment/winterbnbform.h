@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+class BandChart;
+
 class winterBNBForm : public QWidget
 {
     Q_OBJECT
@@ -14,8 +16,8 @@ class winterBNBForm : public QWidget
 public:
     explicit winterBNBForm(QWidget *parent);
 
-    // Shows the winter result array; counts of rows and degree-rows are scaled
-    // by the data interval dt [h] to hours and degree hours.
+    // Shows the winter result array and its band chart; counts of rows and degree-rows are
+    // scaled by the data interval dt [h] to hours and degree hours.
     void showResults(const ResultArray &w, double dt);
 
 private slots:
@@ -23,4 +25,5 @@ private slots:
 
 private:
     Ui::winterBNBForm ui;
+    BandChart *bandChart;
 };

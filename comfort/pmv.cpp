@@ -112,8 +112,7 @@ void computePMV(unsigned mode, double ta, double t2, double rh, double va,
     const double ts = 0.303 * std::exp(-0.036 * M) + 0.028;
     pmv = ts * (mw - hl1 - hl2 - hl3 - hl4 - hl5 - hl6);
 
-    const double pmv2 = pmv * pmv;
-    ppd = 100.0 - 95.0 * std::exp(-0.03353 * pmv2 * pmv2 - 0.2179 * pmv2);
+    ppd = ppdOfPmv(pmv);
 
     pmvLimited = pmv;
     if (pmvLimited > 3.0)
@@ -121,10 +120,21 @@ void computePMV(unsigned mode, double ta, double t2, double rh, double va,
     if (pmvLimited < -3.0)
         pmvLimited = -3.0;
 
-    // PPD after Mayer: minimum 15.7 % at a limited PMV of 0.4.
-    const double x = pmvLimited - 0.4;
+    ppdMayer = ppdMayerOfPmv(pmvLimited);
+}
+
+double ppdOfPmv(double pmv)
+{
+    const double pmv2 = pmv * pmv;
+    return 100.0 - 95.0 * std::exp(-0.03353 * pmv2 * pmv2 - 0.2179 * pmv2);
+}
+
+// PPD after Mayer: minimum 15.7 % at a PMV of 0.4.
+double ppdMayerOfPmv(double pmv)
+{
+    const double x = pmv - 0.4;
     const double x2 = x * x;
-    ppdMayer = 100.0 - 84.3 * std::exp(0.01 * x2 * x2 - 0.5479 * x2);
+    return 100.0 - 84.3 * std::exp(0.01 * x2 * x2 - 0.5479 * x2);
 }
 
 double convertMetabolicRate(double value, int unitIndex)

@@ -30,6 +30,11 @@ double waterVapourPressure(double ta, double rh);
 // not a number for another mode.
 double radiantTemperature(unsigned mode, double ta, double t2, double va);
 
+// The two dissatisfaction curves of computePMV [%]: PPD of ISO 7730 and PPD-Mayer, which
+// computePMV evaluates at the PMV limited to ±3.
+double ppdOfPmv(double pmv);
+double ppdMayerOfPmv(double pmv);
+
 // Metabolic-rate unit selector: index 0 = W/m², index 1 = met (× 58.0).
 // Any other index keeps the value and writes a trace line.
 double convertMetabolicRate(double value, int unitIndex);

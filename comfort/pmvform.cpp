@@ -6,6 +6,7 @@
 #include "comfort/iso7730note.h"
 #include "comfort/numbertext.h"
 #include "comfort/pmv.h"
+#include "comfort/ppdchart.h"
 #include "comfort/pmvrange.h"
 #include "comfort/trace.h"
 #include "help/infodialog.h"
@@ -24,6 +25,10 @@ pmvForm::pmvForm(QWidget *parent)
     QHeaderView *header = ui.tableWidget->horizontalHeader();
     header->setMaximumSectionSize(2 * header->defaultSectionSize());
     layoutTable(PmvTableMode::TaTg);
+    ppdChart = new PpdChart(this);
+    ppdChart->setObjectName(QStringLiteral("ppdChart"));
+    insertBelow(ui.groupBoxreadFile, ppdChart, 1);
+    ui.verticalLayoutRight->setStretchFactor(ui.tableWidget, 1);   // chart and table share the height
 }
 
 unsigned pmvForm::checkedMode() const
@@ -68,6 +73,7 @@ void pmvForm::on_compute_clicked()
         for (QLineEdit *out : {ui.outputPMV, ui.outputPPD, ui.outputPPDM})
             out->clear();
         ui.labelValidity->clear();
+        ppdChart->showResult(qQNaN(), qQNaN(), qQNaN());
         return;
     }
 
@@ -83,6 +89,7 @@ void pmvForm::on_compute_clicked()
     ui.outputPMV->setText(resultText(pmv, 2));
     ui.outputPPD->setText(resultText(ppd, 2));
     ui.outputPPDM->setText(resultText(mayer, 2));
+    ppdChart->showResult(pmv, ppd, mayer);
 }
 
 void pmvForm::setTemperatureRows(bool ta, bool tg, bool mrt, bool to)

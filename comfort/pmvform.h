@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class PpdChart;
+
 class pmvForm : public QWidget
 {
     Q_OBJECT
@@ -55,6 +57,7 @@ private:
     void computeTable(double M, double W, double &pmv, double &ppd, double &ppdMayer);
 
     Ui::pmvForm ui;
+    PpdChart *ppdChart;   // PPD and PPD-Mayer against PMV, the last result marked
     QString separator;   // column separator of the file import
     PmvTableBatch batch;   // column vectors of the last batch run, inputs and results
 };

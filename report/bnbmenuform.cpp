@@ -85,6 +85,7 @@ bnbMenuForm::bnbMenuForm(QWidget *parent)
     QPushButton *compute = requireChild<QPushButton>(bnb, "compButton");
     connect(compute, &QPushButton::clicked, this, &bnbMenuForm::winterUpdate);
     connect(compute, &QPushButton::clicked, this, &bnbMenuForm::summerUpdate);
+    connect(compute, &QPushButton::clicked, this, &bnbMenuForm::summerChartsUpdate);
     connect(requireChild<QPushButton>(humidityCalc, "computeHumid"), &QPushButton::clicked, this,
             &bnbMenuForm::humidityUpdate);
     connect(requireChild<QPushButton>(bnb, "exportButton"), &QPushButton::clicked, this,
@@ -124,6 +125,19 @@ void bnbMenuForm::summerUpdate()
     ResultArray s{};
     bnb->getSummerResults(s.data());
     summerPage->showResults(s, dataInterval(), bnb->selectedModel() == SummerModel::Din4108);
+}
+
+void bnbMenuForm::summerChartsUpdate()
+{
+    if (!bnb->lastComputeOk())
+        return;
+    ResultArray s{};
+    bnb->getSummerResults(s.data());
+    std::vector<double> to, te, rh;
+    std::vector<bool> working, winter, summer, winterHumid, summerHumid;
+    bnb->getInputData(to, te, rh, working, winter, summer, winterHumid, summerHumid);
+    summerPage->showCharts(s, dataInterval(), bnb->selectedModel(), bnb->selectedRegion(), to, te,
+                           summer, bnb->runningMean());
 }
 
 // The humidity calculation on the data page's last Compute; the hourly table, then both pages.

@@ -33,6 +33,8 @@ private slots:
     void recompute(bool v);
     void winterUpdate();
     void summerUpdate();
+    // The summer page's charts from the series of the data page's Compute.
+    void summerChartsUpdate();
     // Before the data page has computed, a message asks for that and nothing happens.
     void humidityUpdate();
     // The report: the ticked chapters as XML with the stylesheet beside it.
