@@ -7,7 +7,7 @@
 #include "assessment/durationchart.h"
 #include "report/bnbmenuform.h"
 
-#include "../tests/yeardata.h"
+#include "yeardata.h"
 
 #include <QtTest>
 #include <QtWidgets>
