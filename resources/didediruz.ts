@@ -2,6 +2,163 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BandChart</name>
+    <message>
+        <location filename="../assessment/bandchart.cpp" line="54"/>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <location filename="../app/chartview.cpp" line="118"/>
+        <source>Save as PNG…</source>
+        <translation>Als PNG speichern…</translation>
+    </message>
+    <message>
+        <location filename="../app/chartview.cpp" line="119"/>
+        <source>Save as SVG…</source>
+        <translation>Als SVG speichern…</translation>
+    </message>
+    <message>
+        <location filename="../app/chartview.cpp" line="130"/>
+        <source>Save as PNG</source>
+        <translation>Als PNG speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/chartview.cpp" line="130"/>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <location filename="../app/chartview.cpp" line="137"/>
+        <source>Save as SVG</source>
+        <translation>Als SVG speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/chartview.cpp" line="137"/>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <location filename="../app/chartview.cpp" line="176"/>
+        <source>Save Chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/chartview.cpp" line="177"/>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Datei %1 kann nicht geschrieben werden:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>ComfortScatterChart</name>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="50"/>
+        <source>Adaptive model DIN EN 15251</source>
+        <translation>Adaptives Modell DIN EN 15251</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="55"/>
+        <source>Θrm (°C)</source>
+        <translation>Θrm (°C)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="62"/>
+        <source>Cat. I-III</source>
+        <translation>Kat. I–III</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="67"/>
+        <source>Θc</source>
+        <translation>Θc</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="68"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="79"/>
+        <source>Limit</source>
+        <translation>Grenze</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="74"/>
+        <source>National annex DIN EN 15251</source>
+        <translation>Nationaler Anhang DIN EN 15251</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="77"/>
+        <source>Te (°C)</source>
+        <translation>Te (°C)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="86"/>
+        <source>To (°C)</source>
+        <translation>To (°C)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="98"/>
+        <source>%1 (density)</source>
+        <translation>%1 (Dichte)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="100"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="109"/>
+        <source>Within</source>
+        <translation>Innerhalb</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="102"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="110"/>
+        <source>Above</source>
+        <translation>Darüber</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="103"/>
+        <source>Darkest cells: %1 h within, %2 h above the limit</source>
+        <translation>Dunkelste Zellen: %1 h innerhalb, %2 h über der Grenze</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="111"/>
+        <source>Not valid</source>
+        <translation>Nicht gültig</translation>
+    </message>
+</context>
+<context>
+    <name>DurationChart</name>
+    <message>
+        <location filename="../assessment/durationchart.cpp" line="31"/>
+        <source>Duration curve, summer working hours</source>
+        <translation>Dauerlinie, Sommer-Nutzungsstunden</translation>
+    </message>
+    <message>
+        <location filename="../assessment/durationchart.cpp" line="36"/>
+        <source>Hours (h)</source>
+        <translation>Stunden (h)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/durationchart.cpp" line="38"/>
+        <source>To (°C)</source>
+        <translation>To (°C)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/durationchart.cpp" line="57"/>
+        <source>%1 Kh above</source>
+        <translation>%1 Kh darüber</translation>
+    </message>
+    <message>
+        <location filename="../assessment/durationchart.cpp" line="63"/>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <location filename="../assessment/durationchart.cpp" line="69"/>
+        <source>Limit %1 °C</source>
+        <translation>Grenze %1 °C</translation>
+    </message>
+</context>
+<context>
     <name>FieldReader</name>
     <message>
         <location filename="../app/fieldreader.cpp" line="64"/>
@@ -278,6 +435,35 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
         <location filename="../app/mainwindow.cpp" line="151"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
+    </message>
+</context>
+<context>
+    <name>PpdChart</name>
+    <message>
+        <location filename="../comfort/ppdchart.cpp" line="49"/>
+        <source>PMV</source>
+        <translation>PMV</translation>
+    </message>
+    <message>
+        <location filename="../comfort/ppdchart.cpp" line="53"/>
+        <source>PPD (%)</source>
+        <translation>PPD (%)</translation>
+    </message>
+    <message>
+        <location filename="../comfort/ppdchart.cpp" line="56"/>
+        <source>PPD</source>
+        <translation>PPD</translation>
+    </message>
+    <message>
+        <location filename="../comfort/ppdchart.cpp" line="57"/>
+        <source>PPD-Mayer</source>
+        <translation>PPD-Mayer</translation>
+    </message>
+    <message>
+        <location filename="../comfort/ppdchart.cpp" line="58"/>
+        <location filename="../comfort/ppdchart.cpp" line="59"/>
+        <source>Computed state</source>
+        <translation>Berechneter Zustand</translation>
     </message>
 </context>
 <context>
@@ -950,124 +1136,124 @@ r. F.</translation>
         <translation>4. Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="137"/>
+        <location filename="../report/bnbmenuform.cpp" line="151"/>
         <source>Humidity</source>
         <translation>Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="138"/>
+        <location filename="../report/bnbmenuform.cpp" line="152"/>
         <source>The year data must be computed first: read them on the page &quot;Im/Export Data&quot; and press Compute there.</source>
         <translation>Die Jahresdaten müssen zuerst berechnet werden: Lesen Sie sie auf der Seite „Im-/Export Daten“ ein und drücken Sie dort Berechnen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="207"/>
+        <location filename="../report/bnbmenuform.cpp" line="221"/>
         <source>Summer Region A</source>
         <translation>Sommerklimaregion A</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="208"/>
+        <location filename="../report/bnbmenuform.cpp" line="222"/>
         <source>Summer Region B</source>
         <translation>Sommerklimaregion B</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="209"/>
+        <location filename="../report/bnbmenuform.cpp" line="223"/>
         <source>Summer Region C</source>
         <translation>Sommerklimaregion C</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="216"/>
+        <location filename="../report/bnbmenuform.cpp" line="230"/>
         <source>N/A</source>
         <translation>k. A.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="251"/>
+        <location filename="../report/bnbmenuform.cpp" line="265"/>
         <source>Not defined</source>
         <translation>Nicht festgelegt</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="305"/>
+        <location filename="../report/bnbmenuform.cpp" line="319"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="305"/>
+        <location filename="../report/bnbmenuform.cpp" line="319"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="370"/>
+        <location filename="../report/bnbmenuform.cpp" line="384"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="370"/>
+        <location filename="../report/bnbmenuform.cpp" line="384"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="379"/>
+        <location filename="../report/bnbmenuform.cpp" line="393"/>
         <source>Open Output File</source>
         <translation>Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="379"/>
+        <location filename="../report/bnbmenuform.cpp" line="393"/>
         <source>XML File (*.xml)</source>
         <translation>XML-Datei (*.xml)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="401"/>
+        <location filename="../report/bnbmenuform.cpp" line="415"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="401"/>
+        <location filename="../report/bnbmenuform.cpp" line="415"/>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="447"/>
+        <location filename="../report/bnbmenuform.cpp" line="461"/>
         <source>Export Error</source>
         <translation>Exportfehler</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="479"/>
+        <location filename="../report/bnbmenuform.cpp" line="493"/>
         <source>Failed to export Winter Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="491"/>
+        <location filename="../report/bnbmenuform.cpp" line="505"/>
         <source>Failed to export Winter Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="501"/>
+        <location filename="../report/bnbmenuform.cpp" line="515"/>
         <source>Failed to export Winter Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="514"/>
+        <location filename="../report/bnbmenuform.cpp" line="528"/>
         <source>Failed to export Winter Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="526"/>
+        <location filename="../report/bnbmenuform.cpp" line="540"/>
         <source>Failed to export Summer Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="538"/>
+        <location filename="../report/bnbmenuform.cpp" line="552"/>
         <source>Failed to export Summer Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="548"/>
+        <location filename="../report/bnbmenuform.cpp" line="562"/>
         <source>Failed to export Summer Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="561"/>
+        <location filename="../report/bnbmenuform.cpp" line="575"/>
         <source>Failed to export Summer Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
@@ -2020,22 +2206,78 @@ r. F.</translation>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityassmtform.cpp" line="26"/>
+        <location filename="../assessment/humidityassmtform.cpp" line="23"/>
+        <source>Relative humidity in winter</source>
+        <translation>Relative Raumluftfeuchte im Winter</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="23"/>
+        <source>RH (%)</source>
+        <translation>RH (%)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="25"/>
+        <location filename="../assessment/humidityassmtform.cpp" line="31"/>
+        <source>Within</source>
+        <translation>Innerhalb</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="25"/>
+        <source>Below 25 %</source>
+        <translation>Unter 25 %</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="28"/>
+        <source>Lower limit 25 %</source>
+        <translation>Untere Grenze 25 %</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="29"/>
+        <source>Humidity ratio in winter</source>
+        <translation>Wassergehalt im Winter</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="29"/>
+        <source>x (g/kg)</source>
+        <translation>x (g/kg)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="31"/>
+        <source>Above 12 g/kg</source>
+        <translation>Über 12 g/kg</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="34"/>
+        <source>Upper limit 12 g/kg</source>
+        <translation>Obere Grenze 12 g/kg</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="48"/>
         <source>- Distribution of Absolute Humdity (g/kg) in Summer (01. Apr. - 30. Sept.)</source>
         <translation>- Verteilung des Wassergehalts (g/kg) im Sommer (01. Apr. - 30. Sept.)</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityassmtform.cpp" line="28"/>
+        <location filename="../assessment/humidityassmtform.cpp" line="50"/>
         <source>- Distribution of Relative Humidity (%) in Summer ( 01. Apr. - 30.Sept.)</source>
         <translation>- Verteilung der relativen Luftfeuchte (%) im Sommer ( 01. Apr. - 30. Sept.)</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityassmtform.cpp" line="29"/>
+        <location filename="../assessment/humidityassmtform.cpp" line="51"/>
         <source>Indoor  Humidity: Summer</source>
         <translation>Raumluftfeuchte: Sommer</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityassmtform.cpp" line="55"/>
+        <location filename="../assessment/humidityassmtform.cpp" line="52"/>
+        <source>Relative humidity in summer</source>
+        <translation>Relative Raumluftfeuchte im Sommer</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="53"/>
+        <source>Humidity ratio in summer</source>
+        <translation>Wassergehalt im Sommer</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="81"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -2768,29 +3010,29 @@ Unzufriedener</translation>
         <translation>PPD-M</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="125"/>
+        <location filename="../comfort/pmvform.cpp" line="132"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="126"/>
+        <location filename="../comfort/pmvform.cpp" line="133"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="131"/>
+        <location filename="../comfort/pmvform.cpp" line="138"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="133"/>
+        <location filename="../comfort/pmvform.cpp" line="140"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="263"/>
-        <location filename="../comfort/pmvform.cpp" line="268"/>
-        <location filename="../comfort/pmvform.cpp" line="273"/>
+        <location filename="../comfort/pmvform.cpp" line="270"/>
+        <location filename="../comfort/pmvform.cpp" line="275"/>
+        <location filename="../comfort/pmvform.cpp" line="280"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3253,17 +3495,37 @@ Unzufriedener</translation>
         <translation>?</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="31"/>
+        <location filename="../assessment/summerbnbform.cpp" line="33"/>
+        <source>Summer: working hours per band</source>
+        <translation>Sommer: Nutzungsstunden je Band</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="33"/>
+        <source>To (°C)</source>
+        <translation>To (°C)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="35"/>
+        <source>Within limit</source>
+        <translation>Innerhalb der Grenze</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="35"/>
+        <source>Above limit</source>
+        <translation>Über der Grenze</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="59"/>
         <source>complied</source>
         <translation>eingehalten</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="31"/>
+        <location filename="../assessment/summerbnbform.cpp" line="59"/>
         <source>not complied</source>
         <translation>nicht eingehalten</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="49"/>
+        <location filename="../assessment/summerbnbform.cpp" line="108"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3371,7 +3633,27 @@ Unzufriedener</translation>
         <translation>?</translation>
     </message>
     <message>
-        <location filename="../assessment/winterbnbform.cpp" line="23"/>
+        <location filename="../assessment/winterbnbform.cpp" line="14"/>
+        <source>Winter: working hours per band</source>
+        <translation>Winter: Nutzungsstunden je Band</translation>
+    </message>
+    <message>
+        <location filename="../assessment/winterbnbform.cpp" line="14"/>
+        <source>To (°C)</source>
+        <translation>To (°C)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/winterbnbform.cpp" line="16"/>
+        <source>Category I</source>
+        <translation>Kategorie I</translation>
+    </message>
+    <message>
+        <location filename="../assessment/winterbnbform.cpp" line="16"/>
+        <source>Below 20 °C</source>
+        <translation>Unter 20 °C</translation>
+    </message>
+    <message>
+        <location filename="../assessment/winterbnbform.cpp" line="30"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
