@@ -10,7 +10,6 @@
 #include "report/bnbmenuform.h"
 #include "report/xmlreport.h"
 
-#include "messagecatcher.h"
 #include "widgetlookup.h"
 
 #include <QtTest>
