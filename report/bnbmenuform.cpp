@@ -366,12 +366,6 @@ const char *const kChapterBoxes[] = {nullptr, "summerOperativeTemperaturCheck", 
     "summerHumidityCheck", "summerRadiationCheck", "winterOperativeTemperaturCheck", "winterDraftCheck",
     "winterHumidityCheck", "winterRadiationCheck"};
 
-// Titles and captions of the report in the window's language.
-QString reportText(const char *source)
-{
-    return bnbMenuForm::tr(source);
-}
-
 }
 
 QString bnbMenuForm::askReportFileName(const QString &caption, const QString &filter)
@@ -466,6 +460,11 @@ bool bnbMenuForm::exportErrorDialog(const QString &message, int chapter)
     if (answer != QMessageBox::Ignore && chapter >= 1 && chapter <= 8)
         requireChild<QCheckBox>(bnb, kChapterBoxes[chapter])->setChecked(false);
     return true;
+}
+
+QString bnbMenuForm::reportText(const char *source)
+{
+    return tr(source);
 }
 
 // Gathers with fresh lists while Retry is answered (the gathering slots

@@ -28,6 +28,9 @@ class bnbMenuForm : public QWidget
 public:
     explicit bnbMenuForm(QWidget *parent);
 
+    // Titles and captions of the report in the window's language.
+    static QString reportText(const char *source);
+
 private slots:
     // Shows the summer page again when the DIN compliance box becomes checked.
     void recompute(bool v);

@@ -3,14 +3,14 @@
 // German documentation is the one shown with it.
 #include "app/datafolders.h"
 #include "app/mainwindow.h"
-#include "app/tabletext.h"
-#include "comfort/delimitedtext.h"
+#include "assessment/bnbform.h"
+#include "assessment/summerbnbform.h"
 #include "help/helpbrowser.h"
 #include "radiant/tsurfcalcdialog.h"
 #include "report/bnbmenuform.h"
 #include "report/xmlreport.h"
 
-#include "messagecatcher.h"
+#include "widgetlookup.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -39,7 +39,9 @@ bool sameInGerman(const QString &text, bool qtGerman)
         || !letter.match(QString(text).remove(symbol)).hasMatch();
 }
 
-// Every text a user can see on a widget tree, keyed by position in the tree and property.
+// Every text a user can see on a widget tree, keyed by position in the tree and property:
+// texts of labels, buttons and line edits, titles of group boxes and menus, tips,
+// placeholders, tabs, combo box items, table headers and cells, actions.
 QMap<QString, QString> visibleTexts(QWidget *root)
 {
     QMap<QString, QString> texts;
@@ -52,35 +54,21 @@ QMap<QString, QString> visibleTexts(QWidget *root)
     widgets.prepend(root);
     for (QWidget *w : widgets) {
         ++index;
-        add(w, "toolTip", w->toolTip());
-        add(w, "statusTip", w->statusTip());
+        for (const char *property : {"text", "title", "toolTip", "statusTip", "placeholderText"})
+            add(w, property, w->property(property).toString());
         if (w->isWindow())
             add(w, "windowTitle", w->windowTitle());
-        if (auto *l = qobject_cast<QLabel *>(w))
-            add(w, "text", l->text());
-        if (auto *b = qobject_cast<QAbstractButton *>(w))
-            add(w, "text", b->text());
-        if (auto *g = qobject_cast<QGroupBox *>(w))
-            add(w, "title", g->title());
-        if (auto *e = qobject_cast<QLineEdit *>(w)) {
-            add(w, "text", e->text());
-            add(w, "placeholder", e->placeholderText());
-        }
         if (auto *t = qobject_cast<QTabWidget *>(w))
             for (int i = 0; i < t->count(); ++i)
                 add(w, QStringLiteral("tab %1").arg(i), t->tabText(i));
         if (auto *c = qobject_cast<QComboBox *>(w))
             for (int i = 0; i < c->count(); ++i)
                 add(w, QStringLiteral("item %1").arg(i), c->itemText(i));
-        if (auto *t = qobject_cast<QTableWidget *>(w)) {
-            for (int c = 0; c < t->columnCount(); ++c)
-                if (QTableWidgetItem *h = t->horizontalHeaderItem(c))
-                    add(w, QStringLiteral("column %1").arg(c), h->text());
-            for (int r = 0; r < qMin(t->rowCount(), 40); ++r)
+        if (auto *t = qobject_cast<QTableWidget *>(w))
+            for (int r = -1; r < qMin(t->rowCount(), 40); ++r)   // -1: the column headers
                 for (int c = 0; c < t->columnCount(); ++c)
-                    if (QTableWidgetItem *item = t->item(r, c))
+                    if (QTableWidgetItem *item = r < 0 ? t->horizontalHeaderItem(c) : t->item(r, c))
                         add(w, QStringLiteral("cell %1,%2").arg(r).arg(c), item->text());
-        }
         for (QAction *a : w->actions()) {
             add(a, "action " + w->objectName(), a->text());
             add(a, "action tip " + w->objectName(), a->statusTip());
@@ -106,45 +94,10 @@ std::unique_ptr<QWidget> buildForm(const QString &which)
     return window;
 }
 
-// The winter and summer pages after Compute of examples/sample_year.csv with one
-// summer model (index of "Model Selection"), the summer points justified by DIN 4108-2;
-// the room `warmer` K warmer than in the file.
-QStringList assessedPages(int model, const QString &region, double warmer)
-{
-    QFile file(QStringLiteral(KLIMARO_SOURCE_DIR "/examples/sample_year.csv"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        qFatal("examples/sample_year.csv missing");
-    QTextStream in(&file);
-    bnbMenuForm window(nullptr);
-    std::vector<QStringList> rows = readDelimitedRows(in, 1, ";").rows;
-    for (QStringList &row : rows)
-        row[2] = QString::number(parseCellNumber(row[2]) + warmer);
-    fillTable(window.findChild<QWidget *>("bnbForm")->findChild<QTableWidget *>("tableWidget"), rows);
-    auto *box = window.findChild<QComboBox *>("modelSelectBox");
-    box->setCurrentIndex(model);
-    emit box->textActivated(box->currentText());      // enables the region buttons for DIN 4108-2
-    if (!region.isEmpty())
-        window.findChild<QRadioButton *>(region)->click();
-    window.findChild<QCheckBox *>("checkBoxJustify")->setChecked(true);
-    auto *compute = window.findChild<QPushButton *>("compButton");
-    compute->setEnabled(true);
-    MessageCatcher catcher;
-    compute->click();
-    QStringList texts{catcher.text};   // no message
-    for (const char *page : {"winterBNBForm", "summerBNBForm"}) {
-        auto *form = window.findChild<QWidget *>(page);
-        for (QTableWidget *t : form->findChildren<QTableWidget *>())
-            for (int c = 0; c < t->columnCount(); ++c)
-                texts << (t->item(0, c) ? t->item(0, c)->text() : "-");
-        texts << form->findChild<QLineEdit *>("pointsField")->text();
-    }
-    return texts;
-}
-
-// Every chapter of the report with empty lists, titles looked up as the window does.
+// Every chapter of the report with empty lists, titles looked up by the window.
 QString reportXml()
 {
-    const ReportTranslator tr = [](const char *s) { return QCoreApplication::translate("bnbMenuForm", s); };
+    const ReportTranslator tr = bnbMenuForm::reportText;
     QString out;
     QXmlStreamWriter xml(&out);
     beginReport(xml);
@@ -160,20 +113,14 @@ QString reportXml()
     return out;
 }
 
-// Attribute values by element name, in document order; for "wert" the values' texts.
-QStringList attributes(const QString &document, const QString &attribute)
+// The report's "typ" and "titel" attributes and "wert" texts, in document order.
+QStringList reportWords(const QString &document)
 {
-    QStringList values;
-    QXmlStreamReader xml(document);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (attribute == "wert" && xml.name() == u"wert")
-            values << "wert " + xml.readElementText();
-        else if (xml.attributes().hasAttribute(attribute))
-            values << xml.name().toString() + ' ' + xml.attributes().value(attribute).toString();
-    }
-    return values;
+    static const QRegularExpression word("(typ|titel)=\"([^\"]*)\"|<(wert)>([^<]*)</wert>"), entity("&\\w+;");
+    QStringList words;
+    for (const QRegularExpressionMatch &m : word.globalMatch(document))   // entities such as &lt; left out
+        words << QString(m.captured(1) + m.captured(3) + ' ' + m.captured(2) + m.captured(4)).remove(entity);
+    return words;
 }
 }
 
@@ -182,15 +129,13 @@ class TestTranslation : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
+    void cleanupTestCase() { setGerman(false); }
     void everyMessageTranslated();
     void noTextLeftEnglish_data();
     void noTextLeftEnglish();
     void germanDocumentation();
-    void summerModelsSameInGerman_data();
-    void summerModelsSameInGerman();
-    void csvWordsStay();
-    void reportInGerman();
+    void summerModelsInGerman();
+    void reportAndCsvInGerman();
 
 private:
     QTranslator german, qtGerman;
@@ -204,6 +149,17 @@ private:
                 QCoreApplication::removeTranslator(t);
         }
     }
+    // What `make` gives in English and in German.
+    template<typename Make>
+    auto englishAndGerman(Make make)
+    {
+        setGerman(false);
+        auto english = make();
+        setGerman(true);
+        auto german = make();
+        setGerman(false);
+        return std::make_pair(english, german);
+    }
 };
 
 void TestTranslation::initTestCase()
@@ -215,37 +171,23 @@ void TestTranslation::initTestCase()
         qWarning("Qt's German translation is missing: its own buttons stay English");
 }
 
-void TestTranslation::cleanupTestCase()
-{
-    setGerman(false);
-}
-
 // lupdate leaves a text it found new "unfinished": none may be left, none empty.
 void TestTranslation::everyMessageTranslated()
 {
     QFile ts(QStringLiteral(KLIMARO_SOURCE_DIR "/resources/didediruz.ts"));
     QVERIFY(ts.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&ts);
-    QString context, source;
+    static const QRegularExpression message("<source>([^<]*)</source>(?:\\s*<extracomment>[^<]*</extracomment>)?"
+                                            "\\s*<translation([^>]*)>([^<]*)</translation>");
+    const QString file = QString::fromUtf8(ts.readAll());
     QStringList untranslated;
     int messages = 0;
-    while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == u"name")
-            context = xml.readElementText();
-        else if (xml.name() == u"source")
-            source = xml.readElementText();
-        else if (xml.name() == u"translation") {
-            const QString type = xml.attributes().value("type").toString();
-            if (type == "vanished" || type == "obsolete")
-                continue;
-            ++messages;
-            if (type == "unfinished" || xml.readElementText().isEmpty())
-                untranslated << context + ": " + source;
-        }
+    for (const QRegularExpressionMatch &m : message.globalMatch(file)) {
+        ++messages;
+        const QString type = m.captured(2);
+        if (type.contains("unfinished") || (m.captured(3).isEmpty() && !type.contains("vanished")))
+            untranslated << m.captured(1);
     }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(messages, file.count("<source>"));   // every message read
     QVERIFY(messages > 250);
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
 }
@@ -260,11 +202,7 @@ void TestTranslation::noTextLeftEnglish_data()
 void TestTranslation::noTextLeftEnglish()
 {
     QFETCH(QString, form);
-    setGerman(false);
-    const QMap<QString, QString> english = visibleTexts(buildForm(form).get());
-    setGerman(true);
-    const QMap<QString, QString> translated = visibleTexts(buildForm(form).get());
-    setGerman(false);
+    const auto [english, translated] = englishAndGerman([&] { return visibleTexts(buildForm(form).get()); });
     QCOMPARE(translated.keys(), english.keys());
     QVERIFY(english.size() > 3);
     QStringList left;
@@ -279,85 +217,62 @@ void TestTranslation::germanDocumentation()
 {
     setGerman(true);
     MainWindow window;
-    window.findChild<QPushButton *>("startDocumentation")->click();
+    click(window, "startDocumentation");
+    setGerman(false);
     HelpBrowser *browser = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *b = qobject_cast<HelpBrowser *>(w))
             browser = b;
     QVERIFY(browser);
-    auto *view = browser->findChild<QTextBrowser *>();
-    QCOMPARE(view->source().fileName(), "Dokumentation_Hilfe_de.html");
-    QVERIFY(view->toPlainText().startsWith("Klimaro v0.3 – Benutzerdokumentation"));
+    std::unique_ptr<HelpBrowser> closing(browser);
+    QCOMPARE(browser->findChild<QTextBrowser *>()->source().fileName(), "Dokumentation_Hilfe_de.html");
+    QVERIFY(browser->findChild<QTextBrowser *>()->toPlainText().startsWith("Klimaro v0.3 – Benutzerdokumentation"));
     QCOMPARE(browser->windowTitle(), "Klimaro v0.3 Dokumentation");
-    delete browser;
-    setGerman(false);
 }
 
-void TestTranslation::summerModelsSameInGerman_data()
+// The summer model is chosen by its translated name (the DIN 4108-2 one also enables
+// the regions); the DIN 4108-2 verdict is a German word.
+void TestTranslation::summerModelsInGerman()
 {
-    QTest::addColumn<int>("model");
-    QTest::addColumn<QString>("region");
-    QTest::addColumn<double>("warmer");
-    QTest::newRow("26 °C") << 0 << "" << 0.0;
-    QTest::newRow("adaptive DIN EN 15251") << 1 << "" << 0.0;
-    QTest::newRow("national annex") << 2 << "" << 0.0;
-    QTest::newRow("DIN 4108-2 region C, complied") << 3 << "regionCheckC" << 0.0;
-    QTest::newRow("DIN 4108-2 region A, 3 K warmer, not complied") << 3 << "regionCheckA" << 3.0;
-}
-
-// The model is chosen by its translated name and the DIN verdict is a translated word:
-// the German pages hold the English numbers, the verdict in German.
-void TestTranslation::summerModelsSameInGerman()
-{
-    QFETCH(int, model);
-    QFETCH(QString, region);
-    QFETCH(double, warmer);
-    setGerman(false);
-    QStringList english = assessedPages(model, region, warmer);
     setGerman(true);
-    const QStringList german = assessedPages(model, region, warmer);
-    setGerman(false);
-    QVERIFY(english.size() > 20);
-    QCOMPARE(english.first(), QString());
-    const QString verdict = english.last();
-    if (model == 3) {
-        QCOMPARE(verdict, warmer > 0 ? "not complied" : "complied");
-        english.last() = verdict == "complied" ? "eingehalten" : "nicht eingehalten";
+    bnbForm form(nullptr);
+    auto *box = child<QComboBox>(form, "modelSelectBox");
+    QCOMPARE(box->count(), 4);
+    for (int model = 0; model < box->count(); ++model) {
+        box->setCurrentIndex(model);
+        emit box->textActivated(box->currentText());
+        QCOMPARE(form.selectedModel(), SummerModel(model));
+        QCOMPARE(enabled(form, "regionCheckA"), SummerModel(model) == SummerModel::Din4108);
     }
-    QCOMPARE(german, english);
-}
-
-// The first line of the hourly humidity file reads the same in every language (its
-// column titles are not translatable at all).
-void TestTranslation::csvWordsStay()
-{
-    setGerman(true);
-    for (const char *word : {"Humidity output generated by ", "Klimaro v0.3"})
-        QCOMPARE(QCoreApplication::translate("humidityForm", word), QString(word));
+    summerBNBForm page(nullptr);
+    ResultArray s{};
+    for (double degreeRows : {499.9, 500.0}) {   // the 500 K·h limit, hourly rows
+        s[SummerSlot::DegreeRows] = degreeRows;
+        page.showResults(s, 1.0, true);
+        QCOMPARE(text(page, "pointsField"), degreeRows < 500 ? "eingehalten" : "nicht eingehalten");
+    }
     setGerman(false);
 }
 
 // Chapter, section and row titles and the captions of the report are German, its format
-// words are not:
-// the chapters' typ stays "Winter" / "Sommer".
-void TestTranslation::reportInGerman()
+// words are not: the chapters' typ stays "Winter" / "Sommer", and the first line of the
+// hourly humidity file reads the same in every language (its column titles are not
+// translatable at all).
+void TestTranslation::reportAndCsvInGerman()
 {
-    setGerman(false);
-    const QString english = reportXml();
-    setGerman(true);
-    const QString german = reportXml();
-    setGerman(false);
-    QCOMPARE(attributes(german, "typ"), attributes(english, "typ"));
-    QCOMPARE(attributes(german, "typ").join(' '),
-             QString("kapitel Winter ").repeated(4) + QString("kapitel Sommer ").repeated(3) + "kapitel Sommer");
-    const QStringList titles = attributes(english, "titel") + attributes(english, "wert");
-    const QStringList translated = attributes(german, "titel") + attributes(german, "wert");
-    QCOMPARE(translated.size(), titles.size());
+    const auto [english, german] = englishAndGerman([] { return reportWords(reportXml()); });
+    QCOMPARE(german.filter(QRegularExpression("^typ ")).join(' '),
+             QString("typ Winter ").repeated(4) + QString("typ Sommer ").repeated(3) + "typ Sommer");
+    QCOMPARE(german.size(), english.size());
     QStringList left;
-    for (int i = 0; i < titles.size(); ++i)
-        if (translated[i] == titles[i] && !sameInGerman(titles[i].section(' ', 1), true))
-            left << titles[i];
+    for (int i = 0; i < english.size(); ++i)
+        if (german[i] == english[i] && !english[i].startsWith("typ ") && !sameInGerman(english[i].section(' ', 1), true))
+            left << english[i];
     QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
+    setGerman(true);
+    for (const char *word : {"Humidity output generated by ", "Klimaro v0.3"})
+        QCOMPARE(QCoreApplication::translate("humidityForm", word), QString(word));
+    setGerman(false);
 }
 
 QTEST_MAIN(TestTranslation)
