@@ -453,29 +453,22 @@ private slots:
                  QList<double>({30, 15, 0, 0, 5}));
     }
 
-    void runningMean_data()
-    {
-        QTest::addColumn<double>("interval");   // [h]
-        QTest::addColumn<double>("alpha");
-        QTest::addColumn<bool>("rising");       // daily mean = day number, else 20 °C throughout
-        QTest::addColumn<int>("firstValid");    // first row with a running mean
-        QTest::addColumn<double>("value");      // its running mean [°C]
-        QTest::newRow("hourly, constant 20 °C gives 20") << 1.0 << 0.8 << false << 384 << 20.0;
-        QTest::newRow("hourly, α 0: yesterday's mean") << 1.0 << 0.0 << true << 384 << 15.0;
-        QTest::newRow("1-minute data: none before day 15") << 1 / 60.0 << 0.8 << false << 21600 << 20.0;
-    }
     void runningMean()
     {
-        QFETCH(double, interval);
-        QFETCH(int, firstValid);
-        const int rows = int(20 * 24 / interval);
-        std::vector<double> te(size_t(rows), 20.0);
-        for (int i = 0; fetch<bool>("rising") && i < rows; ++i)
-            te[size_t(i)] = int(i * interval / 24);
-        const size_t end = size_t(rows) - 10;
-        const std::vector<double> rm = computeRunningMeanEN(generateTimeAxis({rows, {}, 0, interval}), te, fetch<double>("alpha"), 0, end);
-        QVERIFY(rm[size_t(firstValid) - 1] == kNoRunningMean && rm[end] < kNoRunningMean && rm[end + 1] == kNoRunningMean);
-        QTEST(rm[size_t(firstValid)], "value");
+        // Θrm of the row before the first one with a running mean (none before day 16), of that
+        // first row, of the period's last row and of the row after the period (none).
+        const auto means = [](double interval, double alpha, bool rising, size_t first) {
+            const int rows = int(20 * 24 / interval);
+            std::vector<double> te(size_t(rows), 20.0);   // daily mean = day number when rising
+            for (int i = 0; rising && i < rows; ++i)
+                te[size_t(i)] = int(i * interval / 24);
+            const size_t end = size_t(rows) - 10;
+            const std::vector<double> rm = computeRunningMeanEN(generateTimeAxis({rows, {}, 0, interval}), te, alpha, 0, end);
+            return QList<double>({rm[first - 1], rm[first], rm[end], rm[end + 1]});
+        };
+        QCOMPARE(means(1.0, 0.8, false, 384), QList<double>({999, 20, 20, 999}));          // constant 20 °C gives 20
+        QCOMPARE(means(1.0, 0.0, true, 384), QList<double>({999, 15, 18, 999}));           // α 0: yesterday's mean
+        QCOMPARE(means(1 / 60.0, 0.8, false, 21600), QList<double>({999, 20, 20, 999}));   // 1-minute data
     }
 
     void adaptiveCategories()
@@ -652,27 +645,20 @@ private slots:
         QCOMPARE(sameRecords(3, 25.0, 100.0, 5.0, false, true, false, p).rhIn[2], 100.0);
     }
 
-    // Air change and recovery chosen so that N × (1 − HR) = 1 for the right pair only: then every
-    // sub-step lands on outdoor + M / V, and so does the mean.
-    void humiditySeasonChoice_data()
-    {
-        QTest::addColumn<bool>("working");
-        QTest::addColumn<bool>("winter");
-        QTest::addColumn<bool>("summer");
-        QTest::addColumn<QString>("expected");   // ACH, Mprod
-        QTest::newRow("working hour, winter") << true << true << false << "2 190.7";
-        QTest::newRow("working hour, summer") << true << false << true << "4 190.7";
-        QTest::newRow("working hour, spring") << true << false << false << "1 190.7";
-        QTest::newRow("outside working time, winter") << false << true << false << "1 8.7";
-    }
     void humiditySeasonChoice()
     {
+        // Air change and recovery chosen so that N × (1 − HR) = 1 for the right pair only: then
+        // every sub-step lands on outdoor + M / V, and so does the mean. Persons only work.
         HumidityParameters p;
         p.achWinter = 2.0, p.achSummer = 4.0, p.achSpring = 1.0, p.achInfil = 1.0;
         p.hrWinter = 0.5, p.hrSummer = 0.75, p.bigPlants = 2.0, p.otherSource = 5.0;
-        const IndoorHumidity r = sameRecords(2, 10.0, 60.0, 22.0, fetch<bool>("working"), fetch<bool>("winter"), fetch<bool>("summer"), p);
-        QTEST(QString::number(r.ach[1]) + ' ' + QString::number(r.mprod[1]), "expected");
-        QCOMPARE(fixed(r.ahIn[1], 9), fixed(r.ahOut[1] + r.mprod[1] / p.volume, 9));
+        const auto choice = [&p](bool working, bool winter, bool summer) {
+            const IndoorHumidity r = sameRecords(2, 10.0, 60.0, 22.0, working, winter, summer, p);
+            const bool steady = fixed(r.ahIn[1], 9) == fixed(r.ahOut[1] + r.mprod[1] / p.volume, 9);
+            return QString("%1 %2 %3").arg(r.ach[1]).arg(r.mprod[1]).arg(steady ? "steady" : "off");
+        };
+        QCOMPARE(QStringList({choice(true, true, false), choice(true, false, true), choice(true, false, false), choice(false, true, false)}),
+                 QStringList({"2 190.7 steady", "4 190.7 steady", "1 190.7 steady", "1 8.7 steady"}));
     }
 
     // One record in the period, a second in none: RH band, x band, hours above, hours below.
