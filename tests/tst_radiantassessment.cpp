@@ -650,19 +650,20 @@ private slots:
                  QStringList({"2 190.7 steady", "4 190.7 steady", "1 190.7 steady", "1 8.7 steady"}));
     }
 
-    // One record in the period, a second in none: RH band, x band, hours above, hours below.
+    // One record in the period, a second in none: RH band, x band, hours above and below, the
+    // period's share outside [%] and its points; the other period, empty, has neither.
     void humidityBands_data()
     {
         QTest::addColumn<double>("rh");
         QTest::addColumn<double>("x");
         QTest::addColumn<bool>("summer");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("RH 10.0005 % in winter") << 10.0005 << 0.005 << false << "1 2 0 1";
-        QTest::newRow("RH 10.0005 % in summer") << 10.0005 << 0.005 << true << "0 2 0 1";
-        QTest::newRow("x 12 g/kg: not above") << 50.0 << 0.012 << false << "4 5 0 0";
-        QTest::newRow("x 12.001 g/kg: band 12-14") << 50.0 << 0.012001 << true << "4 6 1 0";
-        QTest::newRow("RH 24 %, x 13 g/kg: above only") << 24.0 << 0.013 << false << "2 6 1 0";
-        QTest::newRow("RH 100 %, x 20 g/kg: top bands") << 100.0 << 0.02 << true << "9 9 1 0";
+        QTest::newRow("RH 10.0005 % in winter") << 10.0005 << 0.005 << false << "1 2 0 1 100 0";
+        QTest::newRow("RH 10.0005 % in summer") << 10.0005 << 0.005 << true << "0 2 0 1 0 10";
+        QTest::newRow("x 12 g/kg: not above") << 50.0 << 0.012 << false << "4 5 0 0 0 30";
+        QTest::newRow("x 12.001 g/kg: band 12-14") << 50.0 << 0.012001 << true << "4 6 1 0 100 0";
+        QTest::newRow("RH 24 %, x 13 g/kg: above only") << 24.0 << 0.013 << false << "2 6 1 0 0 30";
+        QTest::newRow("RH 100 %, x 20 g/kg: top bands") << 100.0 << 0.02 << true << "9 9 1 0 100 0";
     }
     void humidityBands()
     {
@@ -671,26 +672,15 @@ private slots:
         const HumidityAssessment a = assessIndoorHumidity({fetch<double>("rh"), 50.0}, {fetch<double>("x"), 0.005},
                                                           summer ? out : in, summer ? in : out);
         const HumidityDistribution &rhd = summer ? a.rhSummer : a.rhWinter, &xd = summer ? a.xSummer : a.xWinter;
-        const int first = summer ? HumiditySlot::SummerAbove : HumiditySlot::WinterAbove;
-        QCOMPARE(rhd[10] + xd[10], 2.0);
-        QTEST(QString("%1 %2 %3 %4").arg(std::find(rhd.begin(), rhd.end(), 1.0) - rhd.begin())
-                  .arg(std::find(xd.begin(), xd.end(), 1.0) - xd.begin()).arg(a.summary[first]).arg(a.summary[first + 1]),
-              "expected");
-    }
-
-    void humidityShares()
-    {
-        // 10 winter hours, one of them dry: 10 %, 12 points; no summer hour: share and points N.A.
-        std::vector<double> rh(12, 40.0), x(12, 0.007);
-        rh[3] = 20.0;
-        std::vector<bool> winter(12, true);
-        winter[0] = winter[11] = false;
-        const HumidityAssessment a = assessIndoorHumidity(rh, x, winter, std::vector<bool>(12, false));
         using namespace HumiditySlot;
-        QCOMPARE(QList<double>({a.summary[WinterRhTotal], a.summary[WinterXTotal], a.summary[WinterBelowShare]}),
-                 QList<double>({10.0, 10.0, 10.0}));
-        QCOMPARE(fixed(a.summary[WinterPoints], 9), "12.000000000");
-        QVERIFY(std::isnan(a.summary[SummerAboveShare]) && std::isnan(a.summary[SummerPoints]));
+        const int first = summer ? SummerAbove : WinterAbove, share = summer ? SummerAboveShare : WinterBelowShare;
+        QCOMPARE(QList<double>({rhd[10], xd[10], a.summary[summer ? SummerRhTotal : WinterRhTotal], a.summary[summer ? SummerXTotal : WinterXTotal]}),
+                 QList<double>({1, 1, 1, 1}));
+        QVERIFY(std::isnan(a.summary[summer ? WinterBelowShare : SummerAboveShare]) && std::isnan(a.summary[summer ? WinterPoints : SummerPoints]));
+        QTEST(QString("%1 %2 %3 %4 %5 %6").arg(std::find(rhd.begin(), rhd.end(), 1.0) - rhd.begin())
+                  .arg(std::find(xd.begin(), xd.end(), 1.0) - xd.begin()).arg(a.summary[first]).arg(a.summary[first + 1])
+                  .arg(a.summary[share]).arg(a.summary[summer ? SummerPoints : WinterPoints]),
+              "expected");
     }
 };
 
