@@ -1,5 +1,4 @@
-// The radiant core (mean radiant temperature, asymmetry) and the assessment core (time axis,
-// operative temperature, draught, humidity, chart data): the numbers and their band edges.
+// Radiant core (MRT, asymmetry) and assessment core (time axis, summer and winter models, draught, humidity, charts).
 #include "assessment/chartdata.h"
 #include "assessment/draft.h"
 #include "assessment/humidity.h"
@@ -16,14 +15,9 @@ Q_DECLARE_METATYPE(TimeAxisInput)
 
 namespace {
 
-RoomRadiantInput room(double W, double D, double H, double Xp, double Yp, double Zp,
-                      std::array<double, 6> T)
+RoomRadiantInput room(double W, double D, double H, double Xp, double Yp, double Zp, std::array<double, 6> T)
 {
-    RoomRadiantInput r;
-    r.W = W, r.D = D, r.H = H, r.Xp = Xp, r.Yp = Yp, r.Zp = Zp;
-    for (int s = 0; s < 6; ++s)
-        r.surface[s].T = T[s];
-    return r;
+    return {W, D, H, Xp, Yp, Zp, {{{T[0]}, {T[1]}, {T[2]}, {T[3]}, {T[4]}, {T[5]}}}};
 }
 
 RoomRadiantInput withArea(RoomRadiantInput r, int side, double Tarea, double g1, double g2,
@@ -88,8 +82,7 @@ IndoorHumidity sameRecords(size_t n, double to, double rho, double ti, bool work
                                  std::vector<bool>(n, winter), std::vector<bool>(n, summer), p);
 }
 
-// A year of hourly rows from 01.01.2011 (a Saturday) with a seasonal and daily swing: warm
-// enough in summer to exceed every model's limit, cold enough in winter to fall below 20 °C.
+// Hourly year from Saturday 01.01.2011, swinging so that every model exceeds and winter falls below 20 °C.
 OperativeAssessmentInput yearInput(SummerModel model, SummerRegion region)
 {
     OperativeAssessmentInput in{{8760, {}, 0, 1.0, 7}, 0.8, model, region, {}, std::vector<double>(8760, 70), {}};
@@ -109,9 +102,8 @@ class TestRadiantAssessment : public QObject
 private slots:
     void rooms_data()
     {
-        // Plane and surface MRT, the six plane radiant temperatures (front, back, right, left,
-        // floor, ceiling) and the three asymmetries. The plane values agree to 1e-8 K with view
-        // factors integrated numerically; office and window are the manual's worked examples.
+        // Plane and surface MRT, plane radiant temperatures (front, back, right, left, floor, ceiling), asymmetries.
+        // Plane values agree to 1e-8 K with numerically integrated view factors; office, window: the manual's examples.
         QTest::addColumn<RoomRadiantInput>("input");
         QTest::addColumn<QString>("results");
         const RoomRadiantInput plain = uniform(20), office = room(5, 6, 3, 2, 2.5, 1.1, {20, 21, 22, 23, 24, 25});
@@ -134,18 +126,15 @@ private slots:
                    RoomSide::Front, 6, 0.6, 0.6, 0.8, 0.9), RoomSide::Back, 24, 0.5, 1.5, 0.5, 1.0),
                    RoomSide::Right, 11, 0.2, 3.0, 0.3, 0.3), RoomSide::Left, 9, 0.1, 3.2, 0.6, 0.9),
                    RoomSide::Floor, 28, 1.0, 0.2, 1.0, 1.0), RoomSide::Ceiling, 30, 0.1, 2.5, 2.0, 0.5) << "19.47 19.45 17.91 21.16 19.26 19.08 21.17 18.32 3.25 0.18 2.86";
-        // Far colder (warmer) areas beside the foot point: a mirror image added instead of
-        // subtracted would push the result out of the range of the temperatures.
+        // Far colder (warmer) areas beside the foot point: a mirror image added, not subtracted, would leave the range.
         QTest::newRow("cold window beside the foot point, surface method's worst case")
             << withArea(room(5, 6, 3, 0.5, 0.5, 0.6, {20, 20, 20, 20, 20, 20}), RoomSide::Front, -10, 1.5, 0.2, 0.2, 0.2) << "19.35 19.29 19.24 20.00 17.59 20.00 19.92 19.18 0.76 2.41 0.74";
         QTest::newRow("hot floor strip beside the occupant")
             << withArea(room(5, 6, 3, 0.5, 0.5, 1.1, {18, 18, 18, 18, 18, 18}), RoomSide::Floor, 60, 1.0, 0.1, 1.0, 0.1) << "20.75 20.49 18.00 23.72 23.53 18.00 22.35 18.00 5.72 5.53 4.35";
         // A uniform room gives its temperature anywhere, by both methods (within 1e-9 K).
-        QTest::newRow("uniform 35 °C, close under the ceiling") << room(8, 3, 2.6, 7.0, 1.0, 2.55, {35, 35, 35, 35, 35, 35}) << "35.00 35.00 35.00 35.00 35.00 35.00 35.00 35.00 0.00 0.00 0.00";
         QTest::newRow("uniform 21 °C, areas ticked at the room temperature")
             << withArea(withArea(uniform(21), RoomSide::Front, 21, 0.5, 3.0, 0.5, 0.5), RoomSide::Ceiling, 21, 1, 1, 1, 1) << "21.00 21.00 21.00 21.00 21.00 21.00 21.00 21.00 0.00 0.00 0.00";
-        // Standing: ISO 7726 Annex B fit when Zp - 0.60001 >= 1e-6 (surface method), weights
-        // 0.35/0.23/0.08 instead of 0.30/0.22/0.18 from Zp = 0.7 m (plane method).
+        // Standing: ISO 7726 Annex B fit from Zp - 0.60001 >= 1e-6 (surface), weights 0.35/0.23/0.08 from 0.7 m (plane).
         const auto posture = [](double Zp) { return room(5, 6, 3, 2, 2.5, Zp, {16, 21, 22, 23, 28, 25}); };
         QTest::newRow("0.60001, the seated radio's own value: both seated") << posture(0.60001) << "24.38 24.30 22.62 24.74 24.27 24.53 27.70 23.30 2.12 0.26 4.40";
         QTest::newRow("0.6000105, within the 1e-6 margin: seated") << posture(0.6000105) << "24.38 24.30 22.62 24.74 24.27 24.53 27.70 23.30 2.12 0.26 4.40";
@@ -192,21 +181,21 @@ private slots:
         }
         std::array<double, 6> tr;
         AsymmetryResult a;
-        const double plane = computeMrtPlane(input, tr, a), surface = computeMrtSurface(input);
-        QStringList texts{fixed(plane, 2), fixed(surface, 2)};
-        for (double t : tr)
-            texts << fixed(t - 273.15, 2);
+        const double k = 273.15;   // the plane radiant temperatures are in kelvin
+        const double mrt[8] = {computeMrtPlane(input, tr, a), computeMrtSurface(input), tr[0] - k, tr[1] - k, tr[2] - k,
+                               tr[3] - k, tr[4] - k, tr[5] - k};
+        QStringList texts;
+        for (double t : mrt)
+            texts << fixed(t, 2);
         QTEST((texts + QStringList{fixed(a.dtFrontBack, 2), fixed(a.dtLeftRight, 2), fixed(a.dtFloorCeiling, 2)}).join(' '), "results");
         // Every result lies between the coldest and the warmest surface; each element's view
         // factors sum to one, the surface behind it is not seen, an area is part of its surface.
-        double lo = 1e9, hi = -1e9;
-        for (const RoomSurfaceInput &s : input.surface) {
-            lo = std::min({lo, s.T, s.hasArea ? s.Tarea : s.T});
-            hi = std::max({hi, s.T, s.hasArea ? s.Tarea : s.T});
-        }
-        for (double t : {plane, surface, tr[0] - 273.15, tr[1] - 273.15, tr[2] - 273.15, tr[3] - 273.15,
-                         tr[4] - 273.15, tr[5] - 273.15})
-            QVERIFY2(t >= lo - 1e-9 && t <= hi + 1e-9, qPrintable(QString::number(t)));
+        std::vector<double> temperatures;
+        for (const RoomSurfaceInput &s : input.surface)
+            temperatures.insert(temperatures.end(), {s.T, s.hasArea ? s.Tarea : s.T});
+        const auto [lo, hi] = std::minmax_element(temperatures.begin(), temperatures.end());
+        for (double t : mrt)
+            QVERIFY2(t >= *lo - 1e-9 && t <= *hi + 1e-9, qPrintable(QString::number(t)));
         for (int p = 0; p < 6; ++p) {
             std::array<double, 6> whole, area;
             planeViewFactors(input, p, whole, area);
@@ -217,9 +206,8 @@ private slots:
         }
     }
 
-    // PD of each pair from the plane radiant temperature differences [K] front - back, right - left
-    // and ceiling - floor, with the areas of the room: a wall pair with a colder area takes the cool-wall
-    // curve, else with a warmer one the warm-wall curve; only a ceiling area brings a ceiling curve.
+    // PD of each pair from the differences [K] front - back, right - left, ceiling - floor and the room's areas:
+    // a colder area takes the cool-wall curve, else a warmer one the warm-wall curve; only a ceiling area a ceiling curve.
     void asymmetry_data()
     {
         QTest::addColumn<RoomRadiantInput>("input");
@@ -232,7 +220,6 @@ private slots:
         QTest::newRow("cold back window, 15.01 K is out of range") << window(back, 5) << L{15.01, 0, 0} << L{999, 0, 0};
         QTest::newRow("cold left window, 4 K") << window(RoomSide::Left, 5) << L{10, 4, 0} << L{0, coolWall(4), 0};
         QTest::newRow("cold right window, 4 K") << window(RoomSide::Right, 5) << L{10, 4, 0} << L{0, coolWall(4), 0};
-        QTest::newRow("cold front window, no asymmetry") << window(front, 5) << L{0, 0, 0} << L{0, 0, 0};
         QTest::newRow("unticked cold window is no window") << window(front, 5, false) << L{10, 4, 4} << L{0, 0, 0};
         QTest::newRow("warm front window, 20 K") << window(front, 40) << L{20, 0, 0} << L{warmWall(20), 0, 0};
         QTest::newRow("warm back window, just below 35.01 K") << window(back, 40) << L{35.0099, 0, 0} << L{warmWall(35.0099), 0, 0};
@@ -240,17 +227,18 @@ private slots:
         QTest::newRow("warm window, 7.7 K: curve below 0 clamps") << window(front, 40) << L{7.7, 0, 0} << L{0, 0, 0};
         QTest::newRow("cold and warm window: judged as cool wall")
             << withArea(window(front, 5), back, 40, 1, 1, 0.5, 0.5) << L{20, 0, 0} << L{999, 0, 0};
-        QTest::newRow("no window, large asymmetry from plain walls") << uniform(20) << L{50, 50, 0} << L{0, 0, 0};
         QTest::newRow("warm ceiling area, 20 K") << window(ceiling, 40) << L{0, 0, 20} << L{0, 0, warmCeiling(20)};
         QTest::newRow("cooled ceiling area, up-facing side warmer: warm-ceiling curve")
             << window(ceiling, 5) << L{0, 0, 4} << L{0, 0, warmCeiling(4)};
         QTest::newRow("heated floor under a ceiling area: cool-ceiling curve") << window(ceiling, 40) << L{0, 0, -15} << L{0, 0, coolCeiling(15)};
         QTest::newRow("heated floor area is not a ceiling area") << window(RoomSide::Floor, 28) << L{0, 0, -10} << L{0, 0, 0};
-        QTest::newRow("no floor/ceiling asymmetry") << window(ceiling, 40) << L{0, 0, 0} << L{0, 0, 0};
+        QTest::newRow("cold front window and ceiling area, no asymmetry")
+            << withArea(window(front, 5), ceiling, 40, 1, 1, 0.5, 0.5) << L{0, 0, 0} << L{0, 0, 0};
         QTest::newRow("exactly 23.01 K gives 0") << window(ceiling, 40) << L{0, 0, 23.01} << L{0, 0, 0};
         QTest::newRow("just below 23.01 K on the curve") << window(ceiling, 40) << L{0, 0, 23.0099} << L{0, 0, warmCeiling(23.0099)};
         QTest::newRow("above 23.01 K out of range") << window(ceiling, 40) << L{0, 0, 23.02} << L{0, 0, 999};
-        QTest::newRow("above 23.01 K out of range even without area") << uniform(20) << L{0, 0, -30} << L{0, 0, 999};
+        QTest::newRow("plain walls 50 K apart: 0; floor/ceiling above 23.01 K even without area: out of range")
+            << uniform(20) << L{50, 50, -30} << L{0, 0, 999};
     }
     void asymmetry()
     {
@@ -280,9 +268,7 @@ private slots:
         QFETCH(bool, wallsPass);
         QFETCH(bool, floorCeilingPasses);
         const RoomRadiantInput r = window(RoomSide::Ceiling, fetch<double>("ceilingAreaT"), false);
-        AsymmetryResult a;
-        a.pdFrontBack = fetch<double>("pdWalls");
-        a.pdFloorCeiling = fetch<double>("pdFloorCeiling");
+        AsymmetryResult a{0, 0, 0, fetch<double>("pdWalls"), 0, fetch<double>("pdFloorCeiling")};
         const AsymmetryVerdicts v = judgeAsymmetry(a, r);
         std::swap(a.pdFrontBack, a.pdLeftRight);
         const AsymmetryVerdicts s = judgeAsymmetry(a, r);
@@ -304,7 +290,6 @@ private slots:
         QTest::newRow("start hour 5: 19 rows, then Tuesday 0:00") << In{30, parseDate("1.1"), 5, 1.0, 2} << 19 << "02.01.2011 0 3" << 13;
         QTest::newRow("half-hourly Monday: 8.0 ... 17.5 work") << In{48, jan1, 0, 0.5, 2} << 35 << "01.01.2011 17.5 2" << 20;
         QTest::newRow("6-minute data: 240 rows a day, 8.0 ... 17.9 work") << In{480, jan1, 0, 0.1, 2} << 240 << "02.01.2011 0 3" << 200;
-        QTest::newRow("1-minute data: 1440 rows a day") << In{525600, jan1, 0, 1 / 60.0, 7} << 1440 << "02.01.2011 0 1" << -1;
         QTest::newRow("Sunday without weekends: no work") << In{24, jan1, 0, 1.0, 1} << 23 << "01.01.2011 23 1" << 0;
         QTest::newRow("Sunday with weekends: 8 ... 17 work") << In{24, jan1, 0, 1.0, 1, 8, 18, true} << 8 << "01.01.2011 8 1" << 10;
         QTest::newRow("28-day February: 01.03. is day 60") << In{1440, jan1, 0, 1.0, 7} << 1416 << "01.03.2011 0 3" << -1;
@@ -318,7 +303,6 @@ private slots:
         QFETCH(int, working);
         const TimeAxis a = generateTimeAxis(in);
         QCOMPARE(a.dates.size(), size_t(qMax(in.rows, 0)));
-        QCOMPARE(a.workingTime.size(), a.dates.size());
         if (probe >= 0)
             QTEST(QString("%1 %2 %3").arg(formatDate(a.dates[probe])).arg(a.hours[probe]).arg(a.weekdays[probe]), "row");
         if (working >= 0)
@@ -327,8 +311,7 @@ private slots:
 
     void periodMask()
     {
-        // Within the year both end rows count; across the turn of the year (start > end) the end
-        // row does not; working time ANDed.
+        // Within the year both end rows count; across the turn of the year the end row not; working time ANDed.
         const std::vector<bool> all(6, true), some{true, false, true, true, false, true};
         QCOMPARE(QStringList({bits(::periodMask(all, 1, 3)), bits(::periodMask(all, 4, 2)), bits(::periodMask(some, 4, 2))}),
                  QStringList({"011100", "110011", "100001"}));
@@ -431,8 +414,7 @@ private slots:
 
     void pointLines()
     {
-        // Summer, degree rows a of W = 1000 rows: 70 up to 3 % (a 30.01 just below), 40 halfway, 10 at
-        // 10 %, none beyond or for an empty summer.
+        // Summer, degree rows of 1000 rows: 70 up to 3 % (30.01 just below), 10 at 10 %, none beyond or for no rows.
         QCOMPARE(QList<double>({summerPoints(29, 1000), summerPoints(30.01, 1000), summerPoints(65, 1000),
                                 summerPoints(100, 1000), summerPoints(100.1, 1000), summerPoints(0, 0)}),
                  QList<double>({70, 70 - 60 * 0.01 / 70, 40, 10, 0, 0}));
@@ -444,8 +426,7 @@ private slots:
 
     void runningMean()
     {
-        // Θrm of the row before the first one with a running mean (none before day 16), of that
-        // first row, of the period's last row and of the row after the period (none).
+        // Θrm before the first row that has one (day 16), of that row, of the period's last row and after it.
         const auto means = [](double interval, double alpha, bool rising, size_t first) {
             const int rows = int(20 * 24 / interval);
             std::vector<double> te(size_t(rows), 20.0);   // daily mean = day number when rising
@@ -470,8 +451,7 @@ private slots:
         QVERIFY(near(c.fOut1, 300.0 / 7.0) && near(c.fOut3, 100.0 / 7.0));
     }
 
-    // A swinging year through each model: the totals are the mask rows, the model's results as shown,
-    // and the charts drawn from the same rows agree with them.
+    // A year through each model: totals are the mask rows, the model's results, and the charts agree with them.
     void year_data()
     {
         QTest::addColumn<SummerModel>("model");
@@ -481,7 +461,6 @@ private slots:
         QTest::newRow("adaptive") << SummerModel::AdaptiveEN << SummerRegion::A << "70.00 71 7.90";
         QTest::newRow("national annex") << SummerModel::NationalAnnex << SummerRegion::A << "0.00 900 1031.37";
         QTest::newRow("DIN 4108-2 region A, 25 °C") << SummerModel::Din4108 << SummerRegion::A << "999.00 857 1245.90";
-        QTest::newRow("DIN 4108-2 region C, 27 °C") << SummerModel::Din4108 << SummerRegion::C << "999.00 199 123.04";
         QTest::newRow("DIN 4108-2 without region") << SummerModel::Din4108 << SummerRegion::None << "0.00 0 0.00";
     }
     void year()
@@ -504,8 +483,7 @@ private slots:
         if (model == SummerModel::Fixed26 || model == SummerModel::Din4108) {
             if (!a.modelEvaluated)
                 return;   // no limit, no duration curve
-            // Warmest first; above the limit the model's rows and degree rows (summed in another
-            // order: equal to rounding); drawn with the first and the last step.
+            // Warmest first; above the limit the model's rows and degree rows (to rounding); first and last step drawn.
             const DurationCurve c = durationCurve(in.indoorTemp, a.masks.summer, model == SummerModel::Fixed26 ? 26.0 : din4108Limit(region));
             QVERIFY(double(c.to.size()) == rows && std::is_sorted(c.to.rbegin(), c.to.rend()));
             QCOMPARE(c.rowsAbove, a.model[SummerSlot::Exceedance]);
@@ -531,10 +509,8 @@ private slots:
         }
         QCOMPARE(above, a.model[SummerSlot::Exceedance]);
         const AdaptiveCategories &c = a.categories;
-        if (adaptive)
-            QCOMPARE(QList<double>(counts, counts + 5), QList<double>({c.c1, c.c2, c.c3, c.outside, c.notValid}));
-        // The density grids hold every plottable point once; one without running mean is not
-        // drawn, one on the upper range edges falls into the last cell.
+        QVERIFY(!adaptive || QList<double>(counts, counts + 5) == QList<double>({c.c1, c.c2, c.c3, c.outside, c.notValid}));
+        // Density grids: every plottable point once, one on the upper range edges in the last cell.
         p.push_back({kNoRunningMean, 25, ComfortCategory::NotValid, false});
         const PlotRange r = scatterRange(p);
         p.push_back({r.x1, r.y1, ComfortCategory::Outside, true});
@@ -543,8 +519,7 @@ private slots:
         QCOMPARE(sum(high.count), above + 1);
     }
 
-    // The summer bands drawn in the warning colour: those at or above the exceedance threshold,
-    // the highest limit among the mask rows (0 and 99 °C in the others change nothing).
+    // Summer bands in the warning colour: from the highest limit among the mask rows (the rows at 0, 99 change nothing).
     void summerOutsideBands_data()
     {
         QTest::addColumn<SummerModel>("model");
@@ -577,7 +552,6 @@ private slots:
         // Humidity: the total slot is not drawn; below 25 % RH and above 12 g/kg lie outside.
         const std::array<double, 11> d{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 55};
         const BandHours rh = humidityBandHours(d, 2.0, HumidityQuantity::RelativeHumidity);
-        QCOMPARE(rh.hours, std::vector<double>({2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
         QCOMPARE(bits(rh.outside) + ' ' + bits(humidityBandHours(d, 2.0, HumidityQuantity::HumidityRatio).outside),
                  "1100000000 0000001111");
         // Limit positions on the band axis: inside 20-30 %, between 10-12 and 12-14 g/kg.
@@ -609,7 +583,6 @@ private slots:
     void draughtRate()
     {
         const DraftResult r = computeDraftRate(fetch<double>("ta"), fetch<double>("va"), 40.0, fetch<bool>("window"));
-        QVERIFY(r.points >= 0.0 && r.points <= 20.0);
         QTEST(QString("%1 %2 %3 %4").arg(fixed(r.dr, 2)).arg(int(r.fulfilled)).arg(fixed(r.points, 0), fixed(r.points * 0.5, 0)),
               "expected");
     }
