@@ -20,8 +20,8 @@ RoomRadiantInput room(double W, double D, double H, double Xp, double Yp, double
     return {W, D, H, Xp, Yp, Zp, {{{T[0]}, {T[1]}, {T[2]}, {T[3]}, {T[4]}, {T[5]}}}};
 }
 
-RoomRadiantInput withArea(RoomRadiantInput r, int side, double Tarea, double g1, double g2,
-                          double z1, double z2, bool ticked = true)
+RoomRadiantInput withArea(RoomRadiantInput r, int side, double Tarea, double g1, double g2, double z1, double z2,
+                          bool ticked = true)
 {
     r.surface[side] = {r.surface[side].T, Tarea, ticked, g1, g2, z1, z2};
     return r;
@@ -29,10 +29,7 @@ RoomRadiantInput withArea(RoomRadiantInput r, int side, double Tarea, double g1,
 
 // 5 × 6 × 3 m, occupant at 2, 2.5, 1.1 m, every surface at t; an area on `side` at Tarea.
 RoomRadiantInput uniform(double t) { return room(5, 6, 3, 2, 2.5, 1.1, {t, t, t, t, t, t}); }
-RoomRadiantInput window(int side, double Tarea, bool ticked = true)
-{
-    return withArea(uniform(20), side, Tarea, 1, 1, 0.5, 0.5, ticked);
-}
+RoomRadiantInput window(int side, double Tarea, bool ticked = true) { return withArea(uniform(20), side, Tarea, 1, 1, 0.5, 0.5, ticked); }
 
 // ISO 7730 PD curves [%] with their published coefficients.
 double coolWall(double dt) { return 100.0 / (1.0 + std::exp(6.61 - 0.345 * dt)); }
@@ -188,8 +185,7 @@ private slots:
         for (double t : mrt)
             texts << fixed(t, 2);
         QTEST((texts + QStringList{fixed(a.dtFrontBack, 2), fixed(a.dtLeftRight, 2), fixed(a.dtFloorCeiling, 2)}).join(' '), "results");
-        // Every result lies between the coldest and the warmest surface; each element's view
-        // factors sum to one, the surface behind it is not seen, an area is part of its surface.
+        // Results within the surface temperatures; view factors sum to 1, none to the back, an area part of its surface.
         std::vector<double> temperatures;
         for (const RoomSurfaceInput &s : input.surface)
             temperatures.insert(temperatures.end(), {s.T, s.hasArea ? s.Tarea : s.T});
@@ -247,8 +243,7 @@ private slots:
         QTEST(QList<double>({r.pdFrontBack, r.pdLeftRight, r.pdFloorCeiling}), "pd");
     }
 
-    // Front/back (swapped: left/right) and floor/ceiling verdicts; points winter 20, summer 10
-    // with every pair passing and the floor confirmed. A warm ceiling needs no ticked area.
+    // Verdicts (walls front/back, swapped left/right); points 20 winter, 10 summer with all passing and the floor confirmed.
     void verdicts_data()
     {
         QTest::addColumn<double>("pdWalls");
@@ -317,8 +312,7 @@ private slots:
                  QStringList({"011100", "110011", "100001"}));
     }
 
-    // Winter, summer, winter- and summer-humidity flags of one row of a year, every hour working
-    // time; or the first period boundary that is not among the rows, the masks then emptied.
+    // Winter, summer, winter- and summer-humidity flags of a row, or the first missing boundary (masks emptied).
     void seasonMasks_data()
     {
         QTest::addColumn<int>("rows");
@@ -337,8 +331,7 @@ private slots:
     void seasonMasks()
     {
         QFETCH(int, row);
-        SeasonMasks m;
-        m.winter.assign(3, true);
+        SeasonMasks m{std::vector<bool>(3, true), {}, {}, {}};   // a winter mask left from before
         PeriodBoundary missing;
         const TimeAxisInput in{fetch<int>("rows"), parseDate(fetch<QString>("start")), 0, 1.0, 1, 0, 25, true};
         QCOMPARE(buildSeasonMasks(generateTimeAxis(in), m, missing), row >= 0);
@@ -443,8 +436,7 @@ private slots:
 
     void adaptiveCategories()
     {
-        // Θrm 20 °C: Θc = 25.4 °C; rows in I (just above Θc - 2), II (just below Θc + 3), III,
-        // outside, two not valid, Θrm 10 °C in I, one row after the period.
+        // Θrm 20 °C: Θc 25.4 °C; I (just above Θc - 2), II (just below Θc + 3), III, outside, 2 not valid, Θrm 10 in I, 1 after.
         const AdaptiveCategories c = classifyAdaptiveCategories({23.41, 28.39, 29.0, 30.0, 25.0, 25.0, 22.1, 25.0},
                                                                 std::vector<bool>(8, true), {20, 20, 20, 20, 999, 9.9, 10, 20}, 0, 6);
         QCOMPARE(QList<double>({c.c1, c.c2, c.c3, c.outside, c.notValid, c.total}), QList<double>({2, 1, 1, 1, 2, 7}));
@@ -596,8 +588,7 @@ private slots:
                               fixed(r.xIn[0], 6), fixed(r.rhIn[0], 1), fixed(r.ahIn[1], 4), fixed(r.xIn[1], 7),
                               fixed(r.rhIn[1], 2)}).join(' '),
                  "0.0030551 3.8768 178.5 8.91 0.007513 50.9 4.5341 0.0038212 26.06");
-        // Night air change only, no source: the room dries towards the outdoor air, never under it;
-        // 3.8768 + (8.91 - 3.8768) × mean of 0.8^k, k = 1..20, in the first hour.
+        // Night air change, no source: dries towards the outdoor air (3.8768 + 5.0332 × mean of 0.8^k, k 1..20), never under.
         HumidityParameters p;
         p.smallPlants = 0.0;
         const IndoorHumidity dry = sameRecords(8, 0.0, 80.0, 20.0, false, true, false, p);
@@ -609,8 +600,7 @@ private slots:
 
     void humiditySeasonChoice()
     {
-        // Air change and recovery chosen so that N × (1 − HR) = 1 for the right pair only: then
-        // every sub-step lands on outdoor + M / V, and so does the mean. Persons only work.
+        // N × (1 − HR) = 1 for the right pair only: every sub-step then lands on outdoor + M / V (persons in working time).
         HumidityParameters p;
         p.achWinter = 2.0, p.achSummer = 4.0, p.achSpring = 1.0, p.achInfil = 1.0;
         p.hrWinter = 0.5, p.hrSummer = 0.75, p.bigPlants = 2.0, p.otherSource = 5.0;
@@ -623,8 +613,7 @@ private slots:
                  QStringList({"2 190.7 steady", "4 190.7 steady", "1 190.7 steady", "1 8.7 steady"}));
     }
 
-    // One record in the period, a second in none: RH band, x band, hours above and below, the
-    // period's share outside [%] and its points; the other period, empty, has neither.
+    // One record in the period, one in none: RH and x band, hours above and below, share [%], points; the empty period N.A.
     void humidityBands_data()
     {
         QTest::addColumn<double>("rh");
