@@ -544,6 +544,7 @@ private slots:
         // Humidity: the total slot is not drawn; below 25 % RH and above 12 g/kg lie outside.
         const std::array<double, 11> d{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 55};
         const BandHours rh = humidityBandHours(d, 2.0, HumidityQuantity::RelativeHumidity);
+        QCOMPARE(sum(rh.hours), 110.0);
         QCOMPARE(bits(rh.outside) + ' ' + bits(humidityBandHours(d, 2.0, HumidityQuantity::HumidityRatio).outside),
                  "1100000000 0000001111");
         // Limit positions on the band axis: inside 20-30 %, between 10-12 and 12-14 g/kg.
