@@ -1,6 +1,6 @@
-// PMV/PPD of single states and of tables; the physical and the ISO 7730 ranges.
+// PMV/PPD of single states and of tables, the physical and ISO 7730 ranges, the inverse search.
 #include "comfort/pmv.h"
-#include "comfort/pmvrange.h"
+#include "comfort/pmvinverse.h"
 #include "comfort/pmvtable.h"
 
 #include <QtTest>
@@ -16,12 +16,17 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // PMV, PPD, PMV limited to ±3, PPD-Mayer; outputs a call leaves alone keep 1.5 … 4.5.
-Numbers run(unsigned mode, double ta, double t2, double rh, double va, double Icl, double M,
-            double W = 0)
+Numbers run(unsigned mode, double ta, double t2, double rh, double va, double Icl, double M, double W = 0)
 {
     Numbers o{1.5, 2.5, 3.5, 4.5};
     computePMV(mode, ta, t2, rh, va, Icl, M, W, o[0], o[1], o[2], o[3]);
     return o;
+}
+
+// At 0.5 clo and 69.6 W/m².
+double pmvAt(unsigned mode, double ta, double t2, double rh = 60, double va = 0.1)
+{
+    return run(mode, ta, t2, rh, va, 0.5 * kCloToM2KW, 69.6)[0];
 }
 
 // The values with as many decimals as each expected text prints ("5" whole, "-0.76" two).
@@ -32,6 +37,23 @@ QString printed(const Numbers &values, const QString &expected)
     for (qsizetype i = 0; i < e.size(); ++i)
         texts << QString::number(values.value(i), 'f', int(e[i].section('.', 1).size()));
     return texts.join(' ');
+}
+
+struct Search {
+    bool found = true;   // a search that does nothing leaves all of these alone
+    double value = 999.9;
+    QString text = "before\n";
+    double pmv = 0, ppd = -1, limited = -1, mayer = -1;
+};
+
+// Air and second temperature t, otherwise the state of pmvAt.
+Search search(int unknown, double target, unsigned mode, double t = 22)
+{
+    Search s;
+    s.pmv = target;
+    findNearestPMV(unknown, s.found, s.value, s.text, mode, t, t, 60, 0.1, 0.5 * kCloToM2KW, 69.6, 0, s.pmv,
+                   s.ppd, s.limited, s.mayer);
+    return s;
 }
 
 }
@@ -51,10 +73,10 @@ private slots:
         QTest::newRow("operative 22 °C, second temperature ignored") << 2u << Numbers{22, 40, 50, 0.1, 1.0, 69.6} << "0.09 5.17 0.09 20.03";
         QTest::newRow("hot 35 °C: PPD from unlimited, Mayer from +3") << 3u << Numbers{35, 35, 60, 0.1, 0.5, 116} << "3.13 99.56 3.00 96.72";
         QTest::newRow("cold 10 °C: PPD from unlimited, Mayer from -3") << 3u << Numbers{10, 10, 50, 0.1, 0.5, 69.6} << "-4.55 100.00 -3.00 99.43";
-        // ISO 7730:2005, Annex D, Table D.1, runs 4, 5, 9 and 10: air and mean radiant temperature
-        // differ (a swap of the two moves PMV by 0.03 to 0.2); 1.2 met = 69.78 W/m² there. The table
-        // prints PMV to two decimals and PPD in whole per cent; for run 10 it prints -0.16 where the
-        // model gives -0.1667, which the row pins as -0.17.
+        // ISO 7730:2005, Annex D, Table D.1, runs 4, 5, 9 and 10, where air and mean radiant
+        // temperature differ (a swap of the two moves PMV by 0.03 to 0.2); 1.2 met = 69.78 W/m²
+        // there. The table prints PMV to two decimals, PPD in whole per cent; for run 10 it
+        // prints -0.16 where the model gives -0.1667, pinned here as -0.17.
         QTest::newRow("ISO 7730 run 4: ta 23.5, tr 25.5, still air") << 3u << Numbers{23.5, 25.5, 60, 0.1, 0.5, 69.78} << "-0.01 5";
         QTest::newRow("ISO 7730 run 5: ta 23.5, tr 25.5, 0.3 m/s") << 3u << Numbers{23.5, 25.5, 60, 0.3, 0.5, 69.78} << "-0.55 11";
         QTest::newRow("ISO 7730 run 9: ta 23, tr 21, still air") << 3u << Numbers{23, 21, 40, 0.1, 1.0, 69.78} << "0.05 5";
@@ -73,8 +95,7 @@ private slots:
         QFETCH(Numbers, state);
         QFETCH(QString, results);
         const Numbers &s = state;
-        const Numbers o = run(mode, s[0], s[1], s[2], s[3], s[4] * kCloToM2KW, s[5]);
-        QCOMPARE(printed(o, results), results);
+        QCOMPARE(printed(run(mode, s[0], s[1], s[2], s[3], s[4] * kCloToM2KW, s[5]), results), results);
     }
 
     void branchSwitches()
@@ -92,9 +113,8 @@ private slots:
         // Sweating takes 0.42 W/m² of every W/m² of M − W above 58.15: the slope of PMV over M
         // drops there by 0.42 × ts ≈ 0.023. W = 10 W/m² moves the switch to M = 68.15, which
         // itself has no sweating.
-        auto slope = [](double M) {
-            return (run(3, 24, 24, 50, 0.1, 0.124, M + 0.01, 10.0)[0] - run(3, 24, 24, 50, 0.1, 0.124, M, 10.0)[0]) / 0.01;
-        };
+        auto pmv = [](double M) { return run(3, 24, 24, 50, 0.1, 0.124, M, 10.0)[0]; };
+        auto slope = [&pmv](double M) { return (pmv(M + 0.01) - pmv(M)) / 0.01; };
         QVERIFY(slope(68.14) - slope(68.15) > 0.015);
         QVERIFY(std::fabs(slope(68.13) - slope(68.14)) < 0.01);
     }
@@ -163,32 +183,30 @@ private slots:
 
     void table_data()
     {
-        // Cells from the left; one M and W [W/m²] for all rows. results: PMV, PPD and PPD-Mayer
-        // of each row, rows joined by "|"; counts: input columns, rows computed, rows outside
-        // ISO 7730, the first of these and its Iso7730Quantity bits.
+        // Cells from the left, one M and W [W/m²] for all rows. results: PMV, PPD and PPD-Mayer
+        // of each row, "|" after each row, then the input columns, the rows computed, the rows
+        // outside ISO 7730, the first of these and its Iso7730Quantity bits.
         QTest::addColumn<int>("mode");
         QTest::addColumn<Rows>("rows");
         QTest::addColumn<Numbers>("MW");
         QTest::addColumn<QString>("results");
-        QTest::addColumn<QString>("counts");
         const Numbers standing{69.6, 0};
         QTest::newRow("air and globe: 22 °C the reference, a 26 °C globe corrected") << 1
             << Rows{{"22", "22", "60", "0.1", "0.5"}, {"22", "26", "60", "0.1", "0.5"}} << standing
-            << "-0.76 17.24 59.04|0.10 5.19 19.86" << "5 2 0 -1 0000000";
+            << "-0.76 17.24 59.04|0.10 5.19 19.86|5 2 0 -1 0000000";
         QTest::newRow("air and radiant: decimal commas, 26 °C radiant as it is") << 3
             << Rows{{"22,0", "22", "60", "0,1", "0,5"}, {"22", "26", "60", "0.1", "0.5"}} << standing
-            << "-0.76 17.24 59.04|-0.22 6.04 31.81" << "5 2 0 -1 0000000";
+            << "-0.76 17.24 59.04|-0.22 6.04 31.81|5 2 0 -1 0000000";
         // Row 2 reads a radiant temperature of 0 °C, outside ISO 7730.
         QTest::newRow("short row, never filled and empty cells read 0; M 116, W 10 in every row") << 3
             << Rows{{"22", "26"}, {"22", QString(), "", "0.1", "0.5"}} << Numbers{116, 10}
-            << "-0.61 12.71 51.10|-1.67 60.17 90.33" << "5 2 1 1 0001000";
+            << "-0.61 12.71 51.10|-1.67 60.17 90.33|5 2 1 1 0001000";
         // 101 % cannot be: not computed. At 35 °C air, vapour pressure and PMV lie outside ISO 7730.
         QTest::newRow("operative: fifth cell ignored, impossible row not computed, hot row outside") << 2
             << Rows{{"22", "60", "0.1", "0.5", "99"}, {"22", "101", "0.1", "0.5"}, {"35", "60", "0.1", "0.5"}}
-            << standing << "-0.76 17.24 59.04|nan nan nan|3.32 99.85 96.72" << "4 2 1 2 1100100";
-        QTest::newRow("empty table keeps its four columns") << 2 << Rows{} << standing << "" << "4 0 0 -1 0000000";
-        QTest::newRow("unknown mode computes nothing") << 0 << Rows{{"22", "22", "60", "0.1", "0.5"}}
-            << standing << "" << "0 0 0 -1 0000000";
+            << standing << "-0.76 17.24 59.04|nan nan nan|3.32 99.85 96.72|4 2 1 2 1100100";
+        QTest::newRow("empty table keeps its four columns") << 2 << Rows{} << standing << "4 0 0 -1 0000000";
+        QTest::newRow("unknown mode computes nothing") << 0 << Rows{{"22", "22", "60", "0.1", "0.5"}} << standing << "0 0 0 -1 0000000";
     }
 
     void table()
@@ -197,15 +215,100 @@ private slots:
         QFETCH(Rows, rows);
         QFETCH(Numbers, MW);
         const PmvTableBatch b = computePmvTable(mode, std::vector<QStringList>(rows.begin(), rows.end()), MW[0], MW[1]);
-        QStringList results;
+        QString results;
         for (size_t r = 0; r < b.pmv.size(); ++r) {
-            results << QStringList{formatFixed(b.pmv[r]), formatFixed(b.ppd[r]), formatFixed(b.ppdMayer[r])}.join(' ');
+            results += printed({b.pmv[r], b.ppd[r], b.ppdMayer[r]}, "0.00 0.00 0.00") + '|';
             for (size_t c = 0; c < b.inputs.size(); ++c)   // the values read, for the form to show
                 QCOMPARE(b.inputs[c][r], parseCellNumber(rows[r].value(c)));
         }
-        QTEST(results.join('|'), "results");
-        const QString bits = QString::number(b.firstOutside.outside, 2).rightJustified(7, '0');
-        QTEST(QString("%1 %2 %3 %4 ").arg(b.inputs.size()).arg(b.rowsComputed).arg(b.rowsOutside).arg(b.firstOutsideRow) + bits, "counts");
+        results += QString("%1 %2 %3 %4 ").arg(b.inputs.size()).arg(b.rowsComputed).arg(b.rowsOutside).arg(b.firstOutsideRow);
+        QTEST(results + QString::number(b.firstOutside.outside, 2).rightJustified(7, '0'), "results");
+    }
+
+    void perUnknown_data()
+    {
+        // The rows whose text says "Approx." are found; results: PMV, PPD, PPD-Mayer, untouched
+        // when not found; the text is appended to what the caller holds.
+        QTest::addColumn<int>("unknown");
+        QTest::addColumn<unsigned>("mode");
+        QTest::addColumn<double>("target");
+        QTest::addColumn<double>("shown");   // nearest value as the form shows it
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<QString>("text");
+        // Codes 2–4 choose their own computePMV mode: mode 0 passed in must not matter.
+        QTest::newRow("operative 22 °C") << 4 << 0u << -0.76 << 22.0 << "-0.76 17.24 59.04" << "Approx. Operative Temperature found for given PMV\n";
+        QTest::newRow("globe 22 °C, air 22 °C") << 2 << 0u << -0.76 << 22.0 << "-0.76 17.24 59.04" << "  Approx. Global Temperature found for given PMV\n";
+        QTest::newRow("mean radiant 18.3 °C, air 22 °C") << 3 << 0u << pmvAt(3, 22, 18.3) << 18.3 << "-1.26 38.01 79.76" << "Approx. MRT found for given PMV\n";
+        QTest::newRow("air 22 °C, radiant 22 °C") << 1 << 3u << -0.76 << 22.0 << "-0.76 17.24 59.04" << "  Approx. Air Temperature found for given PMV\n";
+        QTest::newRow("air speed 0.20 m/s") << 6 << 3u << pmvAt(3, 22, 22, 60, 0.2) << 0.2 << "-1.10 30.68 74.29" << "  Approx. velocity found for given PMV\n";
+        // Below 0.1 m/s natural convection outweighs forced: 0 … 0.09 m/s give one PMV to the
+        // last bit; on equal distances the smaller grid value stays.
+        QCOMPARE_EQ(pmvAt(3, 22, 22, 60, 0.09), pmvAt(3, 22, 22, 60, 0));
+        QTest::newRow("air speed tie keeps 0 m/s") << 6 << 3u << pmvAt(3, 22, 22, 60, 0) + 0.01 << 0.0 << "-0.76 17.24 59.04" << "  Approx. velocity found for given PMV\n";
+        QTest::newRow("clothing 0.9 clo for neutral, shown in clo") << 7 << 1u << 0.0 << 0.9 << "0.01 5.00 22.42" << "  Approx. Clothing Insultaion for given PMV\n";
+        // PMV 2.50 at 226 W/m², 2.57 at 230 W/m²: 2.54 would be nearer to 230.
+        QTest::newRow("metabolic rate ends at 226 W/m², not 230") << 8 << 1u << 2.54 << 226.0 << "2.50 93.38 90.82" << "  Approx. Met for given PMV\n";
+        // A PMV of 10 lies beyond every grid: the nearest point is the grid's far end.
+        const QString untouched = "10.00 -1.00 -1.00";
+        QTest::newRow("air temperature, ends at 30 °C") << 1 << 3u << 10.0 << 30.0 << untouched
+            << "For the given PMV, No appropriate Ta found within the range 10-30 degree C \n";
+        QTest::newRow("operative temperature, ends at 40 °C") << 4 << 3u << 10.0 << 40.0 << untouched
+            << " For the given PMV, No appropriate To found within the range 10-40 degree C \n";
+        QTest::newRow("humidity, ends at 99 %") << 5 << 3u << 10.0 << 99.0 << untouched << " For the given PMV, No appropriate rh found within the range  \n";
+        QTest::newRow("clothing, ends at 1.98 clo") << 7 << 3u << 10.0 << 1.98 << untouched
+            << " For the given PMV, No appropriate Icl found within the range 0 to 0.310 m2K/W \n";
+        QTest::newRow("metabolic rate, ends at 226 W/m²") << 8 << 3u << 10.0 << 226.0 << untouched
+            << " For the given PMV, No appropriate Met found within the range 46 to 232 W/m2 \n";
+        // computePMV leaves its outputs alone for mode 0: no grid point may pass off another
+        // point's (or the target's) PMV as its own.
+        QTest::newRow("no computePMV mode: value kept") << 5 << 0u << 0.0 << 999.9 << "0.00 -1.00 -1.00"
+            << " For the given PMV, No appropriate rh found within the range  \n";
+    }
+
+    void perUnknown()
+    {
+        QFETCH(int, unknown);
+        QFETCH(unsigned, mode);
+        QFETCH(double, target);
+        QFETCH(double, shown);
+        QFETCH(QString, results);
+        QFETCH(QString, text);
+        const Search s = search(unknown, target, mode);
+        QCOMPARE(s.found, text.contains("Approx."));
+        QVERIFY2(std::fabs(inverseDisplayValue(unknown, s.value) - shown) < 1e-12, qPrintable(QString::number(s.value, 'g', 17)));
+        QCOMPARE(printed({s.pmv, s.ppd, s.mayer}, results), results);
+        QCOMPARE(s.limited, s.found ? s.pmv : -1.0);
+        QVERIFY(!s.found || std::fabs(s.pmv - target) < 0.05);
+        QCOMPARE(s.text, "before\n" + text);
+    }
+
+    void strictToleranceEdge()
+    {
+        // Humidity at Ta = Tg = 23.5 °C: PMV rises with rh, so a target above the PMV at 99 %
+        // has 99 % as its nearest point. The target is placed so that the residual the search
+        // computes, PMV − target, is exactly 0.05 in magnitude, and then just inside.
+        const double g = pmvAt(1, 23.5, 23.5, 99);
+        double target = g + 0.05;
+        for (int k = 0; k < 4096 && std::fabs(g - target) != 0.05; ++k)
+            target = std::nextafter(target, std::fabs(g - target) < 0.05 ? 1e9 : g);
+        QCOMPARE_EQ(std::fabs(g - target), 0.05);
+        const Search edge = search(5, target, PmvInputMode::TaTg, 23.5);
+        QVERIFY(!edge.found && edge.value == 99.0);
+        while (std::fabs(g - target) >= 0.05)
+            target = std::nextafter(target, g);
+        const Search inside = search(5, target, PmvInputMode::TaTg, 23.5);
+        QVERIFY(inside.found && inside.value == 99.0);
+        QCOMPARE_EQ(inside.pmv, g);
+    }
+
+    void nothingToSearch()
+    {
+        for (int unknown : {0, 9}) {   // no unknown chosen, code 9: nothing touched
+            const Search s = search(unknown, -0.76, PmvInputMode::TaTg);
+            QVERIFY(s.found && s.value == 999.9 && s.text == "before\n" && s.pmv == -0.76 && s.ppd == -1.0);
+            QCOMPARE(inverseSearchMode(unknown, PmvInputMode::TaTg), unsigned(PmvInputMode::NotSet));
+            QCOMPARE(inverseUnknownTexts(unknown).button, "");
+        }
     }
 };
 
