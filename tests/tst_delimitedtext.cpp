@@ -17,9 +17,8 @@ void fill(QTableWidget &t, int rows)
 {
     t.setColumnCount(3);
     std::vector<QStringList> cells(rows);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < 3; ++c)
-            cells[r] << QString("%1.%2").arg(r).arg(c);
+    for (int i = 0; i < rows * 3; ++i)
+        cells[i / 3] << QString("%1.%2").arg(i / 3).arg(i % 3);
     fillTable(&t, cells);
 }
 
@@ -59,8 +58,7 @@ private slots:
         QTest::newRow("exponent without digits is not read, point at either end")
             << "1e;1e+;2.5E-;.5;5.;+.5" << ";" << Numbers{1, 1, 2.5, 0.5, 5, 0.5} << Numbers{-999, -999, -999, 0.5, 5, 0.5};
         QTest::newRow("words, signs, infinity, not-a-number, hex and overflow: cells read 0")
-            << "abc;22x;x22;-;.;+.e5;inf;NaN;-infinity;0x10;1e999" << ";" << Numbers{0, 22, 0, 0, 0, 0, 0, 0, 0, 0, 0}
-            << Numbers(11, -999);
+            << "abc;22x;x22;-;.;+.e5;inf;NaN;-infinity;0x10;1e999" << ";" << Numbers{0, 22, 0, 0, 0, 0, 0, 0, 0, 0, 0} << Numbers(11, -999);
         QTest::newRow("long digit run") << "0000000000000000000000022.50000000000000000001" << ";" << Numbers{22.5} << Numbers{22.5};
     }
 
@@ -100,16 +98,13 @@ private slots:
         QTest::addColumn<bool>("headerComplete");
         QTest::addColumn<qint64>("lineCount");
         QTest::addColumn<Rows>("rows");
-        QTest::newRow("1 header line, 2 data lines, fields kept as they stand") << "Ta;Tg\n22; 22\n24 ;25\n" << 1 << true << 3ll
+        QTest::newRow("header line skipped, fields kept as they stand") << "Ta;Tg\n22; 22\n24 ;25\n" << 1 << true << 3ll
             << Rows{{"22", " 22"}, {"24 ", "25"}};
         QTest::newRow("fewer lines than header lines: table kept") << "h1\nh2\n" << 3 << false << 2ll << Rows{};
         QTest::newRow("exactly the header lines: empty table") << "h1\nh2\n" << 2 << true << 2ll << Rows{};
-        QTest::newRow("negative header count drops nothing, last line without line end") << "1;2\n3;4" << -1 << true << 2ll
-            << Rows{{"1", "2"}, {"3", "4"}};
-        QTest::newRow("CR LF line ends removed, an empty line gives an empty row") << "h\r\n\r\n22;23\r\n" << 1 << true << 3ll
-            << Rows{{}, {"22", "23"}};
-        QTest::newRow("semicolons with an empty field take no column") << "h\n22;22;;60;0.1;0.5\n" << 1 << true << 2ll
-            << Rows{{"22", "22", "60", "0.1", "0.5"}};
+        QTest::newRow("negative header count, last line without line end") << "1;2\n3;4" << -1 << true << 2ll << Rows{{"1", "2"}, {"3", "4"}};
+        QTest::newRow("CR LF removed, an empty line gives an empty row") << "h\r\n\r\n22;23\r\n" << 1 << true << 3ll << Rows{{}, {"22", "23"}};
+        QTest::newRow("semicolons with an empty field take no column") << "h\n22;;60\n" << 1 << true << 2ll << Rows{{"22", "60"}};
     }
 
     void headerLinesAndBlankFields()
