@@ -174,9 +174,9 @@ private slots:
             << "0.29 6.75 16.25|0.83 19.51 23.77|5 2 0 -1 0000000";
         QTest::newRow("air and radiant: decimal commas, 26 °C radiant as it is") << 3
             << Rows{{"22,0", "22", "60", "0,1", "0,5"}, {"22", "26", "60", "0.1", "0.5"}} << "0.29 6.75 16.25|0.63 13.32 18.10|5 2 0 -1 0000000";
-        // Row 2 reads a radiant temperature of 0 °C, outside ISO 7730.
-        QTest::newRow("short row, never filled and empty cells read 0") << 3 << Rows{{"22", "26"}, {"22", QString(), "", "0.1", "0.5"}}
-            << "-0.61 12.71 51.10|-1.67 60.17 90.33|5 2 1 1 0001000";
+        // Rows 2 and 3 read a radiant temperature of 0 °C, outside ISO 7730.
+        QTest::newRow("short rows, never filled and empty cells read 0") << 3 << Rows{{"22", "26"}, {"22", QString(), "", "0.1", "0.5"}, {"22"}}
+            << "-0.61 12.71 51.10|-1.67 60.17 90.33|-3.76 99.99 99.43|5 3 2 1 0001000";
         // 101 % cannot be: not computed. At 35 °C air, vapour pressure and PMV lie outside ISO 7730.
         QTest::newRow("operative: fifth cell ignored, impossible row not computed, hot row outside") << 2
             << Rows{{"22", "60", "0.1", "0.5", "99"}, {"22", "101", "0.1", "0.5"}, {"35", "60", "0.1", "0.5"}}
