@@ -1,190 +1,213 @@
-// Delimited text: file lines to fields and numbers, CSV out, clipboard text, gaps.
-#include "comfort/delimitedtext.h"
+// Numbers in form fields and table cells, delimited text in and out, the clipboard, the table helper.
+#include "app/tabletext.h"
+#include "comfort/numbertext.h"
+
+#include "messagecatcher.h"
 
 #include <QtTest>
-
-#include <QBuffer>
-#include <QTextStream>
+#include <QtWidgets>
 
 using Numbers = QList<double>;
 using Rows = QList<QStringList>;
-using Cells = QList<QPair<int, int>>;   // (row, column)
+
+namespace {
+
+// A table of `rows` x 3 cells reading "r.c".
+void fill(QTableWidget &t, int rows)
+{
+    t.setColumnCount(3);
+    std::vector<QStringList> cells(rows);
+    for (int i = 0; i < rows * 3; ++i)
+        cells[i / 3] << QString("%1.%2").arg(i / 3).arg(i % 3);
+    fillTable(&t, cells);
+}
+
+// Each row's cells joined by "|".
+QStringList shown(const QTableWidget &t)
+{
+    QStringList lines;
+    for (const QStringList &row : tableRows(&t, t.columnCount()))
+        lines << row.join('|');
+    return lines;
+}
+
+}
 
 class TestDelimitedText : public QObject
 {
     Q_OBJECT
 private slots:
-    void fieldsAndNumbers_data();
-    void fieldsAndNumbers();
-    void headerLinesAndBlankFields_data();
-    void headerLinesAndBlankFields();
-    void csvTextIsExact();
-    void cellGaps_data();
-    void cellGaps();
-    void tabSeparatedText_data();
-    void tabSeparatedText();
+    void fieldsAndNumbers_data()
+    {
+        // cell: parseCellNumber of the non-blank fields; field: parseFieldNumber of the fields
+        // splitLine gives, -999 where it refuses the text (value untouched).
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<Numbers>("cell");
+        QTest::addColumn<Numbers>("field");
+        QTest::newRow("decimal commas; a second comma ends a cell's number, refuses a field's")
+            << "22,5;21;60,5;1,234,5" << ";" << Numbers{22.5, 21, 60.5, 1.234} << Numbers{22.5, 21, 60.5, -999};
+        QTest::newRow("comma separator cuts a decimal comma") << "22,5,60" << "," << Numbers{22, 5, 60} << Numbers{22, 5, 60};
+        QTest::newRow("empty, spaces-only and tab-only fields: the tab one is a cell reading 0")
+            << "22;;   ;\t;60" << ";" << Numbers{22, 0, 60} << Numbers{22, -999, -999, -999, 60};
+        QTest::newRow("run of three spaces with Space") << "22   60" << " " << Numbers{22, 60} << Numbers{22, -999, -999, 60};
+        QTest::newRow("empty line") << "" << ";" << Numbers{} << Numbers{-999};
+        QTest::newRow("blanks and a tab around numbers") << "  21.5 ; \t22 " << ";" << Numbers{21.5, 22} << Numbers{21.5, 22};
+        QTest::newRow("exponents, a cell reads the number before junk")
+            << "2.2e1;-.5e-1;  -3.5e2x;1E2" << ";" << Numbers{22, -0.05, -350, 100} << Numbers{22, -0.05, -999, 100};
+        QTest::newRow("exponent without digits is not read, point at either end")
+            << "1e;1e+;2.5E-;.5;5.;+.5" << ";" << Numbers{1, 1, 2.5, 0.5, 5, 0.5} << Numbers{-999, -999, -999, 0.5, 5, 0.5};
+        QTest::newRow("words, signs, infinity, not-a-number, hex and overflow: cells read 0")
+            << "abc;22x;x22;-;.;+.e5;inf;NaN;-infinity;0x10;1e999" << ";" << Numbers{0, 22, 0, 0, 0, 0, 0, 0, 0, 0, 0} << Numbers(11, -999);
+        QTest::newRow("long digit run") << "0000000000000000000000022.50000000000000000001" << ";" << Numbers{22.5} << Numbers{22.5};
+    }
+
+    void fieldsAndNumbers()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, separator);
+        Numbers cells, fields;
+        for (const QString &text : nonBlankFields(line, separator))
+            cells << parseCellNumber(text);
+        for (const QString &text : splitLine(line, separator)) {
+            double value = -999;
+            const bool ok = parseFieldNumber(text, value);
+            QCOMPARE(ok, value != -999);
+            fields << value;
+        }
+        QTEST(cells, "cell");
+        QTEST(fields, "field");
+    }
+
+    void generalFormat()
+    {
+        QCOMPARE(formatGeneral(0.50), "0.5");
+        QCOMPARE(formatGeneral(1.0), "1");
+        QCOMPARE(formatGeneral(21.0123456), "21.0123");   // six significant digits
+        // Hand-overs round half up to two decimals in single precision first.
+        QCOMPARE(formatGeneral(roundHalfUpTwoDecimalsSingle(21.005)), "21.01");
+        QCOMPARE(formatGeneral(roundHalfUpTwoDecimalsSingle(21.004)), "21");
+        QCOMPARE(formatGeneral(roundHalfUpTwoDecimalsSingle(-0.125)), "-0.12");
+        QCOMPARE(formatGeneral(roundHalfUpTwoDecimalsSingle(19.43)), "19.43");
+    }
+
+    void headerLinesAndBlankFields_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("headerLines");
+        QTest::addColumn<bool>("headerComplete");
+        QTest::addColumn<qint64>("lineCount");
+        QTest::addColumn<Rows>("rows");
+        QTest::newRow("header line skipped, fields kept as they stand") << "Ta;Tg\n22; 22\n24 ;25\n" << 1 << true << 3ll
+            << Rows{{"22", " 22"}, {"24 ", "25"}};
+        QTest::newRow("fewer lines than header lines: table kept") << "h1\nh2\n" << 3 << false << 2ll << Rows{};
+        QTest::newRow("exactly the header lines: empty table") << "h1\nh2\n" << 2 << true << 2ll << Rows{};
+        QTest::newRow("negative header count, last line without line end") << "1;2\n3;4" << -1 << true << 2ll << Rows{{"1", "2"}, {"3", "4"}};
+        QTest::newRow("CR LF removed, an empty line gives an empty row") << "h\r\n\r\n22;23\r\n" << 1 << true << 3ll << Rows{{}, {"22", "23"}};
+        QTest::newRow("semicolons with an empty field take no column") << "h\n22;;60\n" << 1 << true << 2ll << Rows{{"22", "60"}};
+    }
+
+    void headerLinesAndBlankFields()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, headerLines);
+        QTextStream in(&text, QIODevice::ReadOnly);
+        const DelimitedRows r = readDelimitedRows(in, headerLines, ";");
+        QTEST(r.headerComplete, "headerComplete");
+        QTEST(r.lineCount, "lineCount");
+        QTEST(Rows(r.rows.begin(), r.rows.end()), "rows");
+    }
+
+    void csvTextIsExact()
+    {
+        // Texts are written as they stand: no number formatting, no quoting.
+        QString text;
+        QTextStream out(&text);
+        writeCsvRows(out, {{"22.00", "-0.76", "17.24"}, {"22,5", "", "  21.0"}, {}, {"a b", "x;y"}});
+        out.flush();
+        QCOMPARE(text, "22.00,-0.76,17.24\n22,5,,  21.0\n\na b,x;y\n");
+    }
+
+    void cellGaps()
+    {
+        // Over the first 3 fields: a real 0, a decimal comma, a number prefix are no gaps.
+        QCOMPARE(findCellGaps({{"0", "12,5", "-3e2", "x"}, {" 7", "22x", "0,0"}}, 3).count, 0);
+        // Empty, never filled, missing, no number prefix, inf, overflow: 7 gaps, the first five kept.
+        const CellGaps gaps = findCellGaps({{"", QString(), "1"}, {"21"}, {"abc", "inf", "1e999"}}, 3);
+        QCOMPARE(gaps.count, 7);
+        QCOMPARE(gaps.first, (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {1, 1}, {1, 2}, {2, 0}}));
+    }
+
+    void tabSeparatedText()
+    {
+        // A copied range pastes back as it was, empty cells and lines kept (line ends, a final
+        // line break and short lines: paste); an empty text is no row.
+        const std::vector<QStringList> rows{{"1", "2"}, {"3", ""}, {""}, {"5", "6"}};
+        const TabSeparatedBlock block = parseTabSeparated(formatTabSeparated(rows));
+        QCOMPARE(block.rows, rows);
+        QCOMPARE(block.columns, 2);
+        QVERIFY(parseTabSeparated("").rows.empty() && parseTabSeparated("").columns == 0);
+    }
+
+    void paste_data()
+    {
+        QTest::addColumn<int>("rows");          // of the 3-column table before
+        QTest::addColumn<QRect>("selection");   // x column, y row
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QStringList>("after");
+        const QString twoByTwo = "a\tb\nc\td";
+        QTest::newRow("one cell at row 0: exactly the pasted rows") << 4 << QRect(0, 0, 1, 1) << twoByTwo << QStringList{"a|b|0.2", "c|d|1.2"};
+        QTest::newRow("one cell at a lower row, last column: top + pasted rows, beyond dropped") << 3 << QRect(2, 2, 1, 1) << twoByTwo + "\n"
+            << QStringList{"0.0|0.1|0.2", "1.0|1.1|1.2", "2.0|2.1|a", "||c"};
+        QTest::newRow("matching range keeps the longer table, short line empties its cell") << 3 << QRect(1, 0, 2, 2) << "a\tb\r\nc\r\n"
+            << QStringList{"0.0|a|b", "1.0|c|", "2.0|2.1|2.2"};
+        QTest::newRow("three lines into two cells of a row: refused, table kept")
+            << 2 << QRect(0, 0, 2, 1) << "a\nb\nc\n" << QStringList{"0.0|0.1|0.2", "1.0|1.1|1.2"};
+    }
+
+    void paste()
+    {
+        QFETCH(int, rows);
+        QFETCH(QRect, selection);
+        QFETCH(QString, clipboard);
+        QTableWidget t;
+        fill(t, rows);
+        t.setRangeSelected({selection.top(), selection.left(), selection.bottom(), selection.right()}, true);
+        QApplication::clipboard()->setText(clipboard);
+        MessageCatcher catcher;
+        const bool refused = !pasteClipboard(&t, &t);
+        QTEST(shown(t), "after");
+        QCOMPARE(catcher.count, int(refused));
+        QCOMPARE(catcher.title, refused ? "Spreadsheet" : "");
+    }
+
+    void copyAndDeleteRange()
+    {
+        QTableWidget t;
+        fill(t, 4);
+        t.setRangeSelected({1, 1, 3, 2}, true);
+        copySelection(&t);
+        QCOMPARE(QApplication::clipboard()->text(), "1.1\t1.2\n2.1\t2.2\n3.1\t3.2");
+        deleteSelection(&t);
+        QCOMPARE(shown(t), (QStringList{"0.0|0.1|0.2", "1.0||", "2.0||", "3.0||"}));
+    }
+
+    void fileFailuresNameFile()
+    {
+        QTemporaryDir dir;
+        QTableWidget t;
+        fill(t, 2);
+        const QString missing = dir.filePath("missing.csv");
+        const QString unwritable = dir.filePath("no/folder/out.csv");
+        MessageCatcher catcher;
+        QVERIFY(!importDelimitedFile(&t, &t, missing, 1, ";"));
+        QVERIFY2(catcher.text.contains(QDir::toNativeSeparators(missing)), qPrintable(catcher.text));
+        QVERIFY(!saveTableAsCsv(&t, &t, unwritable));
+        QVERIFY2(catcher.text.contains(QDir::toNativeSeparators(unwritable)), qPrintable(catcher.text));
+        QCOMPARE(catcher.count, 2);
+        QCOMPARE(shown(t), (QStringList{"0.0|0.1|0.2", "1.0|1.1|1.2"}));
+    }
 };
 
-void TestDelimitedText::fieldsAndNumbers_data()
-{
-    // fields: splitLine's result; numbers: parseCellNumber of the non-blank fields.
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<Numbers>("numbers");
-    QTest::newRow("semicolon file with decimal commas")
-        << "22,5;21;60,5" << ";" << QStringList{"22,5", "21", "60,5"} << Numbers{22.5, 21, 60.5};
-    QTest::newRow("comma separator cuts a decimal comma")
-        << "22,5,60" << "," << QStringList{"22", "5", "60"} << Numbers{22, 5, 60};
-    QTest::newRow("empty field between semicolons")
-        << "22;22;;60" << ";" << QStringList{"22", "22", "", "60"} << Numbers{22, 22, 60};
-    QTest::newRow("field of spaces only")
-        << "22;   ;60" << ";" << QStringList{"22", "   ", "60"} << Numbers{22, 60};
-    QTest::newRow("tab-only field is not blank: a column reading 0")
-        << "22;\t;60" << ";" << QStringList{"22", "\t", "60"} << Numbers{22, 0, 60};
-    QTest::newRow("run of three spaces with Space")
-        << "22   60" << " " << QStringList{"22", "", "", "60"} << Numbers{22, 60};
-    QTest::newRow("empty line") << "" << ";" << QStringList{""} << Numbers{};
-    QTest::newRow("leading blanks and tab inside fields")
-        << "  21.5; \t22" << ";" << QStringList{"  21.5", " \t22"} << Numbers{21.5, 22};
-    QTest::newRow("second comma ends the number")
-        << "1,234,5" << ";" << QStringList{"1,234,5"} << Numbers{1.234};
-    QTest::newRow("exponents") << "2.2e1;-.5e-1;  -3.5e2x;1E2" << ";"
-        << QStringList{"2.2e1", "-.5e-1", "  -3.5e2x", "1E2"} << Numbers{22, -0.05, -350, 100};
-    QTest::newRow("exponent without digits is not read")
-        << "1e;1e+;2.5E-" << ";" << QStringList{"1e", "1e+", "2.5E-"} << Numbers{1, 1, 2.5};
-    QTest::newRow("point at either end")
-        << ".5;5.;+.5" << ";" << QStringList{".5", "5.", "+.5"} << Numbers{0.5, 5, 0.5};
-    QTest::newRow("junk reads 0, a number prefix is kept")
-        << "abc;22x;x22;-;.;+.e5" << ";" << QStringList{"abc", "22x", "x22", "-", ".", "+.e5"}
-        << Numbers{0, 22, 0, 0, 0, 0};
-    QTest::newRow("infinity, not-a-number, hex and overflow read 0")
-        << "inf;NaN;-infinity;0x10;1e999" << ";"
-        << QStringList{"inf", "NaN", "-infinity", "0x10", "1e999"} << Numbers{0, 0, 0, 0, 0};
-    QTest::newRow("long digit run") << "0000000000000000000000022.50000000000000000001" << ";"
-        << QStringList{"0000000000000000000000022.50000000000000000001"} << Numbers{22.5};
-}
-
-void TestDelimitedText::fieldsAndNumbers()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, separator);
-    QFETCH(Numbers, numbers);
-    QTEST(splitLine(line, separator), "fields");
-    const QStringList kept = nonBlankFields(line, separator);
-    QCOMPARE(kept.size(), numbers.size());
-    for (qsizetype i = 0; i < kept.size(); ++i) {
-        const double v = parseCellNumber(kept.at(i));
-        QVERIFY2(std::isfinite(v), qPrintable(kept.at(i)));
-        QCOMPARE(v, numbers.at(i));
-    }
-}
-
-void TestDelimitedText::headerLinesAndBlankFields_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("headerLines");
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<bool>("headerComplete");
-    QTest::addColumn<qint64>("lineCount");
-    QTest::addColumn<Rows>("rows");
-    const QStringList row{"22", "22", "60", "0.1", "0.5"};
-    QTest::newRow("1 header line, 2 data lines")
-        << "Ta;Tg;rH;Va;clo\n22;22;60;0.1;0.5\n24;25;50;0.2;0.7\n" << 1 << ";" << true << 3ll
-        << Rows{row, {"24", "25", "50", "0.2", "0.7"}};
-    QTest::newRow("fewer lines than header lines: table kept")
-        << "h1\nh2\n" << 3 << ";" << false << 2ll << Rows{};
-    QTest::newRow("exactly the header lines: empty table")
-        << "h1\nh2\n" << 2 << ";" << true << 2ll << Rows{};
-    QTest::newRow("no header, last line without line end")
-        << "1;2\n3;4" << 0 << ";" << true << 2ll << Rows{{"1", "2"}, {"3", "4"}};
-    QTest::newRow("negative header count drops nothing")
-        << "1;2\n3;4\n" << -1 << ";" << true << 2ll << Rows{{"1", "2"}, {"3", "4"}};
-    QTest::newRow("CR LF line ends removed")
-        << "h\r\n22;23\r\n24;25\r\n" << 1 << ";" << true << 3ll << Rows{{"22", "23"}, {"24", "25"}};
-    QTest::newRow("empty line gives an empty row")
-        << "h\n\n22;23\n" << 1 << ";" << true << 3ll << Rows{{}, {"22", "23"}};
-    QTest::newRow("semicolons with an empty field take no column")
-        << "h\n22;22;;60;0.1;0.5\n" << 1 << ";" << true << 2ll << Rows{row};
-    QTest::newRow("spaces, leading, trailing and a run of three")
-        << "h\n  22 22   60 0.1 0.5 \n" << 1 << " " << true << 2ll << Rows{row};
-    QTest::newRow("tabs with a blank field")
-        << "h\n22\t22\t \t60\t0.1\t0.5\n" << 1 << "\t" << true << 2ll << Rows{row};
-}
-
-void TestDelimitedText::headerLinesAndBlankFields()
-{
-    QFETCH(QString, text);
-    QFETCH(int, headerLines);
-    QFETCH(QString, separator);
-    QTextStream in(&text, QIODevice::ReadOnly);
-    const DelimitedRows r = readDelimitedRows(in, headerLines, separator);
-    QTEST(r.headerComplete, "headerComplete");
-    QTEST(r.lineCount, "lineCount");
-    QTEST(Rows(r.rows.begin(), r.rows.end()), "rows");
-}
-
-void TestDelimitedText::csvTextIsExact()
-{
-    // Texts are written as they stand: no number formatting, no quoting.
-    QBuffer buffer;
-    QVERIFY(buffer.open(QIODevice::WriteOnly));
-    {
-        QTextStream out(&buffer);
-        writeCsvRows(out, {{"22.00", "22.00", "60.00", "0.10", "0.50", "-0.76", "17.24", "59.04"},
-                           {"22,5", "", "  21.0"},
-                           {},
-                           {"a b", "x;y"}});
-    }
-    QCOMPARE(buffer.data(),
-             QByteArray("22.00,22.00,60.00,0.10,0.50,-0.76,17.24,59.04\n22,5,,  21.0\n\na b,x;y\n"));
-}
-
-void TestDelimitedText::cellGaps_data()
-{
-    QTest::addColumn<Rows>("rows");
-    QTest::addColumn<qint64>("count");
-    QTest::addColumn<Cells>("first");   // at most five, row by row
-    QTest::newRow("real 0, decimal comma, prefix, field beyond the inputs: no gap")
-        << Rows{{"0", "12,5", "-3e2", "x"}, {" 7", "22x", "0,0"}} << 0ll << Cells{};
-    QTest::newRow("empty, never filled, missing, text without prefix, inf, overflow")
-        << Rows{{"", QString(), "1"}, {"21"}, {"abc", "inf", "1e999"}} << 7ll
-        << Cells{{0, 0}, {0, 1}, {1, 1}, {1, 2}, {2, 0}};
-}
-
-void TestDelimitedText::cellGaps()
-{
-    QFETCH(Rows, rows);
-    const CellGaps gaps = findCellGaps(std::vector<QStringList>(rows.begin(), rows.end()), 3);
-    QTEST(gaps.count, "count");
-    QTEST(Cells(gaps.first.begin(), gaps.first.end()), "first");
-}
-
-void TestDelimitedText::tabSeparatedText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<Rows>("rows");
-    QTest::addColumn<int>("columns");
-    const Rows range{{"1", "2"}, {"3", ""}, {"5", "6"}};
-    QTest::newRow("own copy of 3 x 2, no final line break") << "1\t2\n3\t\n5\t6" << range << 2;
-    QTest::newRow("Windows spreadsheet copy, CRLF and a final line break")
-        << "1\t2\r\n3\t\r\n5\t6\r\n" << range << 2;
-    QTest::newRow("shorter later line, empty line kept")
-        << "a\tb\tc\n\nd\n" << Rows{{"a", "b", "c"}, {""}, {"d"}} << 3;
-    QTest::newRow("empty text is no row") << "" << Rows{} << 0;
-}
-
-void TestDelimitedText::tabSeparatedText()
-{
-    QFETCH(QString, text);
-    QFETCH(Rows, rows);
-    const TabSeparatedBlock block = parseTabSeparated(text);
-    QCOMPARE(Rows(block.rows.begin(), block.rows.end()), rows);
-    QTEST(block.columns, "columns");
-    const TabSeparatedBlock back =   // our own copy pastes back the same rows
-        parseTabSeparated(formatTabSeparated(std::vector<QStringList>(rows.begin(), rows.end())));
-    QCOMPARE(Rows(back.rows.begin(), back.rows.end()), rows);
-}
-
-QTEST_GUILESS_MAIN(TestDelimitedText)
+QTEST_MAIN(TestDelimitedText)
 #include "tst_delimitedtext.moc"
