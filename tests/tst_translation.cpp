@@ -1,6 +1,7 @@
-// The German translation didediruz.qm of the build: every text of every form is
-// translated (compared with the English source texts of the same form), and the
-// German documentation is the one shown with it.
+// The German translation of the installed program. cmake --install into a temporary prefix
+// puts every file where the program looks for it; the translation found there translates
+// every text of every form (compared with the English source texts of the same form), the
+// report's titles and the manual, and leaves the words of the file formats alone.
 #include "app/datafolders.h"
 #include "app/mainwindow.h"
 #include "assessment/bnbform.h"
@@ -77,8 +78,6 @@ QMap<QString, QString> visibleTexts(QWidget *root)
     return texts;
 }
 
-QString buildDir() { return QStringLiteral(KLIMARO_BUILD_DIR); }
-
 // The forms as a user reaches them: the main window with its menus, each tool through
 // its action, and the dialogs.
 std::unique_ptr<QWidget> buildForm(const QString &which)
@@ -127,19 +126,10 @@ QStringList reportWords(const QString &document)
 class TestTranslation : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void cleanupTestCase() { setGerman(false); }
-    void everyMessageTranslated();
-    void noTextLeftEnglish_data();
-    void noTextLeftEnglish();
-    void germanDocumentation();
-    void summerModelsInGerman();
-    void reportAndCsvInGerman();
-
-private:
+    QTemporaryDir prefix;
     QTranslator german, qtGerman;
     bool withQtGerman = false;
+    QString path(const QString &relative) const { return prefix.filePath(relative); }
     void setGerman(bool on)
     {
         for (QTranslator *t : {&german, &qtGerman}) {
@@ -160,120 +150,167 @@ private:
         setGerman(false);
         return std::make_pair(english, german);
     }
+
+private slots:
+    // The installed program (appDir <prefix>/bin), started from elsewhere, finds its translation.
+    void initTestCase()
+    {
+        QVERIFY(prefix.isValid());
+        QProcess install;
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(QStringLiteral(KLIMARO_CMAKE),
+                      {"--install", QStringLiteral(KLIMARO_BUILD_DIR), "--prefix", prefix.path()});
+        QVERIFY(install.waitForFinished(60000));
+        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+        QVERIFY(german.load(findTranslation(translationFolders(QDir::tempPath(), path("bin")))));
+        QCOMPARE(german.language(), "de_DE");
+        withQtGerman = loadQtTranslation(qtGerman, german);
+        if (!withQtGerman)
+            qWarning("Qt's German translation is missing: its own buttons stay English");
+    }
+    void cleanupTestCase() { setGerman(false); }
+
+    // Program, translation, both manuals, desktop entry, icon and report stylesheet.
+    void installedFiles()
+    {
+        for (const char *file : {"bin/klimaro", "share/klimaro/didediruz.qm", "share/klimaro/Dokumentation_Hilfe.html",
+                                 "share/klimaro/Dokumentation_Hilfe_de.html", "share/applications/klimaro.desktop",
+                                 "share/icons/hicolor/scalable/apps/klimaro.svg", "share/klimaro/BNB-Assessment.xsl"})
+            QVERIFY2(QFileInfo(path(file)).size() > 0, file);
+    }
+
+    // Working directory before the program's folder before the installed data folder.
+    void translationFolderOrder_data()
+    {
+        QTest::addColumn<QStringList>("copies");   // folders below the prefix holding a copy
+        QTest::addColumn<QString>("found");
+        QTest::newRow("installed only") << QStringList() << "share/klimaro";
+        QTest::newRow("beside the program") << QStringList{"bin"} << "bin";
+        QTest::newRow("working directory") << QStringList{"bin", "work"} << "work";
+    }
+    void translationFolderOrder()
+    {
+        QFETCH(QStringList, copies);
+        QFETCH(QString, found);
+        QDir(prefix.path()).mkpath("work");
+        for (const QString &folder : copies)
+            QVERIFY(QFile::copy(path("share/klimaro/didediruz.qm"), path(folder + "/didediruz.qm")));
+        const QString file = findTranslation(translationFolders(path("work"), path("bin")));
+        for (const QString &folder : copies)
+            QFile::remove(path(folder + "/didediruz.qm"));
+        QCOMPARE(QDir::cleanPath(file), QDir::cleanPath(path(found + "/didediruz.qm")));
+    }
+
+    // The translation names the German manual: the browser shows it. Both manuals are found
+    // in the installed data folder first, in the resources last.
+    void germanDocumentation()
+    {
+        const QStringList search = documentationSearchPaths(path("bin") + "/../");
+        for (const QString name : {"Dokumentation_Hilfe_de.html", "Dokumentation_Hilfe.html"}) {
+            QCOMPARE(QDir::cleanPath(findFile(search, {name})), path("share/klimaro/" + name));
+            QCOMPARE(findFile({":/doc"}, {name}), ":/doc/" + name);
+        }
+        setGerman(true);
+        MainWindow window;
+        click(window, "startDocumentation");
+        setGerman(false);
+        HelpBrowser *browser = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *b = qobject_cast<HelpBrowser *>(w))
+                browser = b;
+        QVERIFY(browser);
+        std::unique_ptr<HelpBrowser> closing(browser);
+        QCOMPARE(browser->findChild<QTextBrowser *>()->source().fileName(), "Dokumentation_Hilfe_de.html");
+        QVERIFY(browser->findChild<QTextBrowser *>()->toPlainText().startsWith("Klimaro v0.3 – Benutzerdokumentation"));
+        QCOMPARE(browser->windowTitle(), "Klimaro v0.3 Dokumentation");
+    }
+
+    // lupdate leaves a text it found new "unfinished": none may be left, none empty.
+    void everyMessageTranslated()
+    {
+        QFile ts(QStringLiteral(KLIMARO_SOURCE_DIR "/resources/didediruz.ts"));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        static const QRegularExpression message("<source>([^<]*)</source>(?:\\s*<extracomment>[^<]*</extracomment>)?"
+                                                "\\s*<translation([^>]*)>([^<]*)</translation>");
+        const QString file = QString::fromUtf8(ts.readAll());
+        QStringList untranslated;
+        int messages = 0;
+        for (const QRegularExpressionMatch &m : message.globalMatch(file)) {
+            ++messages;
+            const QString type = m.captured(2);
+            if (type.contains("unfinished") || (m.captured(3).isEmpty() && !type.contains("vanished")))
+                untranslated << m.captured(1);
+        }
+        QCOMPARE(messages, file.count("<source>"));   // every message read
+        QVERIFY(messages > 250);
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
+    }
+
+    void noTextLeftEnglish_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const char *form : {"main menu", "PMV tool", "assessment tool", "surface temperature dialog"})
+            QTest::newRow(form) << QString(form);
+    }
+
+    void noTextLeftEnglish()
+    {
+        QFETCH(QString, form);
+        const auto [english, translated] = englishAndGerman([&] { return visibleTexts(buildForm(form).get()); });
+        QCOMPARE(translated.keys(), english.keys());
+        QVERIFY(english.size() > 3);
+        QStringList left;
+        for (auto it = english.cbegin(); it != english.cend(); ++it)
+            if (translated.value(it.key()) == it.value() && !sameInGerman(it.value(), withQtGerman))
+                left << it.key() + ": " + it.value();
+        QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
+    }
+
+    // The summer model is chosen by its translated name (the DIN 4108-2 one also enables
+    // the regions); the DIN 4108-2 verdict is a German word.
+    void summerModelsInGerman()
+    {
+        setGerman(true);
+        bnbForm form(nullptr);
+        auto *box = child<QComboBox>(form, "modelSelectBox");
+        QCOMPARE(box->count(), 4);
+        for (int model = 0; model < box->count(); ++model) {
+            box->setCurrentIndex(model);
+            emit box->textActivated(box->currentText());
+            QCOMPARE(form.selectedModel(), SummerModel(model));
+            QCOMPARE(enabled(form, "regionCheckA"), SummerModel(model) == SummerModel::Din4108);
+        }
+        summerBNBForm page(nullptr);
+        ResultArray s{};
+        for (double degreeRows : {499.9, 500.0}) {   // the 500 K·h limit, hourly rows
+            s[SummerSlot::DegreeRows] = degreeRows;
+            page.showResults(s, 1.0, true);
+            QCOMPARE(text(page, "pointsField"), degreeRows < 500 ? "eingehalten" : "nicht eingehalten");
+        }
+        setGerman(false);
+    }
+
+    // Chapter, section and row titles and the captions of the report are German, its format
+    // words are not: the chapters' typ stays "Winter" / "Sommer", and the first line of the
+    // hourly humidity file reads the same in every language (its column titles are not
+    // translatable at all).
+    void reportAndCsvInGerman()
+    {
+        const auto [english, german] = englishAndGerman([] { return reportWords(reportXml()); });
+        QCOMPARE(german.filter(QRegularExpression("^typ ")).join(' '),
+                 QString("typ Winter ").repeated(4) + QString("typ Sommer ").repeated(3) + "typ Sommer");
+        QCOMPARE(german.size(), english.size());
+        QStringList left;
+        for (int i = 0; i < english.size(); ++i)
+            if (german[i] == english[i] && !english[i].startsWith("typ ") && !sameInGerman(english[i].section(' ', 1), true))
+                left << english[i];
+        QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
+        setGerman(true);
+        for (const char *word : {"Humidity output generated by ", "Klimaro v0.3"})
+            QCOMPARE(QCoreApplication::translate("humidityForm", word), QString(word));
+        setGerman(false);
+    }
 };
-
-void TestTranslation::initTestCase()
-{
-    QVERIFY(german.load(buildDir() + "/didediruz.qm"));
-    QCOMPARE(german.language(), "de_DE");
-    withQtGerman = loadQtTranslation(qtGerman, german);
-    if (!withQtGerman)
-        qWarning("Qt's German translation is missing: its own buttons stay English");
-}
-
-// lupdate leaves a text it found new "unfinished": none may be left, none empty.
-void TestTranslation::everyMessageTranslated()
-{
-    QFile ts(QStringLiteral(KLIMARO_SOURCE_DIR "/resources/didediruz.ts"));
-    QVERIFY(ts.open(QIODevice::ReadOnly));
-    static const QRegularExpression message("<source>([^<]*)</source>(?:\\s*<extracomment>[^<]*</extracomment>)?"
-                                            "\\s*<translation([^>]*)>([^<]*)</translation>");
-    const QString file = QString::fromUtf8(ts.readAll());
-    QStringList untranslated;
-    int messages = 0;
-    for (const QRegularExpressionMatch &m : message.globalMatch(file)) {
-        ++messages;
-        const QString type = m.captured(2);
-        if (type.contains("unfinished") || (m.captured(3).isEmpty() && !type.contains("vanished")))
-            untranslated << m.captured(1);
-    }
-    QCOMPARE(messages, file.count("<source>"));   // every message read
-    QVERIFY(messages > 250);
-    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
-}
-
-void TestTranslation::noTextLeftEnglish_data()
-{
-    QTest::addColumn<QString>("form");
-    for (const char *form : {"main menu", "PMV tool", "assessment tool", "surface temperature dialog"})
-        QTest::newRow(form) << QString(form);
-}
-
-void TestTranslation::noTextLeftEnglish()
-{
-    QFETCH(QString, form);
-    const auto [english, translated] = englishAndGerman([&] { return visibleTexts(buildForm(form).get()); });
-    QCOMPARE(translated.keys(), english.keys());
-    QVERIFY(english.size() > 3);
-    QStringList left;
-    for (auto it = english.cbegin(); it != english.cend(); ++it)
-        if (translated.value(it.key()) == it.value() && !sameInGerman(it.value(), withQtGerman))
-            left << it.key() + ": " + it.value();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
-}
-
-// The translation names the German manual; the browser finds it in the resources.
-void TestTranslation::germanDocumentation()
-{
-    setGerman(true);
-    MainWindow window;
-    click(window, "startDocumentation");
-    setGerman(false);
-    HelpBrowser *browser = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *b = qobject_cast<HelpBrowser *>(w))
-            browser = b;
-    QVERIFY(browser);
-    std::unique_ptr<HelpBrowser> closing(browser);
-    QCOMPARE(browser->findChild<QTextBrowser *>()->source().fileName(), "Dokumentation_Hilfe_de.html");
-    QVERIFY(browser->findChild<QTextBrowser *>()->toPlainText().startsWith("Klimaro v0.3 – Benutzerdokumentation"));
-    QCOMPARE(browser->windowTitle(), "Klimaro v0.3 Dokumentation");
-}
-
-// The summer model is chosen by its translated name (the DIN 4108-2 one also enables
-// the regions); the DIN 4108-2 verdict is a German word.
-void TestTranslation::summerModelsInGerman()
-{
-    setGerman(true);
-    bnbForm form(nullptr);
-    auto *box = child<QComboBox>(form, "modelSelectBox");
-    QCOMPARE(box->count(), 4);
-    for (int model = 0; model < box->count(); ++model) {
-        box->setCurrentIndex(model);
-        emit box->textActivated(box->currentText());
-        QCOMPARE(form.selectedModel(), SummerModel(model));
-        QCOMPARE(enabled(form, "regionCheckA"), SummerModel(model) == SummerModel::Din4108);
-    }
-    summerBNBForm page(nullptr);
-    ResultArray s{};
-    for (double degreeRows : {499.9, 500.0}) {   // the 500 K·h limit, hourly rows
-        s[SummerSlot::DegreeRows] = degreeRows;
-        page.showResults(s, 1.0, true);
-        QCOMPARE(text(page, "pointsField"), degreeRows < 500 ? "eingehalten" : "nicht eingehalten");
-    }
-    setGerman(false);
-}
-
-// Chapter, section and row titles and the captions of the report are German, its format
-// words are not: the chapters' typ stays "Winter" / "Sommer", and the first line of the
-// hourly humidity file reads the same in every language (its column titles are not
-// translatable at all).
-void TestTranslation::reportAndCsvInGerman()
-{
-    const auto [english, german] = englishAndGerman([] { return reportWords(reportXml()); });
-    QCOMPARE(german.filter(QRegularExpression("^typ ")).join(' '),
-             QString("typ Winter ").repeated(4) + QString("typ Sommer ").repeated(3) + "typ Sommer");
-    QCOMPARE(german.size(), english.size());
-    QStringList left;
-    for (int i = 0; i < english.size(); ++i)
-        if (german[i] == english[i] && !english[i].startsWith("typ ") && !sameInGerman(english[i].section(' ', 1), true))
-            left << english[i];
-    QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
-    setGerman(true);
-    for (const char *word : {"Humidity output generated by ", "Klimaro v0.3"})
-        QCOMPARE(QCoreApplication::translate("humidityForm", word), QString(word));
-    setGerman(false);
-}
 
 QTEST_MAIN(TestTranslation)
 #include "tst_translation.moc"

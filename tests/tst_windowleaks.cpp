@@ -73,56 +73,52 @@ class TestWindowLeaks : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void openAndCloseLeavesNothing_data();
-    void openAndCloseLeavesNothing();
-};
-
-void TestWindowLeaks::initTestCase()
-{
-    // Room for every help picture, decoded once: the rounds then cost the
-    // windows, not 2,000 PNG decodings.
-    QPixmapCache::setCacheLimit(64 * 1024);
-    // The offscreen platform says so at every pop-up shown: thousands of lines.
-    static const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
-        if (!text.startsWith("This plugin does not support"))
-            testLog(type, context, text);
-    });
-}
-
-void TestWindowLeaks::openAndCloseLeavesNothing_data()
-{
-    QTest::addColumn<int>("round");
-    const char *rounds[] = {"PMV tool with every ? pop-up and the Tsurf dialog", "assessment tool with its pop-ups",
-                            "documentation window", "About box", "info pop-up of the main menu",
-                            "pop-ups closed while the PMV tool stays open"};
-    for (int round = PmvTool; round <= PopUpsOfOpenTool; ++round)
-        QTest::newRow(rounds[round]) << round;
-}
-
-void TestWindowLeaks::openAndCloseLeavesNothing()
-{
-    QFETCH(int, round);
-    MainWindow window;
-    window.show();
-    if (round == PopUpsOfOpenTool) {
-        trigger(window, "PMV");
-        deleteLaterNow();
+    void initTestCase()
+    {
+        // Room for every help picture, decoded once: the rounds then cost the
+        // windows, not 2,000 PNG decodings.
+        QPixmapCache::setCacheLimit(64 * 1024);
+        // The offscreen platform says so at every pop-up shown: thousands of lines.
+        static const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (!text.startsWith("This plugin does not support"))
+                testLog(type, context, text);
+        });
     }
-    // Counted after a first round, which makes what is made once and reused:
-    // the documentation window, the surface temperature dialog of an open tool.
-    runRound(window, round);
-    const qsizetype topLevels = QApplication::topLevelWidgets().size();
-    const qsizetype descendants = window.findChildren<QObject *>().size();
-    for (int i = 1; i < kRounds; ++i) {
+
+    void openAndCloseLeavesNothing_data()
+    {
+        QTest::addColumn<int>("round");
+        const char *rounds[] = {"PMV tool with every ? pop-up and the Tsurf dialog", "assessment tool with its pop-ups",
+                                "documentation window", "About box", "info pop-up of the main menu",
+                                "pop-ups closed while the PMV tool stays open"};
+        for (int round = PmvTool; round <= PopUpsOfOpenTool; ++round)
+            QTest::newRow(rounds[round]) << round;
+    }
+
+    void openAndCloseLeavesNothing()
+    {
+        QFETCH(int, round);
+        MainWindow window;
+        window.show();
+        if (round == PopUpsOfOpenTool) {
+            trigger(window, "PMV");
+            deleteLaterNow();
+        }
+        // Counted after a first round, which makes what is made once and reused:
+        // the documentation window, the surface temperature dialog of an open tool.
         runRound(window, round);
-        if (QTest::currentTestFailed())
-            return;
+        const qsizetype topLevels = QApplication::topLevelWidgets().size();
+        const qsizetype descendants = window.findChildren<QObject *>().size();
+        for (int i = 1; i < kRounds; ++i) {
+            runRound(window, round);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
+        QCOMPARE(window.findChildren<QObject *>().size(), descendants);
     }
-    QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
-    QCOMPARE(window.findChildren<QObject *>().size(), descendants);
-}
+};
 
 QTEST_MAIN(TestWindowLeaks)
 #include "tst_windowleaks.moc"
