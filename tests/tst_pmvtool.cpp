@@ -1,0 +1,752 @@
+// The PMV tool as a user works it, and the main window that opens it: the calculator (single
+// values and the table), the inverse search, the clothing list with the hand-overs into the
+// calculator, the MRT form, the pop-ups and the documentation. The core tests pin the numbers.
+#include "app/mainwindow.h"
+#include "app/tabletext.h"
+#include "comfort/clothingform.h"
+#include "comfort/numbertext.h"
+#include "comfort/pmvform.h"
+#include "comfort/pmvinverseform.h"
+#include "comfort/pmvmenuform.h"
+#include "help/helpbrowser.h"
+#include "help/infodialog.h"
+#include "radiant/mrtform.h"
+#include "radiant/tsurfcalcdialog.h"
+
+#include "messagecatcher.h"
+#include "widgetlookup.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The calculator in table mode, its file dialogs answered by the test.
+class FileForm : public pmvForm
+{
+public:
+    FileForm() : pmvForm(nullptr) { click(*this, "checkBoxReadData"); }
+    QString openName;
+    QString saveName;
+    int asked = 0;
+
+protected:
+    QString askOpenFileName() override { return ++asked, openName; }
+    QString askSaveFileName() override { return ++asked, saveName; }
+};
+
+// The table as shown: the headers, then each row; cells joined by "|", a cell never filled empty.
+QStringList table(pmvForm &form)
+{
+    auto *widget = child<QTableWidget>(form, "tableWidget");
+    QStringList headers;
+    for (int c = 0; c < widget->columnCount(); ++c)
+        headers << widget->horizontalHeaderItem(c)->text();
+    QStringList lines{headers.join('|')};
+    for (const QStringList &row : tableRows(widget, widget->columnCount()))
+        lines << row.join('|');
+    return lines;
+}
+
+// PMV, PPD and PPD after Mayer, then the ISO 7730 note after "|".
+QString shown(QWidget &form)
+{
+    return texts(form, {"outputPMV", "outputPPD", "outputPPDM"}) + '|' + child<QLabel>(form, "labelValidity")->text();
+}
+
+// Junk in every disabled field: the computation must neither use nor judge it.
+void junkInDisabledFields(QWidget &form)
+{
+    for (QLineEdit *field : form.findChildren<QLineEdit *>(QRegularExpression("^input")))
+        if (!field->isEnabled())
+            field->setText("junk");
+}
+
+// Enabled states as 0/1 of the named widgets ("|" between groups); a label shares its field's state.
+QString enabling(QWidget &form, const QString &names)
+{
+    QString states;
+    for (const QString &name : names.split(' ')) {
+        if (name.startsWith("input") && enabled(form, "label" + name.mid(5)) != enabled(form, name))
+            return name + " differs from its label";
+        states += name == "|" ? " " : enabled(form, name) ? "1" : "0";
+    }
+    return states;
+}
+
+const QString kInverseRows = "radioTaTg radioMRT radioTo | inputTa inputTg inputMRT inputTo | inputRh inputVa "
+                             "inputIcl inputM comboMetUnit | inputW inputPMV | checkBoxRecvMrt checkBoxRecvClo";
+const QStringList kPicks = {"radioPickTo", "radioPickTa", "radioPickMRT", "radioPickTg",
+                            "radioPickVa", "radioPickRh", "radioPickClo", "radioPickMet"};
+
+// The MRT form's MRT, three asymmetries, three PDs, three verdicts and the points.
+QString outputs(QWidget &form)
+{
+    return texts(form, {"outputMRT", "outputAsmFrBk", "outputAsmLeRt", "outputAsmClFlr", "outputPdFrBk", "outputPdLeRt",
+                        "outputPdClFlr", "outputFrBkQuality", "outputLeRtQuality", "outputClFlrQuality",
+                        "RadiationPoints"});
+}
+
+// Room 5 × 6 × 3 m, occupant at (2, 2.5, 1.1) m, all surfaces 20 °C, a window of 10 °C in
+// the front wall, 1 m from either side, 0.5 m below the ceiling and 0.8 m above the floor.
+void enterWindowExample(QWidget &form)
+{
+    click(form, "inputRadioOther");
+    click(form, "checkBoxFW");
+    enter(form, {"inputWidth=5", "inputDepth=6", "inputHeight=3", "inputXp=2", "inputYp=2,5", "inputZp=1.1",
+                 "inputFWT=10", "inputFWinL=1", "inputFWinR=1", "inputFWinCeil=0.5", "inputFWinFloor=0.8"});
+}
+
+// Triggers the main window's menu action of that text and deletes the page it replaced.
+void go(MainWindow &window, const QString &action)
+{
+    for (QAction *a : window.findChildren<QAction *>())
+        if (a->text() == action)
+            a->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString page(MainWindow &window)
+{
+    return window.centralWidget()->metaObject()->className();
+}
+
+}
+
+class TestPmvTool : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;   // a fresh one per test
+
+    void load(FileForm &form, const QByteArray &bytes)
+    {
+        QFile file(dir->filePath("in.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        form.openName = file.fileName();
+        click(form, "readPreviewButton");
+    }
+
+    QByteArray exportCsv(FileForm &form)
+    {
+        form.saveName = dir->filePath("pmvout.csv");
+        click(form, "CsvWriteButton");
+        QFile file(form.saveName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QTest::failOnWarning(QRegularExpression("connectSlotsByName"));
+    }
+
+    void calculator_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("enabled");   // rows Tg Ta MRT RecvMrt To in that mode
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("refused");   // the message's line that names the field
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("reference state") << "" << "" << QStringList() << "" << "-0.76 17.24 59.04|";
+        // Air 20 °C, globe 26 °C, MRT 24 °C, operative 25 °C; 0,2 m/s so that the globe correction counts.
+        const QStringList t = {"inputTa=20", "inputTg=26", "inputMRT=24", "inputTo=25", "inputVa=0,2"};
+        QTest::newRow("globe: air 20, globe 26") << "radioTaTg" << "11000" << t << "" << "-0.26 6.36 33.28|";
+        QTest::newRow("MRT: air 20, radiant 24") << "radioMRT" << "01110" << t << "" << "-1.24 37.07 79.13|";
+        QTest::newRow("operative 25 for both") << "radioTo" << "00001" << t << "" << "-0.11 5.25 26.83|";
+        const QString iso = "|Outside the range of ISO 7730, which does not cover these results: ";
+        QTest::newRow("clothing 2.2 clo") << "" << "" << QStringList{"inputIcl=2.2"} << ""
+                                          << "1.09 30.05 34.90" + iso + "clothing 0.341 m²K/W (0 to 0.31 m²K/W).";
+        // The unit is switched without converting the field: 69.6 met = 4036.8 W/m².
+        QTest::newRow("69.6 met") << "" << "" << QStringList{"comboMetUnit=1"} << ""
+            << "74.27 100.00 96.72" + iso + "metabolic rate 4036.8 W/m² (46 to 232 W/m²); PMV 74.27 (-2 to 2).";
+        const auto refused = [](const char *row, const QString &entry, const QString &line) {
+            QTest::newRow(row) << "" << "" << QStringList{entry} << line << "  |";
+        };
+        const QString range = "%1: %2 lies outside the allowed range %3";
+        refused("clothing word", "inputIcl=half", "Clothing Insulation [clo]: \"half\"");
+        refused("empty air speed", "inputVa=", "Air Velocity [m/s]: empty");
+        refused("air speed just below 0", "inputVa=-0.001", range.arg("Air Velocity [m/s]", "-0.001", "≥ 0"));
+        refused("humidity just above 100", "inputRh=100.1", range.arg("Relative Humidity [%]", "100.1", "0–100"));
+        refused("metabolic rate 0", "inputM=0", range.arg("Metabolic Rate", "0", "> 0"));
+        refused("air below absolute zero", "inputTa=-273.16",
+                range.arg("Air Temperature [°C]", "-273.16", "≥ -273.15"));
+    }
+
+    void calculator()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, enabled);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, refused);
+        pmvForm form(nullptr);
+        setText(form, "inputVa", "1.5");   // a result and a note, which a refusal clears
+        click(form, "compute");
+        QVERIFY(shown(form).contains("ISO 7730"));
+        setText(form, "inputVa", "0.1");
+        for (const QString &from : mode.isEmpty() ? QStringList() : QStringList{"radioTaTg", "radioMRT", "radioTo"}) {
+            click(form, from);
+            click(form, mode);
+            QVERIFY2(enabling(form, "inputTg inputTa inputMRT checkBoxRecvMrt inputTo") == enabled, qPrintable(from));
+        }
+        enter(form, entries);
+        junkInDisabledFields(form);
+        MessageCatcher catcher;
+        click(form, "compute");
+        QCOMPARE(catcher.count, refused.isEmpty() ? 0 : 1);
+        QVERIFY2(catcher.text.contains(refused), qPrintable(catcher.text));
+        QTEST(shown(form), "shown");
+        if (refused.isEmpty())
+            return;
+        // The entry is kept and marked until a number is typed.
+        const QString field = entries.first().section('=', 0, 0);
+        QCOMPARE(text(form, field), entries.first().section('=', 1));
+        QVERIFY(!child<QLineEdit>(form, field)->styleSheet().isEmpty());
+        pmvForm fresh(nullptr);
+        setText(form, field, text(fresh, field));
+        click(form, "compute");
+        QCOMPARE(catcher.count, 1);
+        QCOMPARE(shown(form), "-0.76 17.24 59.04|");
+        QVERIFY(child<QLineEdit>(form, field)->styleSheet().isEmpty());
+    }
+
+    void importReplacesRows_data()
+    {
+        QTest::addColumn<int>("separator");   // csvcomboBox index
+        QTest::addColumn<QString>("headerLines");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("rows");
+        // Before each case the table holds the two rows of an earlier import.
+        QTest::newRow("one header line, Windows line ends")
+            << 0 << "1" << QByteArray("Ta;Tg;rH;Va;clo\r\n22;22;60;0.1;0.5\r\n24;25;50;0.2;0.7\r\n")
+            << QStringList{"22|22|60|0.1|0.5", "24|25|50|0.2|0.7"};
+        QTest::newRow("fewer lines than header lines: table unchanged")
+            << 0 << "3" << QByteArray("Ta;Tg\n22;22\n") << QStringList{"1|2|3|4|5", "6|7|8|9|10"};
+        QTest::newRow("runs of spaces act as one separator")
+            << 2 << "0" << QByteArray("22 22   60 0.1 0.5\n") << QStringList{"22|22|60|0.1|0.5"};
+        QTest::newRow("header count not a number counts as none")
+            << 0 << "one" << QByteArray("22;22;60;0.1;0.5\n") << QStringList{"22|22|60|0.1|0.5"};
+    }
+
+    void importReplacesRows()
+    {
+        QFETCH(int, separator);
+        QFETCH(QString, headerLines);
+        QFETCH(QByteArray, file);
+        FileForm form;
+        load(form, "Ta;Tg\n1;2;3;4;5\n6;7;8;9;10\n");
+        child<QComboBox>(form, "csvcomboBox")->setCurrentIndex(separator);
+        setText(form, "dataSkipLines", headerLines);
+        MessageCatcher catcher;
+        load(form, file);
+        QCOMPARE(catcher.count, 0);
+        QTEST(table(form).mid(1), "rows");
+    }
+
+    void unreadableOrCancelledImportKeepsTable()
+    {
+        FileForm form;
+        load(form, "h\n22;22;60;0.1;0.5\n");
+        MessageCatcher catcher;
+        form.openName = dir->filePath("missing.csv");
+        click(form, "readPreviewButton");
+        form.openName.clear();   // then cancelled dialogs
+        click(form, "readPreviewButton");
+        click(form, "CsvWriteButton");
+        QCOMPARE(form.asked, 4);
+        QCOMPARE(catcher.count, 1);
+        QCOMPARE(table(form), QStringList({"Ta|Tg|rH|Va|clo", "22|22|60|0.1|0.5"}));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"in.csv"}));
+    }
+
+    void tableImportComputeExport()
+    {
+        FileForm form;
+        MessageCatcher catcher;
+        click(form, "compute");   // the start table of ten unfilled rows: named, computed all the same
+        const QString gaps = "Input cells without a number (empty, or text without a numeric prefix): %1. "
+                             "They were computed as 0.\nFirst: %2.";
+        QCOMPARE(catcher.text, gaps.arg("50", "row 1, Ta; row 1, Tg; row 1, rH; row 1, Va; row 1, clo"));
+        QCOMPARE(table(form).last(), "0.00|0.00|0.00|0.00|0.00|-15.07|100.00|99.43");
+        load(form, "h\n1;2;3;4;5\n");
+        // Each mode sets its headers; rows and the cells of the remaining columns stay.
+        for (const QString step : {"radioTableTo To|rH|Va|clo 1|2|3|4", "radioTableMRT Ta|Tr|rH|Va|clo 1|2|3|4|",
+                                    "radioTableTaTg Ta|Tg|rH|Va|clo 1|2|3|4|", "radioTableTo To|rH|Va|clo 1|2|3|4"}) {
+            click(form, step.section(' ', 0, 0));
+            QCOMPARE(table(form).join(' '), step.section(' ', 1));
+        }
+        click(form, "radioTableTaTg");
+        // Metabolic rate and work come from the disabled input group: 1,2 met is 69.6 W/m², the
+        // work of 10 W/m² is not scaled by 58. An impossible row (air speed below 0) reads N.A.
+        enter(form, {"inputM=1,2", "comboMetUnit=1", "inputW=10"});
+        load(form, "Ta;Tg;rH;Va;clo\n35;35;60;0.1;0.5\n22;22;60;-0.1;0.5\n22;22;60;0.1;0.5\n");
+        click(form, "compute");
+        click(form, "compute");
+        // The second run reads the two-decimal texts of the first and gives the same results.
+        QCOMPARE(table(form), QStringList({"Ta|Tg|rH|Va|clo|PMV|PPD|PPD-M|PMV|PPD|PPD-M",
+                                           "35.00|35.00|60.00|0.10|0.50|2.92|98.73|96.15|2.92|98.73|96.15",
+                                           "22.00|22.00|60.00|-0.10|0.50|N.A|N.A|N.A|N.A|N.A|N.A",
+                                           "22.00|22.00|60.00|0.10|0.50|-1.16|33.47|76.54|-1.16|33.47|76.54"}));
+        QCOMPARE(shown(form), "-1.16 33.47 76.54|1 of 2 rows lie outside the range of ISO 7730, which does not "
+                              "cover their results. First: row 1, air temperature 35.00 °C (10 to 30 °C); water "
+                              "vapour pressure 3375 Pa (0 to 2700 Pa); PMV 2.92 (-2 to 2).");   // the last row
+        QCOMPARE(text(form, "inputM"), "1,2");   // read, not converted
+        QCOMPARE(exportCsv(form).split('\n').at(0), "35.00,35.00,60.00,0.10,0.50,2.92,98.73,96.15,2.92,98.73,96.15");
+        // Reading a file again: the mode's input columns and nothing more, also in the CSV
+        // (texts as read, a cell never filled an empty field).
+        load(form, "h\n21;23;50;0.1;1;7;8;9\n24;;25\n");
+        QCOMPARE(table(form).first(), "Ta|Tg|rH|Va|clo");
+        QCOMPARE(exportCsv(form), "21,23,50,0.1,1\n24,25,,,\n");
+        click(form, "radioTableTo");   // another mode also drops result columns
+        click(form, "compute");
+        QCOMPARE(catcher.text, gaps.arg("2", "row 2, Va; row 2, clo"));
+        QCOMPARE(catcher.count, 2);
+        click(form, "radioTableMRT");
+        QCOMPARE(table(form).first(), "Ta|Tr|rH|Va|clo");
+    }
+
+    void inversePicks_data()
+    {
+        QTest::addColumn<QString>("radio");
+        QTest::addColumn<QString>("enabled");   // groups as in kInverseRows
+        QTest::addColumn<QString>("mode");      // the mode selector checked, if it matters
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("chosen");   // a mode chosen while searching, and its rows Ta Tg MRT To
+        // The defaults give PMV -0.76, the default target: each search finds the default
+        // value of its unknown again, to the grid's resolution; clothing in clo.
+        QTest::newRow("4 operative: all temperatures off") << "radioPickTo" << "000 0000 11111 11 00" << ""
+            << "Find Operative Temperature" << "22.00" << "";
+        QTest::newRow("1 air: MRT mode, radiant row only") << "radioPickTa" << "110 0010 11111 11 00" << "radioMRT"
+            << "Find Ambient Temperature" << "22.00" << "radioTaTg 0100";
+        QTest::newRow("3 radiant: air row only") << "radioPickMRT" << "000 1000 11111 11 00" << ""
+            << "Find Mean Radiant Temperature" << "22.00" << "";
+        QTest::newRow("2 globe: air row only") << "radioPickTg" << "000 1000 11111 11 00" << "radioTaTg"
+            << "Find Global Temperature" << "22.00" << "";
+        // Below about 0.1 m/s free convection governs, PMV does not change and the
+        // smallest grid value wins the tie.
+        QTest::newRow("6 air speed, free convection") << "radioPickVa" << "111 1100 10111 11 00" << "radioTaTg"
+            << "Find Air Velocity" << "0.00" << "radioTo 0001";
+        QTest::newRow("5 humidity") << "radioPickRh" << "111 1100 01111 11 00" << "radioTaTg"
+            << "Find Relative Humidity" << "60.00" << "radioMRT 1010";
+        QTest::newRow("7 clothing") << "radioPickClo" << "111 1100 11011 11 00" << "radioTaTg"
+            << "Find Clothing Insulation" << "0.50" << "radioTaTg 1100";
+        QTest::newRow("8 metabolic rate and its unit, grid step 4 W/m2") << "radioPickMet" << "111 1100 11100 11 00"
+            << "radioTaTg" << "Find Metabolic Rate" << "70.00" << "radioMRT 1010";
+    }
+
+    void inversePicks()
+    {
+        QFETCH(QString, radio);
+        QFETCH(QString, enabled);
+        QFETCH(QString, mode);
+        QFETCH(QString, chosen);
+        // From every other pick: the last pick decides, so leaving the metabolic rate
+        // re-enables its unit selector.
+        for (const QString &from : kPicks) {
+            pmvInverseForm form(nullptr);
+            click(form, from);
+            click(form, radio);
+            QVERIFY2(enabling(form, kInverseRows) == enabled, qPrintable(from + ": " + enabling(form, kInverseRows)));
+            QVERIFY2(mode.isEmpty() || child<QRadioButton>(form, mode)->isChecked(), qPrintable(from));
+            QTEST(child<QPushButton>(form, "compute")->text(), "button");
+            if (from != kPicks.last())
+                continue;
+            junkInDisabledFields(form);
+            MessageCatcher catcher;
+            click(form, "compute");
+            QTEST(text(form, "outputUnknown"), "found");
+            QVERIFY2(std::fabs(text(form, "outputPMV").toDouble() + 0.76) < 0.05, qPrintable(text(form, "outputPMV")));
+            QVERIFY(child<QPlainTextEdit>(form, "outputInfo")->toPlainText().contains("Approx."));
+            // A mode chosen while searching opens its temperature row, which the search then
+            // reads; 1,2 met is 69.6 W/m² again.
+            if (!chosen.isEmpty()) {
+                click(form, chosen.section(' ', 0, 0));
+                QCOMPARE(enabling(form, kInverseRows).section(' ', 1, 1), chosen.section(' ', 1));
+            }
+            enter(form, {"inputTa=22", "inputTg=22", "inputMRT=22", "inputTo=22", "inputM=1,2", "comboMetUnit=1",
+                         "outputUnknown="});
+            junkInDisabledFields(form);
+            click(form, "compute");
+            QTEST(text(form, "outputUnknown"), "found");
+            QCOMPARE(catcher.count, 0);
+        }
+    }
+
+    void inverseOutcomes()
+    {
+        pmvInverseForm form(nullptr);
+        const auto outcome = [&form] {
+            return text(form, "outputUnknown") + ' ' + shown(form) + '|'
+                   + child<QPlainTextEdit>(form, "outputInfo")->toPlainText();
+        };
+        for (const QString &pick : kPicks)   // no unknown picked at the start
+            QVERIFY2(!child<QRadioButton>(form, pick)->isChecked(), qPrintable(pick));
+        QVERIFY(child<QRadioButton>(form, "radioTaTg")->isChecked());
+        QCOMPARE(enabling(form, kInverseRows), "000 0000 11111 11 00");
+        QCOMPARE(child<QPushButton>(form, "compute")->text(), "Find Operative Temperature");
+        click(form, "compute");
+        QCOMPARE(outcome(), "-NA- -NA- -NA- -NA-||");
+        click(form, "radioPickRh");   // PMV 0: the best point, 99 %, is 0.5 away
+        setText(form, "inputPMV", "0");
+        click(form, "compute");
+        QCOMPARE(outcome(), "-NA- -NA- -NA- -NA-|| For the given PMV, No appropriate rh found within the range  \n");
+        click(form, "radioPickTo");
+        setText(form, "inputPMV", "2.5");   // found, but outside ISO 7730: noted
+        click(form, "compute");
+        QCOMPARE(outcome(), "32.50 2.50 93.47 90.89|Outside the range of ISO 7730, which does not cover these results: "
+                            "air temperature 32.50 °C (10 to 30 °C); water vapour pressure 2935 Pa (0 to 2700 Pa); "
+                            "PMV 2.50 (-2 to 2).|Approx. Operative Temperature found for given PMV\n");
+        enter(form, {"inputVa=-0.1", "inputPMV="});
+        MessageCatcher catcher;
+        click(form, "compute");
+        QCOMPARE(catcher.count, 1);
+        QVERIFY2(catcher.text.contains("Air Velocity [m/s]: -0.1 lies outside the allowed range ≥ 0\nPMV: empty"),
+                 qPrintable(catcher.text));
+        QCOMPARE(outcome(), "   ||");
+        QCOMPARE(text(form, "inputVa"), "-0.1");
+        enter(form, {"inputVa=0,1", "inputPMV=-0,76"});   // a decimal comma is a number
+        click(form, "compute");
+        QCOMPARE(catcher.count, 1);
+        QCOMPARE(outcome(), "22.00 -0.76 17.24 59.04||Approx. Operative Temperature found for given PMV\n");
+    }
+
+    void clothingList()
+    {
+        clothingForm form(nullptr);
+        const QList<QRadioButton *> radios = form.findChildren<QRadioButton *>();
+        QCOMPARE(radios.size(), 16);
+        QCOMPARE(text(form, "lineClo"), "0.1");   // no pick yet
+        // Work clothing, then daily wear: one exclusive group across both lists. Each pick
+        // comes from another, so the unchecked ensemble writes first, the new one last.
+        const QString picks = "radio1=0.7 radio2=0.8 radio3=0.9 radio4=1 radio5=1.2 radio6=1.4 radio7=2 radio8=2.55 "
+                              "radio1_d=0.3 radio2_d=0.5 radio3_d=0.7 radio4_d=0.7 radio5_d=1 radio6_d=1.1 "
+                              "radio7_d=1.3 radio8_d=1.5";
+        for (const QString &pick : picks.split(' ')) {
+            click(form, pick.section('=', 0, 0));
+            QVERIFY2(text(form, "lineClo") == pick.section('=', 1), qPrintable(pick + ": " + text(form, "lineClo")));
+            QCOMPARE(std::count_if(radios.begin(), radios.end(), [](QRadioButton *r) { return r->isChecked(); }), 1);
+        }
+    }
+
+    void handOver_data()
+    {
+        // Ticking copies at once, in general format; the MRT is rounded in single precision.
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("clothing: trailing zero dropped") << "lineClo" << "0.50" << "0.5";
+        QTest::newRow("clothing: not a number copied as it stands") << "lineClo" << "0.5 clo" << "0.5 clo";
+        QTest::newRow("MRT 21.005 half up") << "outputMRT" << "21.005" << "21.01";
+        QTest::newRow("MRT not a number") << "outputMRT" << "N.A" << "N.A";
+    }
+
+    void handOver()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, typed);
+        // The clothing list's value, or the MRT form's result also after Compute MRT has
+        // computed its default room (20.00 °C), while the calculator's box is ticked.
+        const bool clo = source == "lineClo";
+        const QString box = clo ? "checkBoxRecvClo" : "checkBoxRecvMrt";
+        const QString target = clo ? "inputIcl" : "inputMRT";
+        const QStringList later = clo ? QStringList{"radio8", "2.55"} : QStringList{"computeMRT", "20"};
+        pmvMenuForm window(nullptr);
+        // The inverse page has widgets of the same names: look them up in the calculator.
+        QWidget &calculator = *child<pmvForm>(window, "pmvForm");
+        click(calculator, "radioMRT");   // the MRT box is enabled in MRT mode only
+        const QString before = text(calculator, target);
+        setText(window, source, typed);
+        QCOMPARE(text(calculator, target), before);   // not ticked: nothing copied
+        click(calculator, box);
+        QTEST(text(calculator, target), "copied");
+        // The calculator's Compute reads the copy: a text that is no number is named, not taken as 0.
+        MessageCatcher catcher;
+        click(calculator, "compute");
+        double value = 0;
+        QCOMPARE(catcher.text.contains(": \"" + typed + '"'), !parseFieldNumber(typed, value));
+        click(window, later[0]);
+        QCOMPARE(text(calculator, target), later[1]);
+        click(calculator, box);   // unticked: neither a new text nor Compute MRT reaches the calculator
+        setText(calculator, target, "30");
+        setText(window, source, typed);
+        click(window, later[0]);
+        QCOMPARE(text(calculator, target), "30");
+    }
+
+    void everyInfoButtonShowsItsPicture()
+    {
+        pmvMenuForm window(nullptr);
+        const QList<QAbstractButton *> buttons = window.findChildren<QAbstractButton *>(QRegularExpression("^InfoBu"));
+        QCOMPARE(buttons.size(), 10);
+        for (QAbstractButton *button : buttons) {
+            button->click();
+            const QList<InfoDialog *> dialogs = window.findChildren<InfoDialog *>();
+            QCOMPARE(dialogs.size(), 1);
+            QVERIFY2(!dialogs.first()->isModal() && !child<QLabel>(*dialogs.first(), "label")->pixmap().isNull(),
+                     qPrintable(button->objectName()));
+            delete dialogs.first();
+        }
+    }
+
+    void mrtStartAndPosture()
+    {
+        // The start: seated, plane method, nothing computed. Standing and seated write their
+        // height; "other" keeps it and lets the user type.
+        mrtForm form(true, nullptr);
+        QVERIFY(child<QRadioButton>(form, "inputRadioSit")->isChecked());
+        QVERIFY(child<QRadioButton>(form, "checkMrtPlane")->isChecked());
+        QCOMPARE(outputs(form), QString(10, ' '));
+        for (const QString step : {"start 0.6 0", "inputRadioStand 1.0 0", "inputRadioOther 1.0 1", "=1.35 1.35 1",
+                                   "inputRadioSit 0.6 0", "inputRadioOther 0.6 1", "inputRadioStand 1.0 0"}) {
+            if (step.startsWith("input"))
+                click(form, step.section(' ', 0, 0));
+            else if (step.startsWith('='))
+                setText(form, "inputZp", step.section(' ', 0, 0).mid(1));
+            QCOMPARE(text(form, "inputZp") + (enabled(form, "inputZp") ? " 1" : " 0"), step.section(' ', 1));
+        }
+    }
+
+    void mrtAreaRows()
+    {
+        // Each area row follows its box and keeps its entries when the box is unticked. Unticked
+        // rows, junk in every field, are neither used nor judged: the room computes as a plain one.
+        const QStringList rows = {"FW FWT FWinL FWinR FWinCeil FWinFloor", "BW BWT BWinL BWinR BWinCeil BWinFloor",
+                                  "RW RWT RWinL RWinR RWinCeil RWinFloor", "LW LWT LWinL LWinR LWinCeil LWinFloor",
+                                  "Floor FloorHC FloorWinL FloorWinR FloorWinCeil FloorWinFloor",
+                                  "Ceil CeilHC CeilWinL CeilWinR CeilWinCeil CeilWinFloor"};
+        mrtForm form(true, nullptr);
+        for (const QString &row : rows) {
+            click(form, "checkBox" + row.section(' ', 0, 0));
+            for (const QString &other : rows)
+                for (const QString &field : other.split(' ').mid(1))
+                    QVERIFY2(enabled(form, "input" + field) == (other == row), qPrintable(field));
+            for (const QString &field : row.split(' ').mid(1))
+                setText(form, "input" + field, "junk");
+            click(form, "checkBox" + row.section(' ', 0, 0));
+        }
+        MessageCatcher catcher;
+        click(form, "computeMRT");
+        QCOMPARE(catcher.count, 0);
+        QCOMPARE(outputs(form), "20.00 0.00 0.00 0.00 0.00 0.00 0.00 Pass Pass Pass 0");
+        for (const QString &row : rows)
+            for (const QString &field : row.split(' ').mid(1))
+                QVERIFY2(!enabled(form, "input" + field) && text(form, "input" + field) == "junk", qPrintable(field));
+    }
+
+    void mrtFloorBoxAndMethods()
+    {
+        mrtForm summer(true, nullptr);     // the PMV tool's instance
+        click(summer, "checkBoxFloorT");   // no Compute pressed: ticking computes
+        QCOMPARE(outputs(summer), "20.00 0.00 0.00 0.00 0.00 0.00 0.00 Pass Pass Pass 10");
+        click(summer, "checkBoxFloorT");   // unticking does not judge again
+        QCOMPARE(text(summer, "RadiationPoints"), "10");
+        click(summer, "computeMRT");
+        QCOMPARE(text(summer, "RadiationPoints"), "0");
+        mrtForm winter(false, nullptr);
+        enterWindowExample(winter);
+        click(winter, "checkBoxFloorT");
+        QCOMPARE(outputs(winter), "19.44 1.71 0.23 0.33 0.24 0.00 0.00 Pass Pass Pass 20");
+        setText(winter, "inputFWT", "-20");   // the cool-wall PD exceeds its 1 % limit
+        click(winter, "computeMRT");
+        QCOMPARE(outputs(winter).section(' ', 7), "Fail Pass Pass 0");
+        // The surface method gives no asymmetry; verdicts and points stay as they were.
+        click(winter, "checkMrtSurface");
+        QVERIFY(!enabled(winter, "groupRadiationAsm"));
+        setText(winter, "inputFWT", "10");
+        click(winter, "computeMRT");
+        QCOMPARE(outputs(winter), "19.40 N.A N.A N.A N.A N.A N.A Fail Pass Pass 0");
+        click(winter, "checkMrtPlane");
+        QVERIFY(enabled(winter, "groupRadiationAsm"));
+    }
+
+    void mrtEachSurfaceItsOwnTemperature()
+    {
+        // Six wall temperatures and an area in four surfaces, every one different, so that a
+        // field read into the wrong surface (left for right, front for back, g1 for g2) moves
+        // the results. The front window's left edge lies exactly above the occupant's foot
+        // point (g1 = Xp) and the floor area's edge exactly below it: both are ordinary rooms.
+        mrtForm form(false, nullptr);
+        enterWindowExample(form);
+        for (const char *box : {"checkBoxRW", "checkBoxFloor", "checkBoxCeil"})
+            click(form, box);
+        enter(form, {"inputFT=19", "inputBT=21", "inputRT=22", "inputLT=24", "inputFloorT=23", "inputCeilT=25",
+                     "inputFWinL=2", "inputRWT=14", "inputRWinL=0.5", "inputRWinR=3.5", "inputRWinCeil=0.4",
+                     "inputRWinFloor=1", "inputFloorHC=28", "inputFloorWinL=2", "inputFloorWinR=0.5",
+                     "inputFloorWinCeil=2.5", "inputFloorWinFloor=1", "inputCeilHC=17", "inputCeilWinL=0.3",
+                     "inputCeilWinR=2.2", "inputCeilWinCeil=0.6", "inputCeilWinFloor=3.1"});
+        MessageCatcher catcher;
+        click(form, "computeMRT");
+        QCOMPARE(catcher.count, 0);
+        // What computeMrtPlane and computeMrtSurface give for this room written out as a
+        // RoomRadiantInput: MRT, asymmetries and PDs; then the surface method's MRT.
+        QCOMPARE(outputs(form).section(' ', 0, 6), "22.21 3.56 0.80 2.35 0.46 0.18 0.02");
+        click(form, "checkMrtSurface");
+        click(form, "computeMRT");
+        QCOMPARE(text(form, "outputMRT"), "22.08");
+    }
+
+    void mrtBadInput_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        const QString geometry = "Impossible room geometry";
+        // The window example: g1 = g2 = 1 of W = 5, z1 + z2 = 1.3 of H = 3.
+        QTest::newRow("occupant on the front wall") << "inputYp" << "0" << geometry
+            << "The occupant must stand inside the room: 0 < Xp < Width, 0 < Yp < Depth, 0 < Zp < Height.";
+        QTest::newRow("room of zero width") << "inputWidth" << "0" << geometry
+                                            << "Width, Depth and Height must be greater than 0.";
+        QTest::newRow("window as wide as the wall") << "inputFWinR" << "4" << geometry
+            << "The window of the Front wall does not fit on the wall: g1 + g2 must be smaller than the wall's "
+               "width and z1 + z2 smaller than its height; no distance may be negative.";
+        QTest::newRow("room height a word") << "inputHeight" << "drei" << "Invalid input" << "Height (H): \"drei\"";
+        QTest::newRow("empty wall temperature") << "inputRT" << "" << "Invalid input"
+                                                << "Right: Temperature [°C]: empty";
+        QTest::newRow("window below absolute zero") << "inputFWT" << "-274" << "Invalid input"
+            << "Front cold/hot area: Temperature [°C]: -274 lies outside the allowed range ≥ -273.15";
+    }
+
+    void mrtBadInput()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        mrtForm form(false, nullptr);
+        enterWindowExample(form);
+        click(form, "computeMRT");
+        QVERIFY(outputs(form).startsWith("19.44 "));
+        setText(form, field, value);
+        MessageCatcher catcher;
+        click(form, "computeMRT");
+        QCOMPARE(catcher.count, 1);
+        QTEST(catcher.title, "title");
+        QVERIFY2(catcher.text.contains(message), qPrintable(catcher.text));
+        QCOMPARE(outputs(form), QString(10, ' '));   // no old result beside the new inputs
+        QCOMPARE(text(form, field), value);          // what the user typed stays
+    }
+
+    void surfaceTemperatureDialog()
+    {
+        mrtForm form(true, nullptr);
+        click(form, "TsurfCalcButton");
+        TsurfCalcDialog *dialog = form.findChild<TsurfCalcDialog *>();
+        QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+        // 20 - 25 × 0.13 × 1.3 = 15.775, just below the half in double precision.
+        click(*dialog, "computeSurfaceT");
+        QCOMPARE(text(*dialog, "outputTs"), "15.77");
+        setText(*dialog, "inputTsUval", "0,7");
+        click(*dialog, "computeSurfaceT");
+        QCOMPARE(text(*dialog, "outputTs"), "17.73");
+        setText(*dialog, "inputTsRsi", "-0.13");
+        MessageCatcher catcher;
+        click(*dialog, "computeSurfaceT");
+        QVERIFY2(catcher.text.contains("-0.13 lies outside the allowed range ≥ 0"), qPrintable(catcher.text));
+        QCOMPARE(text(*dialog, "outputTs"), "");
+        child<QDialogButtonBox>(*dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(!dialog->isVisible());
+        click(form, "TsurfCalcButton");   // the same dialog with its entries
+        QCOMPARE(form.findChildren<TsurfCalcDialog *>(), QList<TsurfCalcDialog *>{dialog});
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(text(*dialog, "inputTsUval"), "0,7");
+    }
+
+    void mainWindowMenusAndPages()
+    {
+        // Each menu with its actions and their status tips; "-" is a separator.
+        MainWindow window;
+        QStringList menus;
+        for (QAction *top : window.menuBar()->actions()) {
+            QString entries = top->text() + ':';
+            for (QAction *a : top->menu()->actions())
+                entries += a->isSeparator() ? QString(" -") : ' ' + a->text() + " (" + a->statusTip() + ')';
+            menus << entries;
+        }
+        QCOMPARE(menus, QStringList({"&File: - E&xit (Exit the application)",
+                                     "&Tools: Main Menu (Return to main menu) PMV (PMV, MRT, Inverse PMV) "
+                                     "BNB Assessment (BNB Assessment)",
+                                     "&Help: &About (About Klimaro) Documentation (User documentation)"}));
+        QCOMPARE(window.windowTitle(), "Klimaro v0.3");
+        click(window, "infoButton");   // a pop-up that page switches leave alone
+        go(window, "PMV");
+        QPointer<QWidget> first = window.centralWidget();
+        QCOMPARE(page(window), "pmvMenuForm");
+        setText(*first, "inputTa", "30");
+        go(window, "PMV");   // the same tool again: fresh defaults
+        QVERIFY(first.isNull());
+        QCOMPARE(text(*window.centralWidget(), "inputTa"), "22");
+        // At its smallest the window leaves every tab its minimum: nothing clips.
+        window.show();
+        window.resize(1, 1);
+        QTest::qWait(10);
+        const QTabWidget *tabs = window.findChild<QTabWidget *>();
+        for (int i = 0; i < tabs->count(); ++i)   // each page gets the current page's size
+            QVERIFY2(tabs->widget(i)->minimumSizeHint().boundedTo(tabs->currentWidget()->size())
+                         == tabs->widget(i)->minimumSizeHint(), qPrintable(tabs->tabText(i)));
+        go(window, "BNB Assessment");
+        QCOMPARE(page(window), "bnbMenuForm");
+        // The rebuilt main menu page's buttons are connected again.
+        for (const QString button : {"startpmv pmvMenuForm", "startBNB bnbMenuForm"}) {
+            go(window, "Main Menu");
+            QCOMPARE(window.findChildren<QPushButton *>("startpmv").size(), 1);
+            click(window, button.section(' ', 0, 0));
+            QCOMPARE(page(window), button.section(' ', 1));
+        }
+        const QList<InfoDialog *> infos = window.findChildren<InfoDialog *>();
+        QCOMPARE(infos.size(), 1);
+        QVERIFY(infos.first()->isVisible() && !infos.first()->isModal());
+        QVERIFY(child<QLabel>(*infos.first(), "label")->text().startsWith("<h2> Klimaro_V1 </h2> <br/>"));
+    }
+
+    void mainWindowAboutAndPictures()
+    {
+        MainWindow window;
+        MessageCatcher catcher;
+        go(window, "&About");
+        QCOMPARE(catcher.count, 1);
+        QCOMPARE(catcher.title, "About Klimaro");
+        QVERIFY(catcher.text.startsWith("<center>Klimaro v0.3<hr>") && catcher.text.endsWith("</center>"));
+        // A large picture is scaled down to fit a dialog that cannot grow beyond 531 × 470; a
+        // help picture of 500 × 420 is shown whole and unscaled.
+        InfoDialog *dialog = InfoDialog::showPicture("Info about ...", "title.png", &window);
+        dialog->resize(900, 800);
+        QCOMPARE(dialog->size().boundedTo(QSize(531, 470)), dialog->size());
+        QCOMPARE(child<QLabel>(*dialog, "label")->pixmap().width(), 519);   // 600 × 120 scaled
+        InfoDialog *help = InfoDialog::showPicture("Info about ...", "InfoBuPMV.png", &window);
+        auto *label = child<QLabel>(*help, "label");
+        QCOMPARE(label->pixmap().size(), QSize(500, 420));
+        help->layout()->activate();
+        QVERIFY(label->height() >= 420 && label->width() >= 500);
+    }
+
+    void mainWindowDocumentationIsReused()
+    {
+        MainWindow window;
+        const auto browsers = [] {
+            QList<HelpBrowser *> found;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *b = qobject_cast<HelpBrowser *>(w))
+                    found << b;
+            return found;
+        };
+        click(window, "startDocumentation");
+        QCOMPARE(browsers().size(), 1);
+        HelpBrowser *browser = browsers().first();
+        QVERIFY(browser->isVisible());
+        QCOMPARE(browser->windowTitle(), "Klimaro v0.3 Documentation");
+        auto *view = browser->findChild<QTextBrowser *>();
+        QVERIFY(view && !view->toPlainText().isEmpty());   // found in the resources
+        QTest::keyClick(browser, Qt::Key_Escape);
+        QVERIFY(!browser->isVisible());
+        go(window, "Documentation");
+        QCOMPARE(browsers(), QList<HelpBrowser *>{browser});
+        QVERIFY(browser->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPmvTool)
+#include "tst_pmvtool.moc"
