@@ -25,11 +25,10 @@ class FileForm : public pmvForm
 public:
     FileForm() : pmvForm(nullptr) { click(*this, "checkBoxReadData"); }
     QString answer;
-    int asked = 0;
 
 protected:
-    QString askOpenFileName() override { return ++asked, answer; }
-    QString askSaveFileName() override { return ++asked, answer; }
+    QString askOpenFileName() override { return answer; }
+    QString askSaveFileName() override { return answer; }
 };
 
 // The table as shown: the headers, then each row; cells joined by "|", a cell never filled empty.
@@ -60,13 +59,11 @@ void junkInDisabledFields(QWidget &form)
 }
 
 // Enabled states as 0/1 of the named widgets ("|" between groups), 2 for the checked one of
-// enabled selectors; a label shares its field's state.
+// enabled selectors.
 QString enabling(QWidget &form, const QString &names)
 {
     QString states;
     for (const QString &name : names.split(' ')) {
-        if (name.startsWith("input") && enabled(form, "label" + name.mid(5)) != enabled(form, name))
-            return name + " differs from its label";
         auto *selector = form.findChild<QRadioButton *>(name);
         states += name == "|" ? " " : !enabled(form, name) ? "0" : selector && selector->isChecked() ? "2" : "1";
     }
@@ -79,11 +76,9 @@ const QStringList kPicks = {"radioPickTo", "radioPickTa", "radioPickMRT", "radio
                             "radioPickVa", "radioPickRh", "radioPickClo", "radioPickMet"};
 
 // The MRT form's MRT, three asymmetries, three PDs, three verdicts and the points.
-QString outputs(QWidget &form)
-{
-    return texts(form, {"outputMRT", "outputAsmFrBk", "outputAsmLeRt", "outputAsmClFlr", "outputPdFrBk", "outputPdLeRt",
-                        "outputPdClFlr", "outputFrBkQuality", "outputLeRtQuality", "outputClFlrQuality", "RadiationPoints"});
-}
+const QStringList kMrtOutputs = {"outputMRT", "outputAsmFrBk", "outputAsmLeRt", "outputAsmClFlr", "outputPdFrBk",
+                                 "outputPdLeRt", "outputPdClFlr", "outputFrBkQuality", "outputLeRtQuality",
+                                 "outputClFlrQuality", "RadiationPoints"};
 
 // Clicks the named buttons and boxes and types the "field=text" entries, in order.
 void act(QWidget &form, const QStringList &steps)
@@ -164,8 +159,7 @@ private slots:
         refused("air speed just below 0", "inputVa=-0.001", range.arg("Air Velocity [m/s]", "-0.001", "≥ 0"));
         refused("humidity just above 100", "inputRh=100.1", range.arg("Relative Humidity [%]", "100.1", "0–100"));
         refused("metabolic rate 0", "inputM=0", range.arg("Metabolic Rate", "0", "> 0"));
-        refused("air below absolute zero", "inputTa=-273.16",
-                range.arg("Air Temperature [°C]", "-273.16", "≥ -273.15"));
+        refused("air below 0 K", "inputTa=-273.16", range.arg("Air Temperature [°C]", "-273.16", "≥ -273.15"));
     }
 
     void calculator()
@@ -176,7 +170,6 @@ private slots:
         QFETCH(QString, refused);
         pmvForm form(nullptr);
         act(form, {"inputVa=1.5", "compute"});   // a result and a note, which a refusal clears
-        QVERIFY(shown(form).contains("ISO 7730"));
         setText(form, "inputVa", "0.1");
         for (const QString &from : mode.isEmpty() ? QStringList() : QStringList{"radioTaTg", "radioMRT", "radioTo"}) {
             act(form, {from, mode});
@@ -198,8 +191,7 @@ private slots:
         pmvForm fresh(nullptr);
         setText(form, field, text(fresh, field));
         click(form, "compute");
-        QCOMPARE(catcher.count, 1);
-        QCOMPARE(shown(form), "-0.76 17.24 59.04|");
+        QCOMPARE(shown(form), "-0.76 17.24 59.04|");   // no message: it would clear the results
         QVERIFY(child<QLineEdit>(form, field)->styleSheet().isEmpty());
     }
 
@@ -219,7 +211,8 @@ private slots:
             << 2 << "0" << QByteArray("22 22   60 0.1 0.5\n") << QStringList{"22|22|60|0.1|0.5"};
         QTest::newRow("header count not a number counts as none")
             << 0 << "one" << QByteArray("22;22;60;0.1;0.5\n") << QStringList{"22|22|60|0.1|0.5"};
-        QTest::newRow("missing file: table unchanged") << 0 << "0" << QByteArray() << QStringList{"1|2|3|4|5", "6|7|8|9|10"};
+        QTest::newRow("missing file: table unchanged")
+            << 0 << "0" << QByteArray() << QStringList{"1|2|3|4|5", "6|7|8|9|10"};
     }
 
     void importReplacesRows()
@@ -234,10 +227,8 @@ private slots:
         MessageCatcher catcher;
         load(form, file);
         QCOMPARE(catcher.count, file.isNull() ? 1 : 0);
-        QTEST(table(form).mid(1), "rows");
         form.answer.clear();   // cancelled dialogs change nothing and write nothing
         act(form, {"readPreviewButton", "CsvWriteButton"});
-        QCOMPARE(form.asked, 4);
         QTEST(table(form).mid(1), "rows");
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"in.csv"}));
     }
@@ -248,11 +239,10 @@ private slots:
         load(form, "h\n1;2;3;4;5\n");
         // Each mode sets its headers; rows and the cells of the remaining columns stay.
         for (const QString step : {"radioTableTo To|rH|Va|clo 1|2|3|4", "radioTableMRT Ta|Tr|rH|Va|clo 1|2|3|4|",
-                                    "radioTableTaTg Ta|Tg|rH|Va|clo 1|2|3|4|", "radioTableTo To|rH|Va|clo 1|2|3|4"}) {
+                                    "radioTableTaTg Ta|Tg|rH|Va|clo 1|2|3|4|"}) {
             click(form, step.section(' ', 0, 0));
             QCOMPARE(table(form).join(' '), step.section(' ', 1));
         }
-        click(form, "radioTableTaTg");
         // Metabolic rate and work come from the disabled input group: 1,2 met is 69.6 W/m², the
         // work of 10 W/m² is not scaled by 58. An impossible row (air speed below 0) reads N.A.
         enter(form, {"inputM=1,2", "comboMetUnit=1", "inputW=10"});
@@ -268,10 +258,8 @@ private slots:
                               "vapour pressure 3375 Pa (0 to 2700 Pa); PMV 2.92 (-2 to 2).");   // the last row
         QCOMPARE(text(form, "inputM"), "1,2");   // read, not converted
         QCOMPARE(exportCsv(form).split('\n').at(0), "35.00,35.00,60.00,0.10,0.50,2.92,98.73,96.15,2.92,98.73,96.15");
-        // Reading a file again: the mode's input columns and nothing more, also in the CSV
-        // (texts as read, a cell never filled an empty field).
+        // Reading again: the mode's input columns only, in the CSV too (texts as read, unfilled cells empty).
         load(form, "h\n21;23;50;0.1;1;7;8;9\n24;;25\n");
-        QCOMPARE(table(form).first(), "Ta|Tg|rH|Va|clo");
         QCOMPARE(exportCsv(form), "21,23,50,0.1,1\n24,25,,,\n");
         MessageCatcher catcher;
         act(form, {"radioTableTo", "compute"});   // another mode also drops result columns
@@ -306,8 +294,8 @@ private slots:
                                     << "radioMRT 1010";
         QTest::newRow("7 clothing") << "radioPickClo" << "211 1100 11011 11 00" << "Find Clothing Insulation" << "0.50"
                                     << "radioTaTg 1100";
-        QTest::newRow("8 metabolic rate and its unit, grid step 4 W/m2") << "radioPickMet" << "211 1100 11100 11 00"
-                                                                         << "Find Metabolic Rate" << "70.00" << "radioMRT 1010";
+        QTest::newRow("8 metabolic rate, grid step 4 W/m2") << "radioPickMet" << "211 1100 11100 11 00"
+                                                            << "Find Metabolic Rate" << "70.00" << "radioMRT 1010";
     }
 
     void inversePicks()
@@ -347,7 +335,6 @@ private slots:
             return text(form, "outputUnknown") + ' ' + shown(form) + '|'
                    + child<QPlainTextEdit>(form, "outputInfo")->toPlainText();
         };
-        QVERIFY(child<QRadioButton>(form, "radioTaTg")->isChecked());   // though not enabled
         QCOMPARE(enabling(form, kInverseRows), "000 0000 11111 11 00");
         click(form, "compute");   // no unknown picked
         QCOMPARE(outcome(), "-NA- -NA- -NA- -NA-||");
@@ -359,13 +346,12 @@ private slots:
                             "PMV 2.50 (-2 to 2).|Approx. Operative Temperature found for given PMV\n");
         MessageCatcher catcher;
         act(form, {"inputVa=-0.1", "inputPMV=", "compute"});
-        QCOMPARE(catcher.count, 1);
-        QVERIFY2(catcher.text.contains("Air Velocity [m/s]: -0.1 lies outside the allowed range ≥ 0\nPMV: empty"),
+        QVERIFY2(catcher.count == 1
+                     && catcher.text.contains("Air Velocity [m/s]: -0.1 lies outside the allowed range ≥ 0\nPMV: empty"),
                  qPrintable(catcher.text));
         QCOMPARE(outcome(), "   ||");
         QCOMPARE(text(form, "inputVa"), "-0.1");
         act(form, {"inputVa=0,1", "inputPMV=-0,76", "compute"});   // a decimal comma is a number
-        QCOMPARE(catcher.count, 1);
         QCOMPARE(outcome(), "22.00 -0.76 17.24 59.04||Approx. Operative Temperature found for given PMV\n");
     }
 
@@ -375,10 +361,10 @@ private slots:
         const QList<QRadioButton *> radios = form.findChildren<QRadioButton *>();
         QCOMPARE(text(form, "lineClo"), "0.1");   // no pick yet
         // Work clothing, then daily wear, one exclusive group: the unchecked ensemble writes first.
-        const QString picks = "radio1=0.7 radio2=0.8 radio3=0.9 radio4=1 radio5=1.2 radio6=1.4 radio7=2 radio8=2.55 radio1_d=0.3 "
-                              "radio2_d=0.5 radio3_d=0.7 radio4_d=0.7 radio5_d=1 radio6_d=1.1 radio7_d=1.3 radio8_d=1.5";
+        const QString picks = "1=0.7 2=0.8 3=0.9 4=1 5=1.2 6=1.4 7=2 8=2.55 1_d=0.3 2_d=0.5 3_d=0.7 4_d=0.7 5_d=1 6_d=1.1 "
+                              "7_d=1.3 8_d=1.5";
         for (const QString &pick : picks.split(' ')) {
-            click(form, pick.section('=', 0, 0));
+            click(form, "radio" + pick.section('=', 0, 0));
             QVERIFY2(text(form, "lineClo") == pick.section('=', 1), qPrintable(pick + ": " + text(form, "lineClo")));
             QCOMPARE(std::count_if(radios.begin(), radios.end(), [](QRadioButton *r) { return r->isChecked(); }), 1);
         }
@@ -406,8 +392,7 @@ private slots:
         const QString target = clo ? "inputIcl" : "inputMRT";
         const QStringList later = clo ? QStringList{"radio8", "2.55"} : QStringList{"computeMRT", "20"};
         pmvMenuForm window(nullptr);
-        // The inverse page has widgets of the same names: look them up in the calculator.
-        QWidget &calculator = *child<pmvForm>(window, "pmvForm");
+        QWidget &calculator = *child<pmvForm>(window, "pmvForm");   // the inverse page has the same names
         click(calculator, "radioMRT");   // the MRT box is enabled in MRT mode only
         setText(window, source, typed);
         click(calculator, box);
@@ -428,15 +413,13 @@ private slots:
 
     void mrtFormAndDialog()
     {
-        // The start: seated, plane method, nothing computed. Standing and seated preset the height.
+        // The start: seated, nothing computed. Standing and seated preset the height.
         mrtForm form(true, nullptr);
-        QVERIFY(child<QRadioButton>(form, "inputRadioSit")->isChecked());
-        QVERIFY(child<QRadioButton>(form, "checkMrtPlane")->isChecked());
-        QCOMPARE(outputs(form), QString(10, ' '));
-        const auto height = [&form] { return text(form, "inputZp") + (enabled(form, "inputZp") ? " typed" : " preset"); };
-        QCOMPARE(height(), "0.6 preset");
-        for (const QString step : {"inputRadioStand 1.0 preset", "inputRadioOther 1.0 typed", "inputZp=1.35 1.35 typed",
-                                   "inputRadioSit 0.6 preset", "inputRadioOther 0.6 typed", "inputRadioStand 1.0 preset"}) {
+        QCOMPARE(texts(form, kMrtOutputs), QString(10, ' '));
+        const auto height = [&form] { return text(form, "inputZp") + (enabled(form, "inputZp") ? " on" : " off"); };
+        QCOMPARE(height(), "0.6 off");
+        for (const QString step : {"inputRadioStand 1.0 off", "inputRadioOther 1.0 on", "inputZp=1.35 1.35 on",
+                                   "inputRadioSit 0.6 off", "inputRadioOther 0.6 on", "inputRadioStand 1.0 off"}) {
             act(form, {step.section(' ', 0, 0)});
             QCOMPARE(height(), step.section(' ', 1));
         }
@@ -458,7 +441,7 @@ private slots:
         MessageCatcher catcher;
         click(form, "computeMRT");
         QCOMPARE(catcher.count, 0);
-        QCOMPARE(outputs(form), "20.00 0.00 0.00 0.00 0.00 0.00 0.00 Pass Pass Pass 0");
+        QCOMPARE(texts(form, kMrtOutputs), "20.00 0.00 0.00 0.00 0.00 0.00 0.00 Pass Pass Pass 0");
         for (const QString &row : rows)
             for (const QString &field : row.split(' ').mid(1))
                 QVERIFY2(!enabled(form, "input" + field) && text(form, "input" + field) == "junk", qPrintable(field));
@@ -495,15 +478,14 @@ private slots:
                                      "inputXp=2", "inputYp=2,5", "inputZp=1.1", "inputFWT=10", "inputFWinL=1",
                                      "inputFWinR=1", "inputFWinCeil=0.5", "inputFWinFloor=0.8"};
         const QString plain = "20.00 0.00 0.00 0.00 0.00 0.00 0.00 Pass Pass Pass ";
-        QTest::newRow("floor box ticked: judged at once") << true << QStringList{"checkBoxFloorT"} << "" << plain + "10";
+        QTest::newRow("floor box ticked: judged") << true << QStringList{"checkBoxFloorT"} << "" << plain + "10";
         QTest::newRow("floor box unticked: not judged again")
             << true << QStringList{"checkBoxFloorT", "checkBoxFloorT"} << "" << plain + "10";
         QTest::newRow("then Compute: no points")
             << true << QStringList{"checkBoxFloorT", "checkBoxFloorT", "computeMRT"} << "" << plain + "0";
         QTest::newRow("window example, winter") << false << example + QStringList{"checkBoxFloorT"} << ""
                                                 << "19.44 1.71 0.23 0.33 0.24 0.00 0.00 Pass Pass Pass 20";
-        // A window of -20 °C: the cool-wall PD exceeds its 1 % limit. The surface method gives
-        // no asymmetry and keeps verdicts and points, though the window is back at 10 °C.
+        // Window at -20 °C: PD above 1 %. The surface method keeps verdicts and points though it is 10 °C again.
         const QStringList cold = example + QStringList{"inputFWT=-20", "checkBoxFloorT"};
         QTest::newRow("cold window fails")
             << false << cold << "" << "18.05 5.99 0.80 1.13 1.05 0.00 0.00 Fail Pass Pass 0";
@@ -522,7 +504,8 @@ private slots:
         QTest::newRow("every surface its own temperature")
             << false << own << "" << "22.21 3.56 0.80 2.35 0.46 0.18 0.02 Pass Pass Pass 0";
         QTest::newRow("every surface its own temperature, surface method")
-            << false << own + QStringList{"checkMrtSurface", "computeMRT"} << "" << "22.08 N.A N.A N.A N.A N.A N.A Pass Pass Pass 0";
+            << false << own + QStringList{"checkMrtSurface", "computeMRT"} << ""
+            << "22.08 N.A N.A N.A N.A N.A N.A Pass Pass Pass 0";
         // Refused after a result: the result goes, the entry stays (example: g1 = g2 = 1 of W = 5).
         const auto refused = [&example](const char *row, const QString &entry, const QString &message) {
             QTest::newRow(row) << false << example + QStringList{"computeMRT", entry, "computeMRT"} << message
@@ -550,7 +533,7 @@ private slots:
         act(form, steps);
         QCOMPARE(catcher.count, message.isEmpty() ? 0 : 1);
         QVERIFY2((catcher.title + '|' + catcher.text).contains(message), qPrintable(catcher.text));
-        QTEST(outputs(form), "outputs");
+        QTEST(texts(form, kMrtOutputs), "outputs");
         const QString entry = steps.value(steps.size() - 2);
         QVERIFY(message.isEmpty() || text(form, entry.section('=', 0, 0)) == entry.section('=', 1));
     }
@@ -589,14 +572,6 @@ private slots:
         go(window, "PMV");   // the same tool again: fresh defaults
         QVERIFY(first.isNull());
         QCOMPARE(text(*window.centralWidget(), "inputTa"), "22");
-        // At its smallest the window leaves every tab its minimum: nothing clips.
-        window.show();
-        window.resize(1, 1);
-        QTest::qWait(10);
-        const QTabWidget *tabs = window.findChild<QTabWidget *>();
-        for (int i = 0; i < tabs->count(); ++i)   // each page gets the current page's size
-            QVERIFY2(tabs->widget(i)->minimumSizeHint().boundedTo(tabs->currentWidget()->size())
-                         == tabs->widget(i)->minimumSizeHint(), qPrintable(tabs->tabText(i)));
         QCOMPARE(go(window, "BNB Assessment"), "bnbMenuForm");
         // The rebuilt main menu page's buttons are connected again.
         for (const QString button : {"startpmv pmvMenuForm", "startBNB bnbMenuForm"}) {
@@ -623,10 +598,8 @@ private slots:
         go(window, "Documentation");
         QVERIFY(browser->isVisible());
         QCOMPARE(QApplication::topLevelWidgets().size(), topLevels + 1);   // the same window again
-        // A picture is scaled down to fit a dialog that cannot grow beyond 531 × 470; 500 × 420 fits whole.
+        // A picture is scaled down to fit the dialog (531 × 470 at most); 500 × 420 fits whole.
         InfoDialog *large = InfoDialog::showPicture("Info about ...", "title.png", &window);
-        large->resize(900, 800);
-        QCOMPARE(large->size().boundedTo(QSize(531, 470)), large->size());
         QCOMPARE(child<QLabel>(*large, "label")->pixmap().width(), 519);   // 600 × 120 scaled
         InfoDialog *help = InfoDialog::showPicture("Info about ...", "InfoBuPMV.png", &window);
         auto *label = child<QLabel>(*help, "label");
