@@ -1,5 +1,4 @@
-// The PMV tool and the main window as a user works them: calculator, table, inverse search, clothing
-// hand-overs, MRT form, pop-ups, documentation. The core tests pin the numbers.
+// The PMV tool's forms and the main window as a user works them; the core tests pin the numbers.
 #include "app/mainwindow.h"
 #include "app/tabletext.h"
 #include "comfort/clothingform.h"
@@ -59,11 +58,13 @@ void junkInDisabledFields(QWidget &form)
 }
 
 // Enabled states as 0/1 of the named widgets ("|" between groups), 2 for the checked one of
-// enabled selectors.
+// enabled selectors; a label shares its field's state.
 QString enabling(QWidget &form, const QString &names)
 {
     QString states;
     for (const QString &name : names.split(' ')) {
+        if (name.startsWith("input") && enabled(form, "label" + name.mid(5)) != enabled(form, name))
+            return name + " differs from its label";
         auto *selector = form.findChild<QRadioButton *>(name);
         states += name == "|" ? " " : !enabled(form, name) ? "0" : selector && selector->isChecked() ? "2" : "1";
     }
