@@ -1,17 +1,22 @@
-// The BNB assessment window: its tabs, Compute carried into every page, and the gathering of
-// what the pages show for the report.
+// The BNB assessment window: the data page's import and Compute, every page and chart fed by
+// Compute, the gathering of what the pages show and the report written from it; the chart
+// widgets' own behaviour (saving, density, the PPD chart of the PMV calculator).
 #include "report/bnbmenuform.h"
 
 #include "app/resulttext.h"
 #include "assessment/bnbform.h"
+#include "assessment/comfortscatterchart.h"
 #include "assessment/humidity.h"
 #include "assessment/humidityform.h"
 #include "assessment/summerbnbform.h"
 #include "comfort/delimitedtext.h"
+#include "comfort/pmvform.h"
 #include "radiant/mrtform.h"
+#include "report/reportpdf.h"
 #include "messagecatcher.h"
 #include "widgetlookup.h"
 
+#include <QtCharts>
 #include <QtTest>
 
 #include <memory>
@@ -46,6 +51,20 @@ QStringList shown(QWidget &page, const QStringList &fields = {"pointsField"}, co
     return texts;
 }
 
+// Rows of the form's table, cells joined by "|"; a cell never filled is empty.
+QStringList tableRows(QWidget &form, int first, int count)
+{
+    auto *t = child<QTableWidget>(form, "tableWidget");
+    QStringList texts;
+    for (int r = first; r < std::min(t->rowCount(), first + count); ++r) {
+        QStringList cells;
+        for (int c = 0; c < t->columnCount(); ++c)
+            cells << (t->item(r, c) ? t->item(r, c)->text() : QString());
+        texts << cells.join('|');
+    }
+    return texts;
+}
+
 // A winter or summer page's cells as the core's array gives them at data interval dt.
 QStringList expectedCells(const ResultArray &r, double dt)
 {
@@ -62,24 +81,86 @@ QWidget &tab(QWidget &window, int outer, int inner = -1)
     return inner < 0 ? *tabs->widget(outer) : *qobject_cast<QTabWidget *>(tabs->widget(outer))->widget(inner);
 }
 
+void chooseModel(QWidget &form, int index, const QString &region = {})
+{
+    auto *box = child<QComboBox>(form, "modelSelectBox");
+    box->setCurrentIndex(index);
+    emit box->textActivated(box->currentText());
+    if (!region.isEmpty())
+        click(form, region);
+}
+
+ResultArray summerResults(const bnbForm &data)
+{
+    ResultArray r{};
+    data.getSummerResults(r.data());
+    return r;
+}
+
+// The points of every series whose name starts with `prefix`.
+QList<QPointF> pointsOf(QChartView *view, const QString &prefix)
+{
+    QList<QPointF> points;
+    for (QAbstractSeries *s : view->chart()->series())
+        if (auto *xy = qobject_cast<QXYSeries *>(s); xy && s->name().startsWith(prefix))
+            points << xy->points();
+    return points;
+}
+
+// Hours of each bar (within + outside) with 1 decimal; the bars drawn in the warning colour.
+QStringList barsOf(QChartView *view, QList<int> *outside = nullptr)
+{
+    auto *stacked = qobject_cast<QAbstractBarSeries *>(view->chart()->series().first());
+    const QBarSet *in = stacked->barSets().at(0), *out = stacked->barSets().at(1);
+    QStringList hours;
+    for (int i = 0; i < in->count(); ++i) {
+        hours << resultText(in->at(i) + out->at(i), 1);
+        if (outside && out->at(i) > 0)
+            *outside << i;
+    }
+    return hours;
+}
+
+QByteArray contents(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The data page and the window, their file dialogs answered by the test.
+class FileForm : public bnbForm
+{
+public:
+    FileForm() : bnbForm(nullptr) {}
+    QString openName, saveName;
+
+protected:
+    QString askOpenFileName() override { return openName; }
+    QString askSaveFileName() override { return saveName; }
+};
+
+class ReportWindow : public bnbMenuForm
+{
+public:
+    ReportWindow() : bnbMenuForm(nullptr) {}
+    QString fileName;
+
+protected:
+    QString askReportFileName(const QString &, const QString &) override { return fileName; }
+};
+
 }
 
 class TestBnbMenuForm : public QObject
 {
     Q_OBJECT
     // One window on examples/sample_year.csv, the year a new user tries first, each record
-    // twice as half-hour records; computed once and shared by the tests.
+    // twice as half-hour records, the first indoor temperature not a number; computed once
+    // and shared by the tests. `input` is what the core gets from these rows.
     std::unique_ptr<bnbMenuForm> window;
-    std::vector<QStringList> rows;
+    OperativeAssessmentInput input;
 
-    void chooseModel(int index, const QString &region)
-    {
-        auto *box = child<QComboBox>(*window, "modelSelectBox");
-        box->setCurrentIndex(index);
-        emit box->textActivated(box->currentText());
-        if (!region.isEmpty())
-            click(*window, region);
-    }
+    bnbForm &data() { return static_cast<bnbForm &>(tab(*window, 0)); }
     QStringList pages() { return shown(tab(*window, 1, 0)) + shown(tab(*window, 1, 1)); }
 
 private slots:
@@ -89,43 +170,64 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         QTextStream in(&file);
         QStringList lines;
-        for (const QStringList &row : readDelimitedRows(in, 1, ";").rows) {
-            rows.insert(rows.end(), 2, row);
-            lines << row.join('\t') << row.join('\t');
+        for (const QStringList &record : readDelimitedRows(in, 1, ";").rows) {
+            for (int copy = 0; copy < 2; ++copy) {
+                QStringList row = record;
+                row[2] = lines.isEmpty() ? "x" : row[2];
+                lines << row.join('\t');
+                input.outdoorTemp.push_back(parseCellNumber(row.at(0)));
+                input.outdoorHumid.push_back(parseCellNumber(row.at(1)));
+                input.indoorTemp.push_back(parseCellNumber(row.at(2)));
+            }
         }
+        input.axis.rows = lines.size();
+        input.axis.interval = 0.5;
         window = std::make_unique<bnbMenuForm>(nullptr);
         QApplication::clipboard()->setText(lines.join('\n'));
-        auto *data = child<bnbForm>(*window, "bnbForm");
-        child<QTableWidget>(*data, "tableWidget")->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, 0), true);
-        data->actions().at(1)->trigger();   // paste
-        QCOMPARE(child<QTableWidget>(*data, "tableWidget")->rowCount(), 17520);
-        setText(*window, "dataIntervalHour", "0,5");
+        child<QTableWidget>(data(), "tableWidget")->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, 0), true);
+        data().actions().at(1)->trigger();   // paste
+        QCOMPARE(child<QTableWidget>(data(), "tableWidget")->rowCount(), 17520);
+        setText(data(), "dataIntervalHour", "0,5");
         MessageCatcher catcher;
-        click(*window, "compButton");
-        QCOMPARE(catcher.count, 0);
+        click(data(), "compButton");
+        QCOMPARE(catcher.count, 1);   // computed as 0, and Compute goes on
+        QVERIFY2(catcher.text.contains("First: row 1, Raum- temperatur To (°C)."), qPrintable(catcher.text));
+        QVERIFY(data().lastComputeOk() && enabled(data(), "writeButton"));
+        QVERIFY(tableRows(data(), 0, 1)[0].endsWith("|0.00"));
     }
     void init() { QTest::failOnWarning(QRegularExpression("connectSlotsByName")); }
 
-    // Tabs, empty pages, and every gathering refused before the data page has computed.
+    // Tabs, the data page's start, empty pages, and every gathering refused before Compute.
     void newWindow()
     {
         bnbMenuForm fresh(nullptr);
-        const auto tabs = [](QWidget &w) {
-            auto *t = qobject_cast<QTabWidget *>(&w);
-            QStringList texts;
+        auto *outer = qobject_cast<QTabWidget *>(fresh.layout()->itemAt(0)->widget());
+        QStringList tabs;   // "outer index (-1: the outer tabs) title=page class"
+        for (QTabWidget *t : fresh.findChildren<QTabWidget *>())
             for (int i = 0; i < t->count(); ++i)
-                texts << t->tabText(i) + '=' + t->widget(i)->metaObject()->className();
-            return texts.join(", ");
-        };
-        QCOMPARE(tabs(*fresh.layout()->itemAt(0)->widget()),
-                 "Im/Export Data=bnbForm, 1. Operative Temperature=QTabWidget, 2. Draft Risk=drafttab, "
-                 "3. Radiation Asymmetry=QTabWidget, 4. Humidity=QTabWidget");
-        QCOMPARE(QStringList({tabs(tab(fresh, 1)), tabs(tab(fresh, 3)), tabs(tab(fresh, 4))}),
-                 QStringList({"Winter=winterBNBForm, Summer=summerBNBForm", "Winter=mrtForm, Summer=mrtForm",
-                              "Humidity Calculator=humidityForm, Humidity Winter=humidityAssmtForm, "
-                              "Humidity Summer=humidityAssmtForm"}));
+                tabs << QString::number(outer->indexOf(t)) + ' ' + t->tabText(i) + '=' + t->widget(i)->metaObject()->className();
+        QCOMPARE(tabs.join(", "), "-1 Im/Export Data=bnbForm, -1 1. Operative Temperature=QTabWidget, "
+                                  "-1 2. Draft Risk=drafttab, -1 3. Radiation Asymmetry=QTabWidget, -1 4. Humidity=QTabWidget, "
+                                  "4 Humidity Calculator=humidityForm, 4 Humidity Winter=humidityAssmtForm, "
+                                  "4 Humidity Summer=humidityAssmtForm, 3 Winter=mrtForm, 3 Summer=mrtForm, "
+                                  "1 Winter=winterBNBForm, 1 Summer=summerBNBForm");
         QVERIFY(tab(fresh, 2).findChild<QWidget *>("draftForm"));
         QCOMPARE(shown(tab(fresh, 1, 0)), QStringList(12, "<none>") << "");
+
+        QWidget &start = tab(fresh, 0);
+        QCOMPARE(child<QTableWidget>(start, "tableWidget")->rowCount(), 8760);
+        QCOMPARE(child<QTableWidget>(start, "tableWidget")->horizontalHeaderItem(2)->text(), "Raum-\ntemperatur\n To (°C)");
+        QVERIFY(!enabled(start, "compButton") && !enabled(start, "writeButton") && !enabled(start, "dataStartDate"));
+        QVERIFY(!enabled(start, "regionCheckA") && child<QRadioButton>(start, "regionCheckA")->isChecked());
+        chooseModel(start, 3);
+        QVERIFY(enabled(start, "regionCheckB"));
+        chooseModel(start, 1);
+        QVERIFY(!enabled(start, "regionCheckB"));
+        QStringList actions;   // the table's context menu
+        for (QAction *a : start.actions())
+            actions << a->text() + (a->icon().isNull() ? " without icon" : "");
+        QCOMPARE(actions, QStringList({"&Copy", "&Paste", "Cu&t"}));
+        QCOMPARE(start.contextMenuPolicy(), Qt::ActionsContextMenu);
 
         MessageCatcher messages;
         click(fresh, "computeHumid");
@@ -139,44 +241,140 @@ private slots:
         QVERIFY(!fresh.getSummerOperativeTemperatureAssessment(rest, rest, rest, rest, rest));
     }
 
-    void everyModelReachesBothPages_data()
+    void refusedCompute_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("entries");   // header lines, separator index, a field
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("named");
+        const QByteArray two("Ta;RH;To\n-3,5;80;19,5\n4;75,5;20\n");
+        const QStringList twoRows{"-3,5|80|19,5", "4|75,5|20"};
+        const QString noSeason("01.10.2011 0:00, so nothing was computed.\n\n");
+        QTest::newRow("header line dropped, decimal commas kept") << two << QStringList{"dataSkipLines=1"} << twoRows
+            << noSeason + "The data reach from 01.01.2011 0:00 to 01.01.2011 1:00.";
+        QTest::newRow("runs of blanks, fourth field dropped") << QByteArray("a b\n1  2 3 4\n")
+            << QStringList{"dataSkipLines=1", "csvcomboBox=2"} << QStringList{"1|2|3"} << "to 01.01.2011 0:00.";
+        QTest::newRow("fewer lines than header: table kept") << QByteArray("a\n") << QStringList{"dataSkipLines=2"}
+            << QStringList{"previous||"} << "to 01.01.2011 0:00.";
+        QTest::newRow("only the header: empty table") << QByteArray("a\n") << QStringList{"dataSkipLines=1"}
+            << QStringList{} << noSeason + "The table holds no rows.";
+        QTest::newRow("interval not a number") << two << QStringList{"dataIntervalHour=one"} << twoRows
+            << "Data Interval [h]: \"one\"";
+        QTest::newRow("interval 0") << two << QStringList{"dataIntervalHour=0"} << twoRows
+            << "Data Interval [h] must be greater than 0.";
+        QTest::newRow("alpha 1: no weights left") << two << QStringList{"inputAlphaEN=1"} << twoRows << "Alpha (EN)";
+        QTest::newRow("working hours empty") << two << QStringList{"modelWorkStart="} << twoRows
+            << "Working hours from: empty";
+    }
+    // Import through the page's dialog, then a Compute refused: the fields are read first,
+    // a year without a season boundary is named. Table, results and buttons stay.
+    void refusedCompute()
+    {
+        QFETCH(QByteArray, file);
+        QTemporaryDir dir;
+        FileForm form;
+        auto *table = child<QTableWidget>(form, "tableWidget");
+        table->setRowCount(1);
+        table->setItem(0, 0, new QTableWidgetItem("previous"));
+        QFile year(form.openName = dir.filePath("year.csv"));
+        QVERIFY(year.open(QIODevice::WriteOnly) && year.write(file) == file.size());
+        year.close();
+        QFETCH(QStringList, entries);
+        enter(form, entries);
+        click(form, "readPreviewButton");
+        QTEST(tableRows(form, 0, 3), "rows");
+        MessageCatcher catcher;
+        click(form, "compButton");
+        QCOMPARE(catcher.count, 1);
+        QFETCH(QString, named);
+        QVERIFY2(catcher.text.contains(named), qPrintable(catcher.text));
+        QTEST(tableRows(form, 0, 3), "rows");
+        QVERIFY(!form.lastComputeOk() && !enabled(form, "writeButton"));
+        QCOMPARE(summerResults(form), ResultArray{});
+    }
+
+    // The window keeps its pages when Compute is refused (the interval is read by their updates).
+    void refusedComputeKeepsPages()
+    {
+        const QStringList before = pages();
+        QVERIFY(!before.contains("<none>"));
+        setText(data(), "dataIntervalHour", "0");
+        MessageCatcher catcher;
+        click(data(), "compButton");
+        setText(data(), "dataIntervalHour", "0,5");
+        QCOMPARE(catcher.count, 1);
+        QCOMPARE(pages(), before);
+    }
+
+    // The table shown with two decimals, the running mean beside for the adaptive model
+    // (999 before its 16th day), and written so by Write.
+    void dataPageShowsAndWritesTheRows()
+    {
+        QTemporaryDir dir;
+        FileForm form;
+        form.openName = QFINDTESTDATA("../examples/sample_year.csv");
+        click(form, "readPreviewButton");
+        chooseModel(form, 1);
+        click(form, "compButton");
+        QCOMPARE(child<QTableWidget>(form, "tableWidget")->horizontalHeaderItem(3)->text(), "Mean (EN)");
+        QCOMPARE(tableRows(form, 383, 1) + tableRows(form, 5000, 1),
+                 QStringList({"1.30|93.00|19.55|999.00", "21.00|82.00|24.37|22.20"}));   // 16.01. 23:00, 28.07.
+        form.saveName = dir.filePath("bnbout.csv");
+        click(form, "writeButton");
+        QCOMPARE(contents(form.saveName).split('\n').at(5000), tableRows(form, 5000, 1)[0].replace('|', ',').toLatin1());
+        chooseModel(form, 0);
+        click(form, "compButton");
+        QCOMPARE(tableRows(form, 5000, 1)[0], "21.00|82.00|24.37");
+    }
+
+    // The summer array follows the model chosen; one never computed hands out the
+    // distribution and zeros.
+    void summerResultsFollowTheModel()
+    {
+        const ResultArray fixed = summerResults(data());
+        chooseModel(*window, 2);
+        const ResultArray annex = summerResults(data());
+        QCOMPARE(std::vector<double>(annex.begin(), annex.begin() + 9), std::vector<double>(fixed.begin(), fixed.begin() + 9));
+        QCOMPARE(std::vector<double>(annex.begin() + 9, annex.end()), std::vector<double>(11, 0.0));
+        chooseModel(*window, 0);
+        QCOMPARE(summerResults(data()), fixed);
+    }
+
+    void everyModelReachesPagesAndCharts_data()
     {
         QTest::addColumn<int>("model");
         QTest::addColumn<QString>("region");
         QTest::addColumn<int>("coreRegion");   // SummerRegion
         QTest::addColumn<QString>("selection");   // gathered for the report
-        QTest::newRow("26 °C") << 0 << "" << 0 << "26 °C|N/A";
-        QTest::newRow("adaptive DIN EN 15251") << 1 << "" << 0 << "Adaptives Modell(DIN EN 15251)|N/A";
-        QTest::newRow("national annex") << 2 << "" << 0 << "Nationaler Anhang(DIN EN 15251)|N/A";
-        QTest::newRow("DIN 4108-2 region A") << 3 << "regionCheckA" << int(SummerRegion::A) << "DIN 4108-2|Summer Region A";
-        QTest::newRow("DIN 4108-2 region B") << 3 << "regionCheckB" << int(SummerRegion::B) << "DIN 4108-2|Summer Region B";
-        QTest::newRow("DIN 4108-2 region C") << 3 << "regionCheckC" << int(SummerRegion::C) << "DIN 4108-2|Summer Region C";
+        QTest::addColumn<int>("firstBandAbove");   // of the summer band chart
+        QTest::addColumn<double>("limit");   // the picture's limit line at its right end; 0: not checked
+        QTest::newRow("26 °C") << 0 << "" << 0 << "26 °C|N/A" << 3 << 26.0;
+        // Highest running mean of the sample summer above 21.8 °C: limit over 29 °C.
+        QTest::newRow("adaptive DIN EN 15251") << 1 << "" << 0 << "Adaptives Modell(DIN EN 15251)|N/A" << 7 << 0.0;
+        // Outdoor temperatures of 32 °C and more: the limit reaches 28 °C.
+        QTest::newRow("national annex") << 2 << "" << 0 << "Nationaler Anhang(DIN EN 15251)|N/A" << 5 << 28.0;
+        QTest::newRow("DIN 4108-2 region A") << 3 << "regionCheckA" << 1 << "DIN 4108-2|Summer Region A" << 2 << 25.0;
+        QTest::newRow("DIN 4108-2 region B") << 3 << "regionCheckB" << 2 << "DIN 4108-2|Summer Region B" << 3 << 26.0;
+        QTest::newRow("DIN 4108-2 region C") << 3 << "regionCheckC" << 3 << "DIN 4108-2|Summer Region C" << 4 << 27.0;
     }
     // The pages show the core's evaluation of the same rows in hours; the compliance box
-    // recomputes the summer page at once, unticking it changes nothing.
-    void everyModelReachesBothPages()
+    // recomputes the summer page at once, unticking it changes nothing. The band charts hold
+    // the pages' hours, the picture beside (replaced by each Compute) fits the model.
+    void everyModelReachesPagesAndCharts()
     {
         QFETCH(int, model);
         QFETCH(QString, region);
         QFETCH(int, coreRegion);
-        chooseModel(model, region);
+        chooseModel(*window, model, region);
         click(*window, "compButton");
-
-        OperativeAssessmentInput in;
-        in.axis.rows = int(rows.size());
-        in.axis.interval = 0.5;
+        OperativeAssessmentInput in = input;
         in.model = SummerModel(model);   // the combo's order
         in.region = SummerRegion(coreRegion);
-        for (const QStringList &row : rows) {
-            in.outdoorTemp.push_back(parseCellNumber(row.at(0)));
-            in.outdoorHumid.push_back(parseCellNumber(row.at(1)));
-            in.indoorTemp.push_back(parseCellNumber(row.at(2)));
-        }
         const OperativeAssessment a = assessOperativeTemperature(in);
         QVERIFY(a.ok);
         const ResultArray s = combineSummerResults(a.summerDistribution, a.model);
-        QWidget &summer = tab(*window, 1, 1);
-        QCOMPARE(shown(tab(*window, 1, 0)), expectedCells(a.winter, 0.5) << resultText(a.winter[12], 1));
+        QWidget &winter = tab(*window, 1, 0), &summer = tab(*window, 1, 1);
+        QCOMPARE(shown(winter), expectedCells(a.winter, 0.5) << resultText(a.winter[12], 1));
         const bool din = in.model == SummerModel::Din4108;
         const QString verdict = s[11] * 0.5 < 500 ? "complied" : "not complied";
         QCOMPARE(shown(summer), expectedCells(s, 0.5) << (din ? verdict : "0"));
@@ -185,13 +383,44 @@ private slots:
             child<QCheckBox>(summer, "checkBoxJustify")->setChecked(ticked);
             QCOMPARE(text(summer, "pointsField"), din ? verdict : justified);
         }
-
         vstring selection, time, rest, operative;
         QVERIFY(window->getSummerOperativeTemperatureAssessment(selection, time, rest, rest, rest));
         QTEST(joined(selection), "selection");
         QCOMPARE(joined(time), "8:00 h|18:00 h|no");
         QVERIFY(window->getWinterOperativeTemperatureAssessment(operative, operative, operative));
-        QCOMPARE(joined(operative).section('|', 0, 8), shown(tab(*window, 1, 0), {}).mid(0, 9).join('|'));
+        QCOMPARE(joined(operative).section('|', 0, 8), shown(winter, {}).mid(0, 9).join('|'));
+
+        QList<int> winterAbove, summerAbove, expectedAbove;
+        QCOMPARE(barsOf(child<QChartView>(winter, "winterBandChart"), &winterAbove),
+                 shown(winter, {}, "winterDistribution").mid(0, 8));
+        QCOMPARE(winterAbove, QList<int>({1}));   // 0 h below 19 °C, hours in 19-20 °C
+        const QStringList bars = barsOf(child<QChartView>(summer, "summerBandChart"), &summerAbove);
+        QCOMPARE(bars, shown(summer, {}, "summerDistribution").mid(0, 8));
+        QFETCH(int, firstBandAbove);
+        for (int b = firstBandAbove; b < 8; ++b)
+            if (bars[b] != "0.0")
+                expectedAbove << b;
+        QCOMPARE(summerAbove, expectedAbove);
+        auto *picture = qobject_cast<QChartView *>(child<QStackedWidget>(summer, "")->currentWidget());
+        QVERIFY(picture->isVisibleTo(&summer));
+        const QList<QPointF> line = pointsOf(picture, "Limit");
+        QFETCH(double, limit);
+        if (limit > 0)
+            QCOMPARE(line.last().y(), limit);
+        const QStringList quality = shown(summer, {}, "summerQuality");
+        const double rows = a.summerDistribution[8];
+        if (in.model == SummerModel::AdaptiveEN || in.model == SummerModel::NationalAnnex) {
+            QCOMPARE(picture->objectName(), "summerScatterChart");
+            QCOMPARE(double(pointsOf(picture, "Within").size() + pointsOf(picture, "Above").size()
+                            + pointsOf(picture, "Not valid").size()), rows);
+            QCOMPARE(resultText(pointsOf(picture, "Above").size() * 0.5, 1), quality[0]);
+            if (in.model == SummerModel::AdaptiveEN)
+                QCOMPARE(line.first().y(), 25.1);   // Θrm below 10 °C
+        } else {
+            QCOMPARE(picture->objectName(), "summerDurationChart");
+            QCOMPARE(double(pointsOf(picture, "To").size()), rows + 1);
+            QCOMPARE(picture->chart()->series().first()->name(), quality[2] + " Kh above");
+        }
     }
 
     void summerPointsRule_data()
@@ -213,12 +442,12 @@ private slots:
     {
         QFETCH(bool, din);
         QFETCH(bool, justified);
-        QFETCH(double, degreeRows);
         QFETCH(double, dt);
-        QFETCH(double, points);
         summerBNBForm summer(nullptr);
         child<QCheckBox>(summer, "checkBoxJustify")->setChecked(justified);
         ResultArray s{};
+        QFETCH(double, degreeRows);
+        QFETCH(double, points);
         s[SummerSlot::DegreeRows] = degreeRows;
         s[SummerSlot::Points] = points;
         summer.showResults(s, dt, din);
@@ -226,36 +455,22 @@ private slots:
         QCOMPARE(child<QTableWidget>(summer, "summerQuality")->item(0, 1)->text(), "N.A");   // 0 / 0
     }
 
-    void refusedComputeKeepsPages()
-    {
-        const QStringList before = pages();
-        QVERIFY(!before.contains("<none>"));
-        setText(*window, "dataIntervalHour", "0");   // read by the pages' updates too
-        MessageCatcher catcher;
-        click(*window, "compButton");
-        QCOMPARE(catcher.count, 1);
-        QCOMPARE(pages(), before);
-        setText(*window, "dataIntervalHour", "0,5");
-    }
-
     void humidityParameters_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("message");   // part of the message; empty: accepted
-        QTest::newRow("defaults") << "inputVol" << "108" << "";
-        QTest::newRow("volume 0") << "inputVol" << "0" << "Room Volume (m³) must be greater than 0";
+        QTest::newRow("defaults") << "inputVol=108" << "";
+        QTest::newRow("volume 0") << "inputVol=0" << "Room Volume (m³) must be greater than 0";
         QTest::newRow("winter air change not a number")
-            << "inputACH_oper_winter" << "x" << "Air Change Rate during Operation (1/h): Winter: \"x\"";
+            << "inputACH_oper_winter=x" << "Air Change Rate during Operation (1/h): Winter: \"x\"";
     }
     void humidityParameters()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, value);
+        QFETCH(QString, entry);
         QFETCH(QString, message);
         auto &calculator = static_cast<humidityForm &>(tab(*window, 4, 0));
-        const QString before = text(calculator, field);
-        setText(calculator, field, value);
+        const QString field = entry.section('=', 0, 0), before = text(calculator, field);
+        enter(calculator, {entry});
         MessageCatcher messages;
         HumidityParameters p;
         p.achSpring = p.hrSpring = 9.0;
@@ -267,34 +482,32 @@ private slots:
     }
 
     // The hourly table and the two assessment pages show the core's numbers of the data page's
-    // series, distributions in hours; the gathered lists and the CSV file are the texts shown.
+    // rows, distributions in hours and as bars; the gathered lists and the CSV file are the
+    // texts shown.
     void humidity()
     {
         click(*window, "computeHumid");
-        std::vector<double> ti, to, rho;
-        std::vector<bool> working, winter, summer, winterHumid, summerHumid;
-        child<bnbForm>(*window, "bnbForm")->getInputData(ti, to, rho, working, winter, summer, winterHumid, summerHumid);
-        const IndoorHumidity h = computeIndoorHumidity(to, ti, rho, working, winterHumid, summerHumid, HumidityParameters());
-        const HumidityAssessment a = assessIndoorHumidity(h.rhIn, h.xIn, winter, summer);
+        const OperativeAssessment o = assessOperativeTemperature(input);   // the masks
+        const IndoorHumidity h = computeIndoorHumidity(input.outdoorTemp, input.indoorTemp, input.outdoorHumid,
+                                                       o.axis.workingTime, o.masks.winterHumid, o.masks.summerHumid,
+                                                       HumidityParameters());
+        const HumidityAssessment a = assessIndoorHumidity(h.rhIn, h.xIn, o.masks.winter, o.masks.summer);
         auto &calculator = static_cast<humidityForm &>(tab(*window, 4, 0));
         auto *hourly = child<QTableWidget>(calculator, "tableWidget");
-        QStringList decimals, firstRow;
-        for (int c = 0; c < 10; ++c) {
+        QStringList decimals;
+        for (int c = 0; c < 10; ++c)
             decimals << QString::number(hourly->item(17519, c)->text().section('.', 1).size());
-            firstRow << hourly->item(0, c)->text();
-        }
         QCOMPARE(decimals.join(' '), "2 2 2 5 2 2 2 2 7 2");
         QCOMPARE(hourly->item(17519, 9)->text(), resultText(h.ahIn.back(), 2));
 
-        QWidget &winterPage = tab(*window, 4, 1), &summerPage = tab(*window, 4, 2);
-        QCOMPARE(child<QLabel>(summerPage, "labelIndoorHumidity")->text(), "Indoor  Humidity: Summer");
+        QCOMPARE(child<QLabel>(tab(*window, 4, 2), "labelIndoorHumidity")->text(), "Indoor  Humidity: Summer");
         using namespace HumiditySlot;
         for (bool inSummer : {false, true}) {
+            QWidget &page = tab(*window, 4, inSummer ? 2 : 1);
             const double above = a.summary[inSummer ? SummerAbove : WinterAbove];
             const double below = a.summary[inSummer ? SummerBelow : WinterBelow];
             const double total = a.summary[inSummer ? SummerRhTotal : WinterRhTotal];
-            const QStringList cells = shown(inSummer ? summerPage : winterPage,
-                                            {"FreqUp", "FreqUpPercent", "FreqLow", "FreqLowPercent", "PointHumid"},
+            const QStringList cells = shown(page, {"FreqUp", "FreqUpPercent", "FreqLow", "FreqLowPercent", "PointHumid"},
                                             inSummer ? "tableAHin" : "tableRHin");
             QCOMPARE(cells.mid(cells.size() - 6),
                      QStringList({resultText((inSummer ? a.xSummer : a.rhWinter)[10] * 0.5, 1), resultText(above, 1),
@@ -305,18 +518,23 @@ private slots:
             QVERIFY(inSummer ? window->getSummerHumidityAssessment(c1, c2, all, all, all, all)
                              : window->getWinterHumidityAssessment(c1, c2, all, all, all, all));
             QCOMPARE(joined(all), "kept|" + cells.join('|'));
+            for (const QString chart : {"rhChart", "xChart"}) {   // the ten bands, the limit marker
+                auto *view = child<QChartView>(page, chart);
+                QCOMPARE(barsOf(view), shown(page, {}, chart == "rhChart" ? "tableRHin" : "tableAHin").mid(0, 10));
+                QCOMPARE(pointsOf(view, chart == "rhChart" ? "Lower limit" : "Upper limit").first().x(),
+                         chart == "rhChart" ? 2.0 : 5.5);
+            }
         }
 
         QTemporaryDir dir;
         const QString name = dir.filePath("humidity_out.csv");
         QVERIFY(calculator.writeCsv(name));
-        QFile file(name);
-        const QStringList lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList();
+        const QStringList lines = QString::fromUtf8(contents(name)).split('\n');
         QCOMPARE(lines.size(), 17523);
         QCOMPARE(lines[0], "Humidity output generated by Klimaro v0.3");
         QCOMPARE(lines[1], "Ta_out(°C);RH_out(%);AH_out[g/m³];AH_ratio_out[kg/kg];Mprod[g/h];ACH(1/h);"
                            "Ta_in(°C);RH_in(%);AH_ratio_in[kg/kg];AH_in[g/m³];");
-        QCOMPARE(lines[2], firstRow.join(';') + ';');
+        QCOMPARE(lines[2], tableRows(calculator, 0, 1)[0].replace('|', ';') + ';');
         MessageCatcher messages;
         QVERIFY(!calculator.writeCsv(dir.filePath("missing/humidity_out.csv")));
         QVERIFY2(messages.text.startsWith("Cannot write file " + QDir::toNativeSeparators(dir.filePath("missing"))),
@@ -339,9 +557,7 @@ private slots:
         click(*window, "w_checkMech");
         click(*window, "w_checkWindow");
         for (const QString season : {"w_", "s_"}) {
-            setText(*window, season + "inputTa", "21");
-            setText(*window, season + "inputVa", "0.15");
-            setText(*window, season + "inputTu", "40");
+            enter(*window, {season + "inputTa=21", season + "inputVa=0.15", season + "inputTu=40"});
             click(*window, season + "compButton");
         }
         vstring mech, win, conditions, dr, points;
@@ -375,6 +591,120 @@ private slots:
                  text(*mrt, "outputPdFrBk") + '|' + text(*mrt, "outputFrBkQuality") + " / " + text(*mrt, "outputPdLeRt")
                      + '|' + text(*mrt, "outputLeRtQuality") + " / " + text(*mrt, "outputPdClFlr") + '|'
                      + text(*mrt, "outputClFlrQuality") + ' ' + text(*mrt, "RadiationPoints"));
+    }
+
+    void exportErrorBoxAnswers_data()
+    {
+        using Answers = QList<QMessageBox::StandardButton>;
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<bool>("tickedAfter");
+        QTest::newRow("Abort unticks the chapter") << Answers{QMessageBox::Abort} << false;
+        QTest::newRow("Ignore keeps the box") << Answers{QMessageBox::Ignore} << true;
+        QTest::newRow("Retry gathers again") << Answers{QMessageBox::Retry, QMessageBox::Retry, QMessageBox::Ignore} << true;
+    }
+    // Only the two radiation chapters ticked: the empty winter page fails, the summer page
+    // computed from its start values is written either way; a stylesheet already beside the
+    // report (the user's own edit) is kept.
+    void exportErrorBoxAnswers()
+    {
+        QFETCH(QList<QMessageBox::StandardButton>, answers);
+        QFETCH(bool, tickedAfter);
+        QTemporaryDir dir;
+        QFile edited(dir.filePath("BNB-Assessment.xsl"));
+        QVERIFY(edited.open(QIODevice::WriteOnly) && edited.write("mine") == 4);
+        edited.close();
+        ReportWindow report;
+        report.fileName = dir.filePath("report.xml");
+        click(tab(report, 3, 1), "computeMRT");
+        for (QCheckBox *box : tab(report, 0).findChildren<QCheckBox *>())
+            box->setChecked(box->objectName().endsWith("RadiationCheck"));
+        MessageCatcher catcher;
+        catcher.answers = answers;
+        click(report, "exportButton");
+        QCOMPARE(catcher.count, answers.size());
+        QCOMPARE(catcher.title + ": " + catcher.text, "Export Error: Failed to export Winter Mean Radiant "
+                                                      "Temperatures Assessment. Please check availability of results.");
+        QCOMPARE(child<QCheckBox>(report, "winterRadiationCheck")->isChecked(), tickedAfter);
+        const QByteArray xml = contents(report.fileName);
+        QCOMPARE(xml.count("<kapitel "), 1);
+        QVERIFY(xml.contains("<kapitel nr=\"3\" typ=\"Sommer\""));
+        QVERIFY(xml.contains("<zeile nr=\"1\" titel=\"Radiation asymmetry\">\n                <wert>"
+                             + text(tab(report, 3, 1), "RadiationPoints").toUtf8()));
+        QCOMPARE(contents(edited.fileName()), "mine");
+        click(report, "exportButton");   // an unticked chapter is not tried again
+        QCOMPARE(catcher.count, answers.size() + (tickedAfter ? 1 : 0));
+    }
+
+    void exportNamesOrWritesTheFile_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("head");   // of the file written when the folder exists
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<bool>("stylesheet");   // written beside
+        QTest::newRow("Export") << "exportButton" << QByteArray("<?xml") << QByteArray("<dokument version") << true;
+        QTest::newRow("Export PDF") << "exportPdfButton" << QByteArray("%PDF-") << QByteArray("/Type /Page\n") << false;
+    }
+    // A cancelled dialog does nothing; a missing folder is named and not created.
+    void exportNamesOrWritesTheFile()
+    {
+        QFETCH(QString, button);
+        QTemporaryDir dir;
+        ReportWindow report;
+        MessageCatcher catcher;
+        click(report, button);
+        QCOMPARE(catcher.count, 0);
+        report.fileName = dir.filePath("missing/report");
+        click(report, button);
+        QCOMPARE(catcher.count, 1);
+        const QString named = "Cannot write file " + QDir::toNativeSeparators(report.fileName) + ":\n";
+        QVERIFY2(catcher.text.startsWith(named), qPrintable(catcher.text));
+        QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
+        report.fileName = dir.filePath("report");
+        click(report, button);
+        QCOMPARE(catcher.count, 1);
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, page);
+        QFETCH(bool, stylesheet);
+        const QByteArray written = contents(report.fileName);
+        QVERIFY(written.startsWith(head) && written.contains(page));
+        QCOMPARE(contents(dir.filePath("BNB-Assessment.xsl")), stylesheet ? reportStylesheet() : QByteArray());
+    }
+
+    // PNG at the widget's size and SVG; a failed write names the file. Beyond the threshold
+    // the scatter draws the density, one point fewer draws every point.
+    void chartWidgets()
+    {
+        std::vector<ScatterPoint> points;
+        for (size_t i = 0; i <= kDensityThreshold; ++i)
+            points.push_back({12.0 + (i % 100) * 0.1, 22.0 + (i % 77) * 0.1, ComfortCategory::I, i % 10 == 0});
+        ComfortScatterChart chart(nullptr);
+        chart.showNationalAnnex(points, 1.0);
+        QVERIFY(chart.showsDensity());
+        points.pop_back();
+        chart.showNationalAnnex(points, 1.0);
+        QVERIFY(!chart.showsDensity());
+        QCOMPARE(pointsOf(&chart, "Above").size(), int(kDensityThreshold / 10));
+
+        QTemporaryDir dir;
+        chart.resize(500, 350);
+        QVERIFY(chart.saveAsPng(dir.filePath("chart.png")) && chart.saveAsSvg(dir.filePath("chart.svg")));
+        QCOMPARE(QImage(dir.filePath("chart.png")).size(), chart.size());
+        const QByteArray svg = contents(dir.filePath("chart.svg"));
+        QVERIFY(svg.contains("<svg") && svg.size() > 1000);
+        MessageCatcher catcher;
+        QVERIFY(!chart.saveAsPng(dir.filePath("missing/chart.png")) && !chart.saveAsSvg(dir.filePath("missing/chart.svg")));
+        QCOMPARE(catcher.count, 2);
+        QVERIFY(catcher.text.startsWith("Cannot write file " + QDir::toNativeSeparators(dir.filePath("missing"))));
+
+        pmvForm form(nullptr);
+        click(form, "compute");   // the PPD curves, the computed state marked on both
+        auto *ppd = child<QChartView>(form, "ppdChart");
+        QCOMPARE(pointsOf(ppd, "PPD").size(), 121 + 121);   // PPD and PPD-Mayer
+        const QList<QPointF> marked = pointsOf(ppd, "Computed state");
+        QCOMPARE(marked.size(), 2);
+        QCOMPARE(QString::number(marked[0].x(), 'f', 2) + ' ' + QString::number(marked[0].y(), 'f', 2) + ' '
+                     + QString::number(marked[1].y(), 'f', 2),
+                 texts(form, {"outputPMV", "outputPPD", "outputPPDM"}));
     }
 };
 
