@@ -1,3 +1,5 @@
+// The report's XML rows, the whole document against a hand-written sample, translated
+// titles, the stylesheet's HTML and the PDF.
 #include "report/reportpdf.h"
 #include "report/xmlreport.h"
 
@@ -54,137 +56,129 @@ class TestXmlReport : public QObject
 {
     Q_OBJECT
 private slots:
-    void row_data();
-    void row();
-    void documentFollowsChapterTables();
-    void translatorSparesOneSpaceAndFormatWords();
-    void stylesheetShowsEveryTitleAndValue_data();
-    void stylesheetShowsEveryTitleAndValue();
-    void pdfOfTheReport();
-};
+    void row_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("sp");
+        QTest::addColumn<QString>("xml");
+        const QString two = "<wert>a</wert><wert>°C</wert>";
+        QTest::newRow("empty title: nr only") << "" << -1 << "<zeile nr=\"7\">" + two + "</zeile>";
+        QTest::newRow("one-space title kept") << " " << -1 << "<zeile nr=\"7\" titel=\" \">" + two + "</zeile>";
+        QTest::newRow("sp 0 is no span") << "T" << 0 << "<zeile nr=\"7\" titel=\"T\">" + two + "</zeile>";
+        QTest::newRow("sp 1 on every value") << "T" << 1
+            << "<zeile nr=\"7\" titel=\"T\"><wert sp=\"1\">a</wert><wert sp=\"1\">°C</wert></zeile>";
+        QTest::newRow("sp 3") << "" << 3
+            << "<zeile nr=\"7\"><wert sp=\"3\">a</wert><wert sp=\"3\">°C</wert></zeile>";
+    }
 
-void TestXmlReport::row_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("sp");
-    QTest::addColumn<QString>("xml");
-    const QString two = "<wert>a</wert><wert>°C</wert>";
-    QTest::newRow("empty title: nr only") << "" << -1 << "<zeile nr=\"7\">" + two + "</zeile>";
-    QTest::newRow("one-space title kept") << " " << -1 << "<zeile nr=\"7\" titel=\" \">" + two + "</zeile>";
-    QTest::newRow("sp 0 is no span") << "T" << 0 << "<zeile nr=\"7\" titel=\"T\">" + two + "</zeile>";
-    QTest::newRow("sp 1 on every value") << "T" << 1
-        << "<zeile nr=\"7\" titel=\"T\"><wert sp=\"1\">a</wert><wert sp=\"1\">°C</wert></zeile>";
-    QTest::newRow("sp 3") << "" << 3
-        << "<zeile nr=\"7\"><wert sp=\"3\">a</wert><wert sp=\"3\">°C</wert></zeile>";
-}
+    void row()
+    {
+        QFETCH(QString, title);
+        QFETCH(int, sp);
+        QFETCH(QString, xml);
+        QString out;
+        QXmlStreamWriter writer(&out);
+        writeXmlRow(writer, 7, title, {"a", "°C"}, sp);
+        QCOMPARE(out, xml);
 
-void TestXmlReport::row()
-{
-    QFETCH(QString, title);
-    QFETCH(int, sp);
-    QFETCH(QString, xml);
-    QString out;
-    QXmlStreamWriter writer(&out);
-    writeXmlRow(writer, 7, title, {"a", "°C"}, sp);
-    QCOMPARE(out, xml);
+        out.clear();
+        writeXmlRow(writer, 0, title, {}, sp);
+        const QString titel = title.isEmpty() ? QString() : " titel=\"" + title + "\"";
+        QCOMPARE(out, "<zeile nr=\"0\"" + titel + "/>");
+    }
 
-    out.clear();
-    writeXmlRow(writer, 0, title, {}, sp);
-    const QString titel = title.isEmpty() ? QString() : " titel=\"" + title + "\"";
-    QCOMPARE(out, "<zeile nr=\"0\"" + titel + "/>");
-}
+    // The expected document (tests/data/report_sample.xml) was written by hand from the
+    // chapter tables: every name, attribute order, row number and one-space title,
+    // section 4.1's two header rows, 2.5 in the summer draft chapter, no sp.
+    void documentFollowsChapterTables()
+    {
+        QFile file(QFINDTESTDATA("data/report_sample.xml"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> expected = file.readAll().split('\n');
+        const QList<QByteArray> actual = sampleReport().split('\n');
+        for (int i = 0; i < std::min(actual.size(), expected.size()); ++i)
+            QCOMPARE(QString::fromUtf8(actual[i]), QString::fromUtf8(expected[i]));
+        QCOMPARE(actual.size(), expected.size());
+    }
 
-// The expected document (tests/data/report_sample.xml) was written by hand from the
-// chapter tables: every name, attribute order, row number and one-space title,
-// section 4.1's two header rows, 2.5 in the summer draft chapter, no sp.
-void TestXmlReport::documentFollowsChapterTables()
-{
-    QFile file(QFINDTESTDATA("data/report_sample.xml"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> expected = file.readAll().split('\n');
-    const QList<QByteArray> actual = sampleReport().split('\n');
-    for (int i = 0; i < std::min(actual.size(), expected.size()); ++i)
-        QCOMPARE(QString::fromUtf8(actual[i]), QString::fromUtf8(expected[i]));
-    QCOMPARE(actual.size(), expected.size());
-}
+    void translatorSparesOneSpaceAndFormatWords()
+    {
+        QString out;
+        QXmlStreamWriter xml(&out);
+        const ReportTranslator upper = [](const char *s) { return QString::fromUtf8(s).toUpper(); };
+        writeSummerDraft(xml, {{"Ja"}, {"Nein"}, {}, {}, {}}, upper);
+        writeSummerMrt(xml, {}, upper);
+        QVERIFY(out.startsWith("<kapitel nr=\"2\" typ=\"Sommer\" titel=\"DRAFT: SUMMER\">"
+                               "<abschnitt nr=\"2.1\" titel=\"TYPE OF AIR SUPPLY SYSTEM\">"
+                               "<zeile nr=\"1\" titel=\"MECHANICAL VENTILATION\"><wert>Ja</wert>"));
+        QVERIFY(out.contains("<zeile nr=\"0\" titel=\" \"><wert>WIDTH (W): XP</wert>"));
+        QVERIFY(out.contains("<zeile nr=\"1\" titel=\"FRONT WALL\"/>"));   // a missing entry is an empty row
+    }
 
-void TestXmlReport::translatorSparesOneSpaceAndFormatWords()
-{
-    QString out;
-    QXmlStreamWriter xml(&out);
-    const ReportTranslator upper = [](const char *s) { return QString::fromUtf8(s).toUpper(); };
-    writeSummerDraft(xml, {{"Ja"}, {"Nein"}, {}, {}, {}}, upper);
-    writeSummerMrt(xml, {}, upper);
-    QVERIFY(out.startsWith("<kapitel nr=\"2\" typ=\"Sommer\" titel=\"DRAFT: SUMMER\">"
-                           "<abschnitt nr=\"2.1\" titel=\"TYPE OF AIR SUPPLY SYSTEM\">"
-                           "<zeile nr=\"1\" titel=\"MECHANICAL VENTILATION\"><wert>Ja</wert>"));
-    QVERIFY(out.contains("<zeile nr=\"0\" titel=\" \"><wert>WIDTH (W): XP</wert>"));
-    QVERIFY(out.contains("<zeile nr=\"1\" titel=\"FRONT WALL\"/>"));   // a missing entry is an empty row
-}
+    void stylesheetShowsEveryTitleAndValue_data()
+    {
+        QTest::addColumn<bool>("external");
+        QTest::newRow("xsltproc, as a browser would") << true;
+        QTest::newRow("libxslt inside the program") << false;
+    }
 
-void TestXmlReport::stylesheetShowsEveryTitleAndValue_data()
-{
-    QTest::addColumn<bool>("external");
-    QTest::newRow("xsltproc, as a browser would") << true;
-    QTest::newRow("libxslt inside the program") << false;
-}
+    void stylesheetShowsEveryTitleAndValue()
+    {
+        QFETCH(bool, external);
+        const QByteArray report = sampleReport();
+        const QByteArray stylesheet = reportStylesheet();
+        QVERIFY(!stylesheet.isEmpty());
+        QString html;
+        if (external) {
+            const QString xsltproc = QStandardPaths::findExecutable("xsltproc");
+            if (xsltproc.isEmpty())
+                QSKIP("xsltproc is not installed (Debian package xsltproc)");
+            QTemporaryFile xsl;
+            QVERIFY(xsl.open() && xsl.write(stylesheet) == stylesheet.size() && xsl.flush());
+            QProcess run;
+            run.start(xsltproc, {xsl.fileName(), "-"});   // the report from standard input
+            run.write(report);
+            run.closeWriteChannel();
+            QVERIFY(run.waitForFinished());
+            QCOMPARE(run.exitCode(), 0);
+            html = QString::fromUtf8(run.readAllStandardOutput());
+        } else {
+            QString error;
+            QVERIFY2(transformReport(report, stylesheet, html, error), qPrintable(error));
+        }
 
-void TestXmlReport::stylesheetShowsEveryTitleAndValue()
-{
-    QFETCH(bool, external);
-    const QByteArray report = sampleReport();
-    const QByteArray stylesheet = reportStylesheet();
-    QVERIFY(!stylesheet.isEmpty());
-    QString html;
-    if (external) {
-        const QString xsltproc = QStandardPaths::findExecutable("xsltproc");
-        if (xsltproc.isEmpty())
-            QSKIP("xsltproc is not installed (Debian package xsltproc)");
-        QTemporaryFile xsl;
-        QVERIFY(xsl.open() && xsl.write(stylesheet) == stylesheet.size() && xsl.flush());
-        QProcess run;
-        run.start(xsltproc, {xsl.fileName(), "-"});   // the report from standard input
-        run.write(report);
-        run.closeWriteChannel();
-        QVERIFY(run.waitForFinished());
-        QCOMPARE(run.exitCode(), 0);
-        html = QString::fromUtf8(run.readAllStandardOutput());
-    } else {
+        // Every title and every value, in order, as escaped text.
+        QXmlStreamReader xml(report);
+        int from = 0;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            QString text = xml.isStartElement() ? xml.attributes().value("titel").toString() : xml.text().toString();
+            text = text.trimmed().toHtmlEscaped().replace("&quot;", "\"");
+            if (text.isEmpty())
+                continue;
+            const int at = html.indexOf(text, from);
+            QVERIFY2(at >= 0, qPrintable("missing or out of order: " + text));
+            from = at;
+        }
+        QVERIFY(html.contains("<th>To &lt;= 19</th>"));
+    }
+
+    void pdfOfTheReport()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("report.pdf");
         QString error;
-        QVERIFY2(transformReport(report, stylesheet, html, error), qPrintable(error));
+        QVERIFY2(writeReportPdf(sampleReport(), pdf, error), qPrintable(error));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QCOMPARE(bytes.count("/Type /Page\n"), 9);   // a title page, then one page per chapter
+
+        QVERIFY(!writeReportPdf("<dokument>", pdf, error));
+        QVERIFY2(error.contains("Premature end of data") || error.contains("dokument"), qPrintable(error));
     }
-
-    // Every title and every value, in order, as escaped text.
-    QXmlStreamReader xml(report);
-    int from = 0;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        QString text = xml.isStartElement() ? xml.attributes().value("titel").toString() : xml.text().toString();
-        text = text.trimmed().toHtmlEscaped().replace("&quot;", "\"");
-        if (text.isEmpty())
-            continue;
-        const int at = html.indexOf(text, from);
-        QVERIFY2(at >= 0, qPrintable("missing or out of order: " + text));
-        from = at;
-    }
-    QVERIFY(html.contains("<th>To &lt;= 19</th>"));
-}
-
-void TestXmlReport::pdfOfTheReport()
-{
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("report.pdf");
-    QString error;
-    QVERIFY2(writeReportPdf(sampleReport(), pdf, error), qPrintable(error));
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("%PDF-"));
-    QCOMPARE(bytes.count("/Type /Page\n"), 9);   // a title page, then one page per chapter
-
-    QVERIFY(!writeReportPdf("<dokument>", pdf, error));
-    QVERIFY2(error.contains("Premature end of data") || error.contains("dokument"), qPrintable(error));
-}
+};
 
 QTEST_MAIN(TestXmlReport)
 #include "tst_xmlreport.moc"
