@@ -250,8 +250,7 @@ private slots:
     // The data page alone, its dialogs answered: an import with its header lines and separator;
     // a file shorter than its header keeps the table. Compute on an empty table names the
     // missing season boundary and changes nothing. The sample year computed, then written as
-    // shown; the summer array follows the model chosen, one never computed hands out the
-    // distribution and zeros.
+    // shown.
     void dataPageAlone()
     {
         QTemporaryDir dir;
@@ -280,13 +279,6 @@ private slots:
         form.saveName = dir.filePath("bnbout.csv");
         click(form, "writeButton");
         QCOMPARE(contents(form.saveName).split('\n').at(5000), "21.00,82.00,24.37");   // 28.07.
-        const ResultArray fixed = results(form);
-        chooseModel(form, 2);
-        const ResultArray annex = results(form);
-        QCOMPARE(std::vector<double>(annex.begin(), annex.begin() + 9), std::vector<double>(fixed.begin(), fixed.begin() + 9));
-        QCOMPARE(std::vector<double>(annex.begin() + 9, annex.end()), std::vector<double>(11, 0.0));
-        chooseModel(form, 0);
-        QCOMPARE(results(form), fixed);
     }
 
     void everyModelReachesPagesAndCharts_data()
@@ -459,7 +451,7 @@ private slots:
                  "Yes|Yes / No|Yes / 21|0.15|40|21|0.15|40 / 16.72|Fail|16.72|Pass / 13|10");
         click(*window, "w_checkWindow");   // window ventilation: full points again
         QCOMPARE(text(*window, "WinterPoints"), "20");
-        setText(*window, "WinterPoints", "");
+        setText(*window, "WinterPoints", "");   // no points: the chapter cannot be gathered
         QVERIFY(!window->getWinterDraftAssessment(mech, win, conditions, dr, points) && points.size() == 2);
         click(*window, "w_checkMech");
         QVERIFY(!enabled(*window, "groupCompW") && enabled(*window, "groupCompS"));
@@ -494,7 +486,6 @@ private slots:
         QTest::newRow("interval not a number") << "compButton" << "dataIntervalHour=one" << "Data Interval [h]: \"one\"";
         QTest::newRow("interval 0") << "compButton" << "dataIntervalHour=0" << "Data Interval [h] must be greater than 0.";
         QTest::newRow("alpha 1: no weights left") << "compButton" << "inputAlphaEN=1" << "Alpha (EN)";
-        QTest::newRow("working hours empty") << "compButton" << "modelWorkStart=" << "Working hours from: empty";
         QTest::newRow("draught air temperature empty") << "s_compButton" << "s_inputTa=" << "Summer: Air Temperature [°C]: empty";
         QTest::newRow("data end before October") << "compButton" << "dataIntervalHour=0,25"
             << "boundary 01.10.2011 0:00, so nothing was computed.\n\nThe data reach from 01.01.2011 0:00 to 02.07.2011 11:45.";
@@ -548,8 +539,7 @@ private slots:
         QVERIFY(contents(dir.filePath("exportPdfButton")).startsWith("%PDF-"));
         QFile xsl(dir.filePath("BNB-Assessment.xsl"));
         QCOMPARE(contents(xsl.fileName()), reportStylesheet());
-        QVERIFY(xsl.open(QIODevice::WriteOnly) && xsl.write("mine") == 4);
-        xsl.close();
+        QVERIFY(xsl.open(QIODevice::WriteOnly) && xsl.write("mine") == 4 && xsl.flush());
 
         report.fileName = dir.filePath("report.xml");
         click(tab(report, 3, 1), "computeMRT");
@@ -578,8 +568,7 @@ private slots:
         chart.resize(500, 350);
         QVERIFY(chart.saveAsPng(dir.filePath("chart.png")) && chart.saveAsSvg(dir.filePath("chart.svg")));
         QCOMPARE(QImage(dir.filePath("chart.png")).size(), QSize(500, 350));
-        const QByteArray svg = contents(dir.filePath("chart.svg"));
-        QVERIFY(svg.contains("<svg") && svg.size() > 1000);
+        QVERIFY(contents(dir.filePath("chart.svg")).contains("<svg"));
         MessageCatcher catcher;
         QVERIFY(!chart.saveAsPng(dir.filePath("missing/chart.png")) && !chart.saveAsSvg(dir.filePath("missing/chart.svg")));
         QCOMPARE(catcher.count, 2);
@@ -596,11 +585,8 @@ private slots:
                  texts(form, {"outputPMV", "outputPPD", "outputPPDM"}));
     }
 
-    // ---- the report's XML, its stylesheet and PDF, apart from the window ----
-
-    // Titles translated, one-space titles, format words and values not; a missing entry is an
-    // empty row. No chapter spans its values; the row writer does from sp 1 on.
-    void translatorAndSpan()
+    // No chapter spans its values; the row writer does from sp 1 on.
+    void rowSpan()
     {
         QString out;
         QXmlStreamWriter xml(&out);
@@ -609,15 +595,6 @@ private slots:
         QCOMPARE(out, "<zeile nr=\"0\"><wert>a</wert><wert>b</wert></zeile>"
                       "<zeile nr=\"1\"><wert sp=\"1\">a</wert><wert sp=\"1\">b</wert></zeile>"
                       "<zeile nr=\"3\"><wert sp=\"3\">a</wert><wert sp=\"3\">b</wert></zeile>");
-        out.clear();
-        const ReportTranslator upper = [](const char *s) { return QString::fromUtf8(s).toUpper(); };
-        writeSummerDraft(xml, {{"Ja"}, {"Nein"}, {}, {}, {}}, upper);
-        writeSummerMrt(xml, {}, upper);
-        QVERIFY(out.startsWith("<kapitel nr=\"2\" typ=\"Sommer\" titel=\"DRAFT: SUMMER\">"
-                               "<abschnitt nr=\"2.1\" titel=\"TYPE OF AIR SUPPLY SYSTEM\">"
-                               "<zeile nr=\"1\" titel=\"MECHANICAL VENTILATION\"><wert>Ja</wert>"));
-        QVERIFY(out.contains("<zeile nr=\"0\" titel=\" \"><wert>WIDTH (W): XP</wert>"));
-        QVERIFY(out.contains("<zeile nr=\"1\" titel=\"FRONT WALL\"/>"));   // a missing entry is an empty row
     }
 
     // The expected document (tests/data/report_sample.xml) was written by hand from the
