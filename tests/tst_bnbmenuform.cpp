@@ -247,18 +247,17 @@ private slots:
         QVERIFY(!fresh.getSummerOperativeTemperatureAssessment(rest, rest, rest, rest, rest));
     }
 
-    // The data page alone, its dialogs answered: an import with its header lines and separator;
-    // a file shorter than its header keeps the table. Compute on an empty table names the
-    // missing season boundary and changes nothing. The sample year computed, then written as
-    // shown.
+    // The data page alone, its dialogs answered: import with header lines and separator, a decimal
+    // comma kept as typed, a file shorter than its header keeps the table; Compute on an empty table
+    // names the missing season boundary and changes nothing. The sample year written as shown.
     void dataPageAlone()
     {
         QTemporaryDir dir;
         FileForm form;
         QFile file(form.openName = dir.filePath("year.csv"));
         for (const auto &[bytes, entries, rows] :
-             {std::tuple("a b\n1  2 3 4\n", QStringList{"dataSkipLines=1", "csvcomboBox=2"}, QStringList{"1|2|3"}),
-              {"a\n", {"dataSkipLines=2"}, {"1|2|3"}}, {"a\n", {"dataSkipLines=1"}, {}}}) {
+             {std::tuple("a b\n1,5  2 3 4\n", QStringList{"dataSkipLines=1", "csvcomboBox=2"}, QStringList{"1,5|2|3"}),
+              {"a\n", {"dataSkipLines=2"}, {"1,5|2|3"}}, {"a\n", {"dataSkipLines=1"}, {}}}) {
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
             file.close();
             enter(form, entries);
@@ -351,9 +350,12 @@ private slots:
         if (adaptive || model == 2) {
             QCOMPARE(picture->objectName(), "summerScatterChart");
             QCOMPARE(resultText(pointsOf(picture, "Above").size() * 0.5, 1), quality[0]);
+            QCOMPARE(pointsOf(picture, "Within").size() + pointsOf(picture, "Above").size()
+                         + pointsOf(picture, "Not valid").size(), int(s[8]));   // the summer working rows
         } else {
             QCOMPARE(picture->objectName(), "summerDurationChart");
             QCOMPARE(picture->chart()->series().first()->name(), quality[2] + " Kh above");
+            QCOMPARE(pointsOf(picture, "To").size(), int(s[8]) + 1);
         }
     }
 
@@ -409,6 +411,7 @@ private slots:
             QVERIFY(inSummer ? window->getSummerHumidityAssessment(c1, c2, all, all, all, all)
                              : window->getWinterHumidityAssessment(c1, c2, all, all, all, all));
             QCOMPARE(joined(all), "kept|" + cells.join('|'));
+            QCOMPARE(joined(c1) + " / " + joined(c2), "108|0.2|2|-|2|3|0 / 0|1|0|-|0|100000");   // the room
             for (const QString chart : {"rhChart", "xChart"})   // the ten bands
                 QCOMPARE(barsOf(child<QChartView>(page, chart)),
                          shown(page, {}, chart == "rhChart" ? "tableRHin" : "tableAHin").mid(0, 10));
@@ -514,11 +517,10 @@ private slots:
             QVERIFY(!data().lastComputeOk());
     }
 
-    // A cancelled dialog does nothing; a missing folder is named and not created. The XML gets
-    // the stylesheet beside it, kept once there (it may be the user's own edit); the PDF is
-    // written with its pages. With the radiation chapters ticked the empty winter page fails and
-    // the summer page, computed from its start values, is written every time: Retry gathers
-    // again, Ignore keeps the chapter's box, Abort unticks it; an unticked chapter is not tried.
+    // Cancelled: nothing; a missing folder is named, not created. The XML gets the stylesheet beside
+    // it, kept once there (the user's own edit); the PDF is written. With the radiation chapters
+    // ticked the empty winter page fails and the computed summer page is written each time: Retry
+    // gathers again, Ignore keeps the chapter's box, Abort unticks it; an unticked one is not tried.
     void exportReport()
     {
         QTemporaryDir dir;
@@ -585,24 +587,22 @@ private slots:
                  texts(form, {"outputPMV", "outputPPD", "outputPPDM"}));
     }
 
-    // No chapter spans its values; the row writer does from sp 1 on.
+    // No chapter spans its values; the row writer does from sp 1 on. No values: an empty element.
     void rowSpan()
     {
         QString out;
         QXmlStreamWriter xml(&out);
-        for (int sp : {0, 1, 3})
-            writeXmlRow(xml, sp, "", {"a", "b"}, sp);
+        for (int sp : {0, 1, 3, 4})
+            writeXmlRow(xml, sp, "", sp < 4 ? vstring{"a", "b"} : vstring{}, sp);
         QCOMPARE(out, "<zeile nr=\"0\"><wert>a</wert><wert>b</wert></zeile>"
                       "<zeile nr=\"1\"><wert sp=\"1\">a</wert><wert sp=\"1\">b</wert></zeile>"
-                      "<zeile nr=\"3\"><wert sp=\"3\">a</wert><wert sp=\"3\">b</wert></zeile>");
+                      "<zeile nr=\"3\"><wert sp=\"3\">a</wert><wert sp=\"3\">b</wert></zeile><zeile nr=\"4\"/>");
     }
 
-    // The expected document (tests/data/report_sample.xml) was written by hand from the
-    // chapter tables: every name, attribute order, row number, one-space title and row without
-    // title, section 4.1's two header rows, 2.5 in the summer draft chapter, no sp. The shipped
-    // stylesheet shows every title and value in order, escaped, through libxslt inside the
-    // program (the engine of xsltproc and of the browsers that open the report with the
-    // stylesheet beside it); the PDF has a title page and one page per chapter.
+    // tests/data/report_sample.xml, written by hand from the chapter tables: names, attribute order,
+    // row numbers, one-space titles, rows without title, 4.1's two header rows, 2.5 in the summer
+    // draught chapter, no sp. The shipped stylesheet shows every title and value in order, escaped,
+    // through libxslt (as xsltproc and browsers do); the PDF: a title page, one page per chapter.
     void sampleReportAsXmlHtmlAndPdf()
     {
         QFile file(QFINDTESTDATA("data/report_sample.xml"));
