@@ -297,9 +297,9 @@ private slots:
         QTest::newRow("DIN B") << 3 << 2 << "DIN 4108-2|Summer Region B" << QList<int>{3, 4, 5, 6, 7} << "26 26" << "107.6";
         QTest::newRow("DIN C") << 3 << 3 << "DIN 4108-2|Summer Region C" << QList<int>{4, 5, 6, 7} << "27 27" << "50.9";
     }
-    // The pages show the data page's arrays in hours; the compliance box
-    // recomputes the summer page at once, unticking it changes nothing. The band charts hold
-    // the pages' hours, the picture beside (replaced by each Compute) fits the model.
+    // The pages show the data page's arrays in hours; the compliance box recomputes the summer
+    // page at once, unticking it changes nothing. The band charts hold the pages' hours, the
+    // picture beside (replaced by each Compute) fits the model.
     void everyModelReachesPagesAndCharts()
     {
         QFETCH(int, model);
