@@ -377,17 +377,13 @@ private slots:
                      evaluation == DinB ? kDinNoPoints : summerPoints(r[SummerSlot::DegreeRows], 1.0));
     }
 
-    void winterTotals()
+    void sharesAndPoints()
     {
-        // One working hour at 19.5 °C among three at 21 °C; an empty mask shows "N.A", 30 points.
+        // Winter: one working hour at 19.5 °C among three at 21 °C; an empty mask shows "N.A", 30 points.
         const ResultArray r = evaluateWinter({21, 19.5, 21, 21}, std::vector<bool>(4, true)), empty = evaluateWinter({15}, {false});
         QCOMPARE(QList<double>({r[WinterSlot::OutsidePercent], r[WinterSlot::DegreeRows], empty[WinterSlot::Points]}),
                  QList<double>({25.0, 0.5, 30.0}));
         QVERIFY(std::isnan(empty[WinterSlot::OutsidePercent]));
-    }
-
-    void pointLines()
-    {
         // Summer, degree rows of 1000 rows: 70 up to 3 % (30.01 just below), 10 at 10 %, none beyond or for no rows.
         QCOMPARE(QList<double>({summerPoints(29, 1000), summerPoints(30.01, 1000), summerPoints(65, 1000),
                                 summerPoints(100, 1000), summerPoints(100.1, 1000), summerPoints(0, 0)}),
