@@ -99,10 +99,8 @@ private slots:
 
     void branchSwitches()
     {
-        // The globe reads tr exactly at va = 0 (mode 1 = mode 3) and is corrected in moving air.
-        auto globe = [](unsigned mode, double va) { return run(mode, 20, 26, 50, va, 0.1085, 69.6)[0]; };
-        QCOMPARE(globe(1, 0.0), globe(3, 0.0));
-        QVERIFY(std::fabs(globe(1, 0.2) - globe(3, 0.2)) > 0.05);
+        // The globe reads tr exactly at va = 0 (corrected in moving air: table's first two rows).
+        QCOMPARE(run(1, 20, 26, 50, 0, 0.1085, 69.6), run(3, 20, 26, 50, 0, 0.1085, 69.6));
         // fcl drops from 1.10062 (Icl = 0.078, first branch) to 1.10031 just above: more heat lost on the lighter side.
         auto cloth = [](double Icl) { return run(3, 18, 18, 50, 0.1, Icl, 69.6)[0]; };
         QVERIFY(cloth(0.078 + 1e-9) > cloth(0.078));
