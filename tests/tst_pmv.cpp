@@ -39,23 +39,6 @@ QString printed(const Numbers &values, const QString &expected)
     return texts.join(' ');
 }
 
-struct Search {
-    bool found = true;   // a search that does nothing leaves all of these alone
-    double value = 999.9;
-    QString text = "before\n";
-    double pmv = 0, ppd = -1, limited = -1, mayer = -1;
-};
-
-// Air and second temperature t, otherwise the state of pmvAt.
-Search search(int unknown, double target, unsigned mode, double t = 22)
-{
-    Search s;
-    s.pmv = target;
-    findNearestPMV(unknown, s.found, s.value, s.text, mode, t, t, 60, 0.1, 0.5 * kCloToM2KW, 69.6, 0, s.pmv,
-                   s.ppd, s.limited, s.mayer);
-    return s;
-}
-
 }
 
 class TestPmv : public QObject
@@ -70,8 +53,7 @@ private slots:
         QTest::addColumn<QString>("results");   // PMV, PPD, PMV limited to ±3, PPD-Mayer
         const Numbers reference{22, 22, 60, 0.1, 0.5, 1.2, 1};
         QTest::newRow("MRT 22 °C, 60 %, 0.5 clo, 1.2 met") << 3u << reference << "-0.76 17.24 -0.76 59.04";
-        QTest::newRow("operative 22 °C: second temperature and unknown M unit ignored") << 2u << Numbers{22, 40, 50, 0.1, 1.0, 69.6, 2}
-            << "0.09 5.17 0.09 20.03";
+        QTest::newRow("operative: t2 and an unknown M unit ignored") << 2u << Numbers{22, 40, 50, 0.1, 1.0, 69.6, 2} << "0.09 5.17 0.09 20.03";
         QTest::newRow("hot 35 °C: PPD from unlimited, Mayer from +3") << 3u << Numbers{35, 35, 60, 0.1, 0.5, 116} << "3.13 99.56 3.00 96.72";
         QTest::newRow("cold 10 °C: PPD from unlimited, Mayer from -3") << 3u << Numbers{10, 10, 50, 0.1, 0.5, 69.6} << "-4.55 100.00 -3.00 99.43";
         // ISO 7730:2005, Annex D, Table D.1, runs 4, 5, 9, 10: ta ≠ tr (a swap moves PMV by 0.03 to
@@ -194,8 +176,8 @@ private slots:
 
     void perUnknown_data()
     {
-        // Found unless the text says "No appropriate"; results: PMV, PPD, PPD-Mayer, untouched
-        // when not found; the text is appended to what the caller holds.
+        // From ta = t2 = 22 °C, 60 %, 0.1 m/s, 0.5 clo, 69.6 W/m². Found unless the text says "No appropriate";
+        // results: PMV, PPD, PPD-Mayer, untouched when not found; the text is appended to what the caller holds.
         QTest::addColumn<int>("unknown");
         QTest::addColumn<unsigned>("mode");
         QTest::addColumn<double>("target");
@@ -217,16 +199,31 @@ private slots:
         QTest::newRow("clothing shown as 0.9 clo") << 7 << 1u << 0.0 << 0.9 << "0.01 5.00 22.42" << "  Approx. Clothing Insultaion for given PMV\n";
         // PMV 2.50 at 226 W/m², 2.57 at 230 W/m²: 2.54 would be nearer to 230.
         QTest::newRow("M ends at 226, not 230 W/m²") << 8 << 1u << 2.54 << 226.0 << "2.50 93.38 90.82" << "  Approx. Met for given PMV\n";
-        // A PMV of 10 lies beyond every grid: the nearest point is the grid's far end (humidity's: strictToleranceEdge).
+        // A PMV of 10 lies beyond every grid: the nearest point is the grid's far end (air temperature's: below).
         const QString kept = "10.00 -1.00 -1.00", no = "For the given PMV, No appropriate ";
-        QTest::newRow("air temperature, ends at 30 °C") << 1 << 3u << 10.0 << 30.0 << kept << no + "Ta found within the range 10-30 degree C \n";
-        QTest::newRow("operative temperature, ends at 40 °C") << 4 << 3u << 10.0 << 40.0 << kept
-            << " " + no + "To found within the range 10-40 degree C \n";
+        QTest::newRow("operative, ends at 40 °C") << 4 << 3u << 10.0 << 40.0 << kept << " " + no + "To found within the range 10-40 degree C \n";
         QTest::newRow("clothing, ends at 1.98 clo") << 7 << 3u << 10.0 << 1.98 << kept << " " + no + "Icl found within the range 0 to 0.310 m2K/W \n";
-        QTest::newRow("metabolic rate, ends at 226 W/m²") << 8 << 3u << 10.0 << 226.0 << kept
-            << " " + no + "Met found within the range 46 to 232 W/m2 \n";
+        QTest::newRow("metabolic rate, ends at 226") << 8 << 3u << 10.0 << 226.0 << kept << " " + no + "Met found within the range 46 to 232 W/m2 \n";
+        const QString noRh = " " + no + "rh found within the range  \n";
+        QTest::newRow("humidity, ends at 99 %") << 5 << 3u << 10.0 << 99.0 << kept << noRh;
+        // Air temperature's grid ends at 30 °C, nearest to a target above that point's PMV g (globe 22 °C). The
+        // tolerance is strict: a target exactly 0.05 from g is not found, the next one towards g is, with g to the
+        // last bit. (A target under 0.125 in magnitude has bits fine enough for a difference of exactly 0.05.)
+        const Numbers g = run(1, 30, 22, 60, 0.1, 0.5 * kCloToM2KW, 69.6);
+        double edge = g[0] + 0.05;
+        for (int k = 0; k < 4096 && std::fabs(g[0] - edge) != 0.05; ++k)
+            edge = std::nextafter(edge, std::fabs(g[0] - edge) < 0.05 ? 1e9 : g[0]);
+        QCOMPARE_EQ(std::fabs(g[0] - edge), 0.05);
+        double inside = edge;
+        while (std::fabs(g[0] - inside) >= 0.05)
+            inside = std::nextafter(inside, g[0]);
+        const QString lastBit = "0.00000000000000000 0.00 0.00";
+        QTest::newRow("air temperature exactly 0.05 off, ends at 30 °C") << 1 << 1u << edge << 30.0 << printed({edge, -1, -1}, lastBit)
+            << no + "Ta found within the range 10-30 degree C \n";
+        QTest::newRow("air temperature just inside 0.05") << 1 << 1u << inside << 30.0 << printed({g[0], g[1], g[3]}, lastBit)
+            << "  Approx. Air Temperature" + found;
         // computePMV leaves its outputs alone for mode 0: no point may pass off another's PMV.
-        QTest::newRow("no PMV mode: value kept") << 5 << 0u << 0.0 << 999.9 << "0.00 -1.00 -1.00" << " " + no + "rh found within the range  \n";
+        QTest::newRow("no PMV mode: value kept") << 5 << 0u << 0.0 << 999.9 << "0.00 -1.00 -1.00" << noRh;
         QTest::newRow("no unknown chosen: nothing touched") << 0 << 1u << -0.76 << 999.9 << "-0.76 -1.00 -1.00" << "";
         QTest::newRow("code 9: nothing touched") << 9 << 1u << -0.76 << 999.9 << "-0.76 -1.00 -1.00" << "";
     }
@@ -239,33 +236,18 @@ private slots:
         QFETCH(double, shown);
         QFETCH(QString, results);
         QFETCH(QString, text);
-        const Search s = search(unknown, target, mode);
-        QCOMPARE(s.found, !text.contains("No appropriate"));
-        QVERIFY2(std::fabs(inverseDisplayValue(unknown, s.value) - shown) < 1e-12, qPrintable(QString::number(s.value)));
-        QCOMPARE(printed({s.pmv, s.ppd, s.mayer}, results), results);
-        QCOMPARE(s.limited, s.ppd < 0 ? -1.0 : s.pmv);
+        bool found = true;   // a search that does nothing leaves all of these alone
+        double value = 999.9, pmv = target, ppd = -1, limited = -1, mayer = -1;
+        QString appended = "before\n";
+        findNearestPMV(unknown, found, value, appended, mode, 22, 22, 60, 0.1, 0.5 * kCloToM2KW, 69.6, 0, pmv, ppd, limited, mayer);
+        QCOMPARE(found, !text.contains("No appropriate"));
+        QVERIFY2(std::fabs(inverseDisplayValue(unknown, value) - shown) < 1e-12, qPrintable(QString::number(value)));
+        QCOMPARE(printed({pmv, ppd, mayer}, results), results);
+        QCOMPARE(limited, ppd < 0 ? -1.0 : pmv);
         QCOMPARE(inverseSearchMode(unknown, PmvInputMode::TaTg) == PmvInputMode::NotSet, text.isEmpty());
         QCOMPARE(QString(inverseUnknownTexts(unknown).button).isEmpty(), text.isEmpty());
-        QVERIFY(!s.found || std::fabs(s.pmv - target) < 0.05);
-        QCOMPARE(s.text, "before\n" + text);
-    }
-
-    void strictToleranceEdge()
-    {
-        // Humidity at Ta = Tg = 23.5 °C: 99 % is nearest to a target above its PMV. The target is
-        // placed where the residual PMV − target is exactly 0.05 in magnitude, then just inside.
-        const double g = pmvAt(1, 23.5, 23.5, 99);
-        double target = g + 0.05;
-        for (int k = 0; k < 4096 && std::fabs(g - target) != 0.05; ++k)
-            target = std::nextafter(target, std::fabs(g - target) < 0.05 ? 1e9 : g);
-        QCOMPARE_EQ(std::fabs(g - target), 0.05);
-        const Search edge = search(5, target, PmvInputMode::TaTg, 23.5);
-        QVERIFY(!edge.found && edge.value == 99.0);
-        while (std::fabs(g - target) >= 0.05)
-            target = std::nextafter(target, g);
-        const Search inside = search(5, target, PmvInputMode::TaTg, 23.5);
-        QVERIFY(inside.found && inside.value == 99.0);
-        QCOMPARE_EQ(inside.pmv, g);
+        QVERIFY(!found || std::fabs(pmv - target) < 0.05);
+        QCOMPARE(appended, "before\n" + text);
     }
 };
 
