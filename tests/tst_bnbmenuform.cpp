@@ -6,6 +6,7 @@
 #include "app/chartview.h"
 #include "app/resulttext.h"
 #include "assessment/bnbform.h"
+#include "assessment/comfortscatterchart.h"
 #include "assessment/humidity.h"
 #include "assessment/humidityform.h"
 #include "assessment/summerbnbform.h"
@@ -562,10 +563,16 @@ private slots:
         QCOMPARE(contents(xsl.fileName()), "mine");
     }
 
-    // PNG at the widget's size and SVG; a failed write names the file.
+    // Beyond kDensityThreshold plottable points the comfort scatter draws the density, one point fewer the points.
+    // Saved as PNG at the widget's size and SVG; a failed write names the file.
     void chartWidgets()
     {
-        ChartView &chart = *child<ChartView>(*window, "summerScatterChart");
+        std::vector<ScatterPoint> points;   // every tenth above the limit
+        for (size_t i = 0; i <= kDensityThreshold; ++i)
+            points.push_back({12.0 + (i % 100) * 0.1, 22.0 + (i % 77) * 0.1, ComfortCategory::I, i % 10 == 0});
+        ComfortScatterChart chart(nullptr);
+        chart.showNationalAnnex(points, 1.0);
+        QVERIFY(chart.showsDensity());
         QTemporaryDir dir;
         chart.resize(500, 350);
         QVERIFY(chart.saveAsPng(dir.filePath("chart.png")) && chart.saveAsSvg(dir.filePath("chart.svg")));
@@ -575,6 +582,9 @@ private slots:
         QVERIFY(!chart.saveAsPng(dir.filePath("missing/chart.png")) && !chart.saveAsSvg(dir.filePath("missing/chart.svg")));
         QCOMPARE(catcher.count, 2);
         QVERIFY(catcher.text.startsWith("Cannot write file " + QDir::toNativeSeparators(dir.filePath("missing"))));
+        points.pop_back();
+        chart.showNationalAnnex(points, 1.0);
+        QCOMPARE(pointsOf(&chart, "Above").size(), int(kDensityThreshold / 10));   // density cells: at most 770
 
         pmvForm form(nullptr);
         click(form, "compute");   // the PPD curves, the computed state marked on both
@@ -587,8 +597,9 @@ private slots:
                  texts(form, {"outputPMV", "outputPPD", "outputPPDM"}));
     }
 
-    // No chapter spans its values; the row writer does from sp 1 on. No values: an empty element.
-    void rowSpan()
+    // No chapter spans its values; the row writer does from sp 1 on. No values: an empty element. A translator
+    // (here one that marks its input) reaches titles and captions, not one-space titles, values or the typ.
+    void rowsAndTitles()
     {
         QString out;
         QXmlStreamWriter xml(&out);
@@ -597,6 +608,11 @@ private slots:
         QCOMPARE(out, "<zeile nr=\"0\"><wert>a</wert><wert>b</wert></zeile>"
                       "<zeile nr=\"1\"><wert sp=\"1\">a</wert><wert sp=\"1\">b</wert></zeile>"
                       "<zeile nr=\"3\"><wert sp=\"3\">a</wert><wert sp=\"3\">b</wert></zeile><zeile nr=\"4\"/>");
+        out.clear();
+        writeWinterOperativeTemperature(xml, {{"wd"}, {}, {}}, [](const char *s) { return "«" + QString::fromUtf8(s) + "»"; });
+        QVERIFY2(out.startsWith("<kapitel nr=\"1\" typ=\"Winter\" titel=\"«Operative Temperature: Winter»\">"), qPrintable(out));
+        QVERIFY2(out.contains("<zeile nr=\"0\" titel=\" \"><wert>«To &lt;= 19»</wert>"), qPrintable(out));
+        QVERIFY2(out.contains("<zeile nr=\"1\" titel=\"«Hours (h)»\"><wert>wd</wert></zeile>"), qPrintable(out));
     }
 
     // tests/data/report_sample.xml, written by hand from the chapter tables: names, attribute order,
