@@ -8,6 +8,9 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const char *const kBadProperty = "klimaroBadField";
@@ -56,6 +59,19 @@ double FieldReader::number(QLineEdit *field, const QLabel *label, const ValueRan
 
 double FieldReader::number(QLineEdit *field, const QString &name, const ValueRange &range)
 {
+    return read(field, name, range, false);
+}
+
+int FieldReader::wholeNumber(QLineEdit *field, const QString &name, const ValueRange &range)
+{
+    // Whole numbers beyond int are refused as not whole enough to count with.
+    const ValueRange within{std::max(range.min, -1e9), std::min(range.max, 1e9), range.minInclusive,
+                            range.maxInclusive};
+    return int(read(field, name, within, true));
+}
+
+double FieldReader::read(QLineEdit *field, const QString &name, const ValueRange &range, bool whole)
+{
     double value = 0.0;
     const QString text = field->text();
     QString problem;
@@ -66,6 +82,9 @@ double FieldReader::number(QLineEdit *field, const QString &name, const ValueRan
     else if (!range.contains(value))
         problem = QCoreApplication::translate("FieldReader", "%1: %2 lies outside the allowed range %3")
                       .arg(name, text.trimmed(), formatRange(range));
+    else if (whole && value != std::floor(value))
+        problem = QCoreApplication::translate("FieldReader", "%1: %2 is not a whole number")
+                      .arg(name, text.trimmed());
     setMarked(field, !problem.isEmpty());
     if (problem.isEmpty())
         return value;

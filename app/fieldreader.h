@@ -30,6 +30,8 @@ public:
     // object name does. The default range allows every finite number.
     double number(QLineEdit *field, const QLabel *label = nullptr, const ValueRange &range = {});
     double number(QLineEdit *field, const QString &name, const ValueRange &range = {});
+    // A number that must also be whole (an hour of day, a count of lines).
+    int wholeNumber(QLineEdit *field, const QString &name, const ValueRange &range = {});
 
     // True when every field read so far held an allowed number; otherwise shows the
     // warning once and returns false.
@@ -40,6 +42,8 @@ public:
     static QString fieldName(const QString &labelText);
 
 private:
+    double read(QLineEdit *field, const QString &name, const ValueRange &range, bool whole);
+
     QWidget *form;
     QList<QLineEdit *> badFields;
     QStringList badLines;   // one per bad field: its name and what is wrong

@@ -1,20 +1,33 @@
 #include "app/resulttext.h"
 
+#include "report/assessmenttexts.h"
+
 #include <QCoreApplication>
 #include <QTableWidgetItem>
 
-#include <cmath>
+TextTranslator assessmentWords()
+{
+    return [](const char *source) { return QCoreApplication::translate("Assessment", source); };
+}
+
+TextTranslator roomWords()
+{
+    return [](const char *source) { return QCoreApplication::translate("Room", source); };
+}
 
 QString resultText(double value, int decimals)
 {
-    if (!std::isfinite(value))
-        return QCoreApplication::translate("ResultText", "N.A");
-    return QString::number(value, 'f', decimals);
+    return shownNumber(value, decimals, assessmentWords());
+}
+
+QTableWidgetItem *resultItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
 }
 
 QTableWidgetItem *resultItem(double value, int decimals)
 {
-    auto *item = new QTableWidgetItem(resultText(value, decimals));
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
+    return resultItem(resultText(value, decimals));
 }

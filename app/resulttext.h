@@ -1,14 +1,22 @@
-// Result numbers as the forms show them.
+// Result texts of the core (report/assessmenttexts.h) as the forms show them: the translators of
+// the core's words and messages, and centred table items.
 #pragma once
+
+#include "report/room.h"
 
 #include <QString>
 
 class QTableWidgetItem;
 
-// Fixed notation with the given decimals. A value that a method does not
-// produce (not a number or infinite, such as the share of an empty period)
-// reads "N.A".
+// The window's translation of the core's words (context "Assessment": "Pass", "N.A", ...) and of
+// its messages on inputs and room files (context "Room").
+TextTranslator assessmentWords();
+TextTranslator roomWords();
+
+// Fixed notation with the given decimals; a value that a method does not produce (not a number
+// or infinite, such as the share of an empty period) reads "N.A".
 QString resultText(double value, int decimals);
 
-// A centred table item holding resultText(value, decimals).
+// A centred table item holding the text, or resultText(value, decimals).
+QTableWidgetItem *resultItem(const QString &text);
 QTableWidgetItem *resultItem(double value, int decimals);

@@ -180,10 +180,8 @@ bool pasteClipboard(QWidget *parent, QTableWidget *t)
     return true;
 }
 
-void warnCellGaps(QWidget *parent, const QTableWidget *t, const CellGaps &gaps)
+QString cellGapPlaces(const QTableWidget *t, const CellGaps &gaps)
 {
-    if (gaps.count == 0)
-        return;
     QStringList cells;
     for (const auto &[row, column] : gaps.first) {
         const QTableWidgetItem *header = t->horizontalHeaderItem(column);
@@ -191,11 +189,18 @@ void warnCellGaps(QWidget *parent, const QTableWidget *t, const CellGaps &gaps)
         const QString name = header ? header->text().simplified() : QString::number(column + 1);
         cells << TableText::tr("row %1, %2").arg(row + 1).arg(name);
     }
+    return cells.isEmpty() ? QString() : TableText::tr("First: %1.").arg(cells.join(QStringLiteral("; ")));
+}
+
+void warnCellGaps(QWidget *parent, const QTableWidget *t, const CellGaps &gaps)
+{
+    if (gaps.count == 0)
+        return;
     QString text = TableText::tr("Input cells without a number (empty, or text without a numeric "
                                  "prefix): %1. They were computed as 0.")
                        .arg(gaps.count);
-    if (!cells.isEmpty())
-        text += QLatin1Char('\n')
-                + TableText::tr("First: %1.").arg(cells.join(QStringLiteral("; ")));
+    const QString places = cellGapPlaces(t, gaps);
+    if (!places.isEmpty())
+        text += QLatin1Char('\n') + places;
     QMessageBox::warning(parent, TableText::tr("Cells without a number"), text);
 }

@@ -55,3 +55,5 @@ bool pasteClipboard(QWidget *parent, QTableWidget *t);
 // One warning after a computation: how many input cells held no number, the
 // first of them as "row N, <column header>" (rows 1-based). Nothing when none.
 void warnCellGaps(QWidget *parent, const QTableWidget *t, const CellGaps &gaps);
+// "First: row 3, Indoor To; row 9, ..." of the gaps kept (rows 1-based); empty when none.
+QString cellGapPlaces(const QTableWidget *t, const CellGaps &gaps);

@@ -1,24 +1,28 @@
 #include "assessment/bnbform.h"
 
 #include "app/fieldreader.h"
+#include "app/resulttext.h"
 #include "app/tabletext.h"
+#include "assessment/yeardata.h"
 #include "comfort/delimitedtext.h"
 #include "help/infodialog.h"
+#include "report/assessmenttexts.h"
 
+#include <QAbstractItemDelegate>
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSaveFile>
+#include <QTextStream>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-constexpr int kInputColumns = 3;     // outdoor temperature, outdoor humidity, indoor temperature
 constexpr int kDefaultRows = 8760;   // a year of hourly rows
-
-// The summer period handed to the period routines after the season masks are built.
-const char *const kSummerStart = "01.04.2011";
-const char *const kSummerEnd = "30.09.2011";
 
 // "7:00", "23:30": an hour of day [h] as clock time.
 QString clockTime(double hour)
@@ -27,16 +31,9 @@ QString clockTime(double hour)
     return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The integer part of an hour entry [h]; far outside a day it is held at
-// ±1000 h, which the time axis treats alike, so the conversion stays defined.
-int wholeHours(double hours)
+QString hoursText(double hours)
 {
-    return int(std::clamp(hours, -1000.0, 1000.0));
-}
-
-QString twoDecimals(double value)
-{
-    return QString::number(value, 'f', 2);
+    return QLocale::c().toString(hours, 'f', hours == std::floor(hours) ? 0 : 2);
 }
 
 }
@@ -46,6 +43,9 @@ bnbForm::bnbForm(QWidget *parent)
     , separator(QStringLiteral(";"))
 {
     ui.setupUi(this);
+    // The models' names are the core's, as the report writes them.
+    for (int m = 0; m < ui.modelSelectBox->count(); ++m)
+        ui.modelSelectBox->setItemText(m, summerModelName(SummerModel(m), assessmentWords()));
 
     cutAct = new QAction(QIcon(QStringLiteral(":/images/cut.png")), tr("Cu&t"), this);
     cutAct->setShortcuts(QKeySequence::Cut);
@@ -68,21 +68,16 @@ bnbForm::bnbForm(QWidget *parent)
         addAction(action);
     }
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A cell typed by the user (not one the program writes).
+    connect(ui.tableWidget->itemDelegate(), &QAbstractItemDelegate::commitData, this, &bnbForm::markEdited);
 }
 
 SummerModel bnbForm::selectedModel() const
 {
-    const QString model = ui.modelSelectBox->currentText();
-    if (model == tr("Adaptives Modell(DIN EN 15251)"))
-        return SummerModel::AdaptiveEN;
-    if (model == tr("Nationaler Anhang(DIN EN 15251)"))
-        return SummerModel::NationalAnnex;
-    if (model == tr("DIN 4108-2"))
-        return SummerModel::Din4108;
-    return SummerModel::Fixed26;
+    return SummerModel(std::clamp(ui.modelSelectBox->currentIndex(), 0, 3));
 }
 
-SummerRegion bnbForm::checkedRegion() const
+SummerRegion bnbForm::selectedRegion() const
 {
     if (ui.regionCheckA->isChecked())
         return SummerRegion::A;
@@ -93,86 +88,63 @@ SummerRegion bnbForm::checkedRegion() const
     return SummerRegion::None;
 }
 
-const ResultArray *bnbForm::selectedModelArray() const
+const std::vector<double> &bnbForm::runningMean() const
 {
-    switch (selectedModel()) {
-    case SummerModel::Fixed26:
-        return &resultsSummer26;
-    case SummerModel::AdaptiveEN:
-        return &resultsSummerEN;
-    case SummerModel::NationalAnnex:
-        return &resultsSummerNA;
-    case SummerModel::Din4108:
-        switch (checkedRegion()) {
-        case SummerRegion::A:
-            return &resultsSummerDinA;
-        case SummerRegion::B:
-            return &resultsSummerDinB;
-        case SummerRegion::C:
-            return &resultsSummerDinC;
-        case SummerRegion::None:
-            break;
-        }
-        break;
-    }
-    return nullptr;
+    static const std::vector<double> none;
+    return last ? last->result.runningMean : none;
+}
+
+void bnbForm::markEdited()
+{
+    edited = true;
+    emit yearDataChanged();
 }
 
 void bnbForm::on_writeButton_clicked()
 {
+    if (!last)
+        return;
     const QString fileName = askSaveFileName();
-    if (!fileName.isEmpty())
-        saveTableAsCsv(this, ui.tableWidget, fileName);
+    if (fileName.isEmpty())
+        return;
+    QSaveFile file(fileName);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QTextStream out(&file);
+        writeCsvRows(out, yearTableRows(lastSeries, last->result.runningMean));
+        out.flush();
+        written = out.status() == QTextStream::Ok && file.commit();
+    }
+    if (!written)
+        QMessageBox::warning(this, tr("Write CSV"), tr("Cannot write file %1:\n%2.")
+                                                        .arg(QDir::toNativeSeparators(fileName), file.errorString()));
 }
 
-bool bnbForm::readAssessmentInput(OperativeAssessmentInput &in, QStringList &parameters)
+bool bnbForm::readDataPage(DataPageInput &in)
 {
     FieldReader reader(this);
-    const double startHour = reader.number(ui.dataStartTime, tr("Start Date at Hour"));
-    const double interval = reader.number(ui.dataIntervalHour, ui.labelInterval);
-    const double alpha = reader.number(ui.inputAlphaEN, ui.labelAlpha);
-    const double workStart = reader.number(ui.modelWorkStart, tr("Working hours from"));
-    const double workEnd = reader.number(ui.modelWorkEnd, tr("Working hours to"));
+    in.startHour = reader.wholeNumber(ui.dataStartTime, tr("Start Date at Hour"), RoomRange::kStartHour);
+    in.interval = reader.number(ui.dataIntervalHour, ui.labelInterval, RoomRange::kInterval);
+    in.alpha = reader.number(ui.inputAlphaEN, ui.labelAlpha, RoomRange::kAlpha);
+    in.workFrom = reader.wholeNumber(ui.modelWorkStart, tr("Working hours from"), RoomRange::kWorkingHour);
+    in.workTo = reader.wholeNumber(ui.modelWorkEnd, tr("Working hours to"), RoomRange::kWorkingHour);
     if (!reader.ok())
         return false;
-    // The time axis would never advance; the running mean divides by 1 - α^15.
-    const auto refuse = [this](QLineEdit *field, const QString &text) {
-        field->setFocus();
-        QMessageBox::warning(this, tr("Compute"), text + QLatin1Char('\n') + tr("Nothing was computed."));
-        return false;
-    };
-    if (!(interval > 0.0))
-        return refuse(ui.dataIntervalHour,
-                      tr("%1 must be greater than 0.").arg(FieldReader::fieldName(ui.labelInterval->text())));
-    if (!(alpha >= 0.0 && alpha < 1.0))
-        return refuse(ui.inputAlphaEN, tr("%1 must lie between 0 and 1 (0 ≤ α < 1).")
-                                           .arg(FieldReader::fieldName(ui.labelAlpha->text())));
-
-    const int rows = ui.tableWidget->rowCount();
-    parameters = QStringList{QString::number(rows),
-                             ui.dataStartDate->text(),
-                             ui.dataStartTime->text(),
-                             ui.dataIntervalHour->text(),
-                             QLatin1String(kSummerStart),
-                             QStringLiteral("0"),
-                             QLatin1String(kSummerEnd),
-                             QStringLiteral("23"),
-                             ui.inputAlphaEN->text(),
-                             QString::number(ui.dataStartDay->currentIndex() + 1),
-                             ui.modelWorkStart->text(),
-                             ui.modelWorkEnd->text()};
-
-    in.axis.rows = rows;
-    in.axis.start = parseDate(parameters.at(1));
-    in.axis.startHour = wholeHours(startHour);
-    in.axis.interval = interval;
-    in.axis.weekday = ui.dataStartDay->currentIndex() + 1;
-    in.axis.workStart = wholeHours(workStart);
-    in.axis.workEnd = wholeHours(workEnd);
-    in.axis.withWeekends = ui.checkIgnoreWeekend->isChecked();
-    in.alpha = alpha;
+    in.startDate = parseDate(ui.dataStartDate->text());
+    in.firstWeekday = ui.dataStartDay->currentIndex() + 1;
+    in.withWeekends = ui.checkIgnoreWeekend->isChecked();
     in.model = selectedModel();
-    in.region = checkedRegion();
+    in.region = selectedRegion();
+    in.dinCompliance = false;   // the summer page's box
+    if (auto problem = checkDataPage(in)) {
+        // Named by the field's label, not by the room file's key.
+        const bool working = problem->key.startsWith(QLatin1String("workingTime"));
+        problem->key = FieldReader::fieldName((working ? ui.labelWorkingHours : ui.labelStartDate)->text());
+        (working ? ui.modelWorkEnd : ui.dataStartTime)->setFocus();
+        QMessageBox::warning(this, tr("Compute"),
+                             problem->message(roomWords()) + QLatin1Char('\n') + tr("Nothing was computed."));
+        return false;
+    }
     return true;
 }
 
@@ -190,95 +162,57 @@ void bnbForm::reportMissingBoundary(const OperativeAssessment &a)
     QMessageBox::warning(this, tr("Compute"), text);
 }
 
-// A refused Compute changes nothing: table, series, masks and results stay as
-// the last Compute left them.
+// A refused Compute changes nothing: table, series and results stay as the last Compute left them.
 void bnbForm::on_compButton_clicked()
 {
     computeOk = false;
-    OperativeAssessmentInput in;
-    QStringList parameters;
-    if (!readAssessmentInput(in, parameters))
+    DataPageInput in;
+    if (!readDataPage(in))
         return;
 
-    const std::vector<QStringList> rows = tableRows(ui.tableWidget, kInputColumns);
-    const CellGaps gaps = findCellGaps(rows, kInputColumns);
-    in.outdoorTemp.reserve(rows.size());
-    in.outdoorHumid.reserve(rows.size());
-    in.indoorTemp.reserve(rows.size());
-    for (const QStringList &row : rows) {
-        in.outdoorTemp.push_back(parseCellNumber(row.at(0)));
-        in.outdoorHumid.push_back(parseCellNumber(row.at(1)));
-        in.indoorTemp.push_back(parseCellNumber(row.at(2)));
-    }
-
-    OperativeAssessment a = assessOperativeTemperature(in);
-    if (!a.ok) {
-        reportMissingBoundary(a);
+    YearSeries year = yearSeriesFromRows(tableRows(ui.tableWidget, kYearColumns));
+    const CellGaps gaps = yearSeriesGaps(year);
+    if (gaps.count > 0) {
+        QMessageBox::warning(this, tr("Cells without a number"),
+                             tr("%1 cells of the year data hold no number (empty, or text without a "
+                                "numeric prefix), so nothing was computed.")
+                                     .arg(gaps.count)
+                                 + QLatin1Char('\n') + cellGapPlaces(ui.tableWidget, gaps));
         return;
     }
-
-    modelParameters = std::move(parameters);
-    outdoorTemp = std::move(in.outdoorTemp);
-    outdoorHumid = std::move(in.outdoorHumid);
-    indoorTemp = std::move(in.indoorTemp);
-    timeDates = std::move(a.axis.dates);
-    timeHours = std::move(a.axis.hours);
-    timeWeekdays = std::move(a.axis.weekdays);
-    workingTime = std::move(a.axis.workingTime);
-    workingTimeWinterHumid = std::move(a.masks.winterHumid);
-    workingTimeSummerHumid = std::move(a.masks.summerHumid);
-    workingTimeWinter = std::move(a.masks.winter);
-    workingTimeSummer = std::move(a.masks.summer);
-
-    winterResults = a.winter;
-    resultsSummerDistribution = a.summerDistribution;
-    if (a.modelEvaluated) {
-        switch (in.model) {
-        case SummerModel::Fixed26:
-            resultsSummer26 = a.model;
-            break;
-        case SummerModel::AdaptiveEN:
-            resultsSummerEN = a.model;
-            runningMeanEN = std::move(a.runningMean);
-            break;
-        case SummerModel::NationalAnnex:
-            resultsSummerNA = a.model;
-            break;
-        case SummerModel::Din4108:
-            if (in.region == SummerRegion::A)
-                resultsSummerDinA = a.model;
-            else if (in.region == SummerRegion::B)
-                resultsSummerDinB = a.model;
-            else
-                resultsSummerDinC = a.model;
-            break;
-        }
+    OperativeOutcome outcome = assessOperative(in, year);
+    if (!outcome.result.ok) {
+        reportMissingBoundary(outcome.result);
+        return;
     }
+    last = std::move(outcome);
+    lastSeries = std::move(year);
 
-    showConvertedTable(in.model == SummerModel::AdaptiveEN);
-    ui.writeButton->setEnabled(true);
-    computeOk = true;
-    warnCellGaps(this, ui.tableWidget, gaps);
-}
-
-void bnbForm::showConvertedTable(bool withRunningMean)
-{
-    const int columns = withRunningMean ? kInputColumns + 1 : kInputColumns;
-    std::vector<QStringList> rows(indoorTemp.size());
-    for (size_t r = 0; r < rows.size(); ++r) {
-        rows[r].reserve(columns);
-        rows[r] << twoDecimals(outdoorTemp[r]) << twoDecimals(outdoorHumid[r]) << twoDecimals(indoorTemp[r]);
-        if (withRunningMean)
-            rows[r] << twoDecimals(runningMeanEN[r]);
-    }
+    // The converted numbers, and for the adaptive model a fourth column "Mean (EN)".
+    const bool withMean = !last->result.runningMean.empty();
     QTableWidget *table = ui.tableWidget;
+    const int columns = withMean ? kYearColumns + 1 : kYearColumns;
     if (table->columnCount() != columns) {
         table->setRowCount(0);   // every cell is written anew: no need to keep them
         table->setColumnCount(columns);
     }
-    if (withRunningMean)
-        table->setHorizontalHeaderItem(kInputColumns, new QTableWidgetItem(tr("Mean (EN)")));
-    fillTable(table, rows);
+    if (withMean)
+        table->setHorizontalHeaderItem(kYearColumns, new QTableWidgetItem(tr("Mean (EN)")));
+    fillTable(table, yearTableRows(lastSeries, last->result.runningMean));
+    ui.writeButton->setEnabled(true);
+    computeOk = true;
+
+    const double hours = yearSpanHours(lastSeries.size(), in.interval);
+    if (!isOneYear(hours)) {
+        const TimeAxis &axis = last->result.axis;
+        QMessageBox::warning(this, tr("Compute"),
+                             tr("The data cover %1 h (%2 records of %3 h) from %4 %5 to %6 %7, not one "
+                                "year of 8,760 h (8,784 h in a leap year). The results count these hours.")
+                                 .arg(hoursText(hours), QString::number(lastSeries.size()),
+                                      formatInputNumber(in.interval), formatDate(axis.dates.front()),
+                                      clockTime(axis.hours.front()), formatDate(axis.dates.back()),
+                                      clockTime(axis.hours.back())));
+    }
 }
 
 QString bnbForm::askOpenFileName()
@@ -293,19 +227,116 @@ QString bnbForm::askSaveFileName()
                                         QStringLiteral("bnbout.csv"), tr("Spreadsheet files (*.csv*)"));
 }
 
-// Compute is offered after every import, also one that read nothing.
-void bnbForm::on_readPreviewButton_clicked()
+QString bnbForm::yearProblemText(const YearFileRead &read, const QString &fileName, int headerLines) const
 {
-    const int headerLines = ui.dataSkipLines->text().trimmed().toInt();
-    const QString fileName = askOpenFileName();
-    if (!fileName.isEmpty())
-        importDelimitedFile(this, ui.tableWidget, fileName, headerLines, separator);
-    ui.compButton->setEnabled(true);
+    const QString name = QDir::toNativeSeparators(fileName);
+    switch (read.problem) {
+    case YearReadProblem::None:
+        break;
+    case YearReadProblem::CannotRead:
+        return tr("Cannot read file %1:\n%2.").arg(name, read.reason);
+    case YearReadProblem::Empty:
+        return tr("The file %1 is empty.").arg(name);
+    case YearReadProblem::NotText:
+        return tr("The file %1 is no text file: year data are read from delimited text (CSV).").arg(name);
+    case YearReadProblem::ShorterThanHeader:
+        return tr("The file %1 holds %2 lines, fewer than the %3 header lines to skip.")
+            .arg(name).arg(read.lineCount).arg(headerLines);
+    case YearReadProblem::NoRecord:
+        return tr("The file %1 holds no line with a number after its %2 header lines.").arg(name).arg(headerLines);
+    case YearReadProblem::HeaderAsRecord:
+        return tr("The first line read from %1 holds no number in any cell: it looks like a header. "
+                  "Set \"%2\" to skip it (now %3).")
+            .arg(name, FieldReader::fieldName(ui.skipLabel->text()))
+            .arg(headerLines);
+    }
+    return QString();
 }
 
-void bnbForm::on_modelSelectBox_textActivated(const QString &text)
+bool bnbForm::importYearFile(const QString &fileName)
 {
-    const bool din = text == tr("DIN 4108-2");
+    FieldReader reader(this);
+    const int headerLines = reader.wholeNumber(ui.dataSkipLines, FieldReader::fieldName(ui.skipLabel->text()), RoomRange::kHeaderLines);
+    if (!reader.ok())
+        return false;
+    const YearFileRead read = readYearFile(fileName, headerLines, separator);
+    if (read.problem != YearReadProblem::None) {
+        QMessageBox::warning(this, tr("Import"), yearProblemText(read, fileName, headerLines) + QLatin1Char('\n')
+                                                     + tr("The table was left as it was."));
+        return false;
+    }
+    setYearRows(read.rows, fileName);
+    return true;
+}
+
+void bnbForm::setYearRows(const std::vector<QStringList> &rows, const QString &fileName)
+{
+    // A new year: the running mean column of an earlier adaptive Compute goes.
+    QTableWidget *table = ui.tableWidget;
+    if (table->columnCount() != kYearColumns) {
+        table->setRowCount(0);
+        table->setColumnCount(kYearColumns);
+    }
+    fillTable(table, rows);
+    yearFile = fileName.isEmpty() ? QString() : QFileInfo(fileName).absoluteFilePath();
+    edited = false;
+    ui.compButton->setEnabled(!rows.empty());
+    emit yearDataChanged();
+}
+
+void bnbForm::on_readPreviewButton_clicked()
+{
+    const QString fileName = askOpenFileName();
+    if (!fileName.isEmpty())
+        importYearFile(fileName);
+}
+
+bool bnbForm::readRoomFields(YearDataInput &year, DataPageInput &data,
+                             std::array<bool, kReportChapters> &chapters)
+{
+    FieldReader reader(this);
+    year.headerLines = reader.wholeNumber(ui.dataSkipLines, FieldReader::fieldName(ui.skipLabel->text()), RoomRange::kHeaderLines);
+    if (!reader.ok() || !readDataPage(data))
+        return false;
+    year.file = yearFile;
+    year.separator = ColumnSeparator(std::clamp(ui.csvcomboBox->currentIndex(), 0, 3));
+    for (int c = 0; c < kReportChapters; ++c)
+        chapters[size_t(c)] = chapterBox(ReportChapter(c))->isChecked();
+    return true;
+}
+
+void bnbForm::setRoomFields(const YearDataInput &year, const DataPageInput &data,
+                            const std::array<bool, kReportChapters> &chapters)
+{
+    ui.csvcomboBox->setCurrentIndex(int(year.separator));
+    ui.dataSkipLines->setText(QString::number(year.headerLines));
+    ui.dataStartDate->setText(formatDate(data.startDate));
+    ui.dataStartTime->setText(QString::number(data.startHour));
+    ui.dataStartDay->setCurrentIndex(data.firstWeekday - 1);
+    ui.dataIntervalHour->setText(formatInputNumber(data.interval));
+    ui.modelWorkStart->setText(QString::number(data.workFrom));
+    ui.modelWorkEnd->setText(QString::number(data.workTo));
+    ui.checkIgnoreWeekend->setChecked(data.withWeekends);
+    ui.modelSelectBox->setCurrentIndex(int(data.model));
+    on_modelSelectBox_textActivated(ui.modelSelectBox->currentText());
+    QRadioButton *regions[] = {ui.regionCheckA, ui.regionCheckB, ui.regionCheckC};
+    regions[std::clamp(int(data.region), 1, 3) - 1]->setChecked(true);
+    ui.inputAlphaEN->setText(formatInputNumber(data.alpha));
+    for (int c = 0; c < kReportChapters; ++c)
+        chapterBox(ReportChapter(c))->setChecked(chapters[size_t(c)]);
+}
+
+QCheckBox *bnbForm::chapterBox(ReportChapter chapter) const
+{
+    QCheckBox *const boxes[kReportChapters] = {
+        ui.winterOperativeTemperaturCheck, ui.winterDraftCheck, ui.winterRadiationCheck, ui.winterHumidityCheck,
+        ui.summerOperativeTemperaturCheck, ui.summerDraftCheck, ui.summerRadiationCheck, ui.summerHumidityCheck};
+    return boxes[std::clamp(int(chapter), 0, kReportChapters - 1)];
+}
+
+void bnbForm::on_modelSelectBox_textActivated(const QString &)
+{
+    const bool din = selectedModel() == SummerModel::Din4108;
     ui.regionCheckA->setEnabled(din);
     ui.regionCheckB->setEnabled(din);
     ui.regionCheckC->setEnabled(din);
@@ -324,13 +355,16 @@ void bnbForm::copy()
 
 void bnbForm::paste()
 {
-    if (pasteClipboard(this, ui.tableWidget))
+    if (pasteClipboard(this, ui.tableWidget)) {
         ui.compButton->setEnabled(true);
+        markEdited();
+    }
 }
 
 void bnbForm::del()
 {
     deleteSelection(ui.tableWidget);
+    markEdited();
 }
 
 void bnbForm::on_clearButton_clicked()
@@ -339,11 +373,13 @@ void bnbForm::on_clearButton_clicked()
     QTableWidget *table = ui.tableWidget;
     table->setRowCount(0);   // emptied first: the column change is then cheap
     table->clear();
-    table->setColumnCount(kInputColumns);
-    for (int c = 0; c < kInputColumns; ++c)
+    table->setColumnCount(kYearColumns);
+    for (int c = 0; c < kYearColumns; ++c)
         table->setColumnHidden(c, false);
     table->setRowCount(kDefaultRows);
     table->setHorizontalHeaderLabels({tr("Outdoor\nTa"), tr("Outdoor\nR.H"), tr("Indoor\n To")});
+    yearFile.clear();
+    markEdited();
 }
 
 void bnbForm::on_csvcomboBox_currentIndexChanged(int index)
@@ -398,14 +434,14 @@ void bnbForm::on_InfoBu9_clicked()
 
 void bnbForm::getWinterResults(double *results) const
 {
-    std::copy(winterResults.begin(), winterResults.end(), results);
+    const ResultArray w = last ? last->winter() : ResultArray{};
+    std::copy(w.begin(), w.end(), results);
 }
 
 void bnbForm::getSummerResults(double *results) const
 {
-    std::copy(resultsSummerDistribution.begin(), resultsSummerDistribution.end(), results);
-    if (const ResultArray *model = selectedModelArray())
-        std::copy(model->begin() + SummerSlot::Total + 1, model->end(), results + SummerSlot::Total + 1);
+    const ResultArray s = last ? last->summer() : ResultArray{};
+    std::copy(s.begin(), s.end(), results);
 }
 
 void bnbForm::getInputData(std::vector<double> &indoorTemp1, std::vector<double> &outdoorTemp1,
@@ -414,12 +450,14 @@ void bnbForm::getInputData(std::vector<double> &indoorTemp1, std::vector<double>
                            std::vector<bool> &workingTimeWinterHumid1,
                            std::vector<bool> &workingTimeSummerHumid1) const
 {
-    indoorTemp1 = indoorTemp;
-    outdoorTemp1 = outdoorTemp;
-    outdoorHumid1 = outdoorHumid;
-    workingTime1 = workingTime;
-    workingTimeWinter1 = workingTimeWinter;
-    workingTimeSummer1 = workingTimeSummer;
-    workingTimeWinterHumid1 = workingTimeWinterHumid;
-    workingTimeSummerHumid1 = workingTimeSummerHumid;
+    indoorTemp1 = lastSeries.indoorTemp;
+    outdoorTemp1 = lastSeries.outdoorTemp;
+    outdoorHumid1 = lastSeries.outdoorHumid;
+    const SeasonMasks none;
+    const SeasonMasks &m = last ? last->result.masks : none;
+    workingTime1 = last ? last->result.axis.workingTime : std::vector<bool>();
+    workingTimeWinter1 = m.winter;
+    workingTimeSummer1 = m.summer;
+    workingTimeWinterHumid1 = m.winterHumid;
+    workingTimeSummerHumid1 = m.summerHumid;
 }

@@ -1,18 +1,20 @@
-// The "Im/Export Data" page of the BNB assessment: a year of room data read
-// into a table, the time axis and working hours, the summer model, and Compute,
-// which evaluates the operative temperature of the winter and summer periods.
+// The "Im/Export Data" page of the BNB assessment: a year of room data read into a table, the time
+// axis and working hours, the summer model, and Compute, which evaluates the operative temperature
+// of the winter and summer periods (report/roomassessment.h).
 #pragma once
 
-#include "assessment/operativetemperature.h"
+#include "assessment/yeardata.h"
+#include "report/roomassessment.h"
 #include "ui_bnbform.h"
 
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QAction;
+class QCheckBox;
 
 class bnbForm : public QWidget
 {
@@ -21,16 +23,44 @@ class bnbForm : public QWidget
 public:
     explicit bnbForm(QWidget *parent);
 
-    // True when the last click on Compute computed; false before the first
-    // Compute and after one that was refused (bad field, missing period
-    // boundary). The assessment window then leaves its result pages alone.
+    // True when the last click on Compute computed; false before the first Compute and after one
+    // that was refused (bad field, gap in the data, missing period boundary). The assessment
+    // window then leaves its result pages alone.
     bool lastComputeOk() const { return computeOk; }
-    // The summer model of modelSelectBox's current text.
+    // The summer model and DIN 4108-2 region chosen now.
     SummerModel selectedModel() const;
-    // The checked DIN 4108-2 region; None when no region button is checked.
-    SummerRegion selectedRegion() const { return checkedRegion(); }
-    // Θrm [°C] per row of the last adaptive Compute (kNoRunningMean: none); empty before.
-    const std::vector<double> &runningMean() const { return runningMeanEN; }
+    SummerRegion selectedRegion() const;
+    // The last Compute that computed, with the inputs it used (interval, model, region); the
+    // series it computed on. Empty before the first.
+    const std::optional<OperativeOutcome> &lastOutcome() const { return last; }
+    const YearSeries &lastYear() const { return lastSeries; }
+    // Θrm [°C] per row of the last Compute with the adaptive model (kNoRunningMean: none); else empty.
+    const std::vector<double> &runningMean() const;
+
+    // The page's fields as a room holds them; false (after naming the fields in a message) when a
+    // field holds no number or a value outside its range. The year file is the one read last.
+    bool readRoomFields(YearDataInput &year, DataPageInput &data, std::array<bool, kReportChapters> &chapters);
+    // Fills the fields from a room (the year file is read separately).
+    void setRoomFields(const YearDataInput &year, const DataPageInput &data,
+                       const std::array<bool, kReportChapters> &chapters);
+    // Reads a year file into the table with the page's separator and header lines; a file that
+    // holds no year data is named in a message and the table stays as it was.
+    bool importYearFile(const QString &fileName);
+    // The rows of a year read from fileName into the table (Compute enabled when there are rows).
+    void setYearRows(const std::vector<QStringList> &rows, const QString &fileName);
+    // What is wrong with a year file read with headerLines, in a sentence naming it.
+    QString yearProblemText(const YearFileRead &read, const QString &fileName, int headerLines) const;
+    // The file last read into the table, empty after a paste into an empty table or Clear;
+    // tableEdited: cells were pasted, cut or edited since.
+    QString yearFileName() const { return yearFile; }
+    bool tableEdited() const { return edited; }
+
+    // The export box of a report chapter.
+    QCheckBox *chapterBox(ReportChapter chapter) const;
+
+signals:
+    // The table's data changed by the user: read, pasted, cut, deleted, cleared or edited.
+    void yearDataChanged();
 
 private slots:
     void on_writeButton_clicked();
@@ -54,10 +84,9 @@ private slots:
     void on_InfoBu9_clicked();
 
 public slots:
-    // All 20 winter slots, counted in rows.
+    // All 20 winter slots of the last Compute, counted in rows.
     void getWinterResults(double *winterResults) const;
-    // Slots 0-8 of the summer distribution, then 9-19 of the array of the
-    // model (and region) selected now; with no region those stay unwritten.
+    // Slots 0-8 of the summer distribution, then 9-19 of the model of the last Compute.
     void getSummerResults(double *summerResults) const;
     // The series and masks of the last Compute; empty before the first.
     void getInputData(std::vector<double> &indoorTemp1, std::vector<double> &outdoorTemp1,
@@ -67,49 +96,27 @@ public slots:
                       std::vector<bool> &workingTimeSummerHumid1) const;
 
 protected:
-    // The file names of the import and the export, asked with the desktop's
-    // file dialogs; empty when the user cancels. Tests and benchmarks replace
-    // them to choose a file without a modal dialog.
+    // The file names of the import and the export, asked with the desktop's file dialogs; empty
+    // when the user cancels. Tests and benchmarks replace them to choose a file without a modal
+    // dialog.
     virtual QString askOpenFileName();
     virtual QString askSaveFileName();
 
 private:
-    SummerRegion checkedRegion() const;
-    // The array of the model and region selected now, or nullptr.
-    const ResultArray *selectedModelArray() const;
-    // The fields as the twelve texts of modelParameters and as the core's
-    // input; false (with one message naming the field) when a field holds no
-    // number or a value the assessment cannot use.
-    bool readAssessmentInput(OperativeAssessmentInput &in, QStringList &parameters);
-    // Rewrites the table's cells from the series with two decimals; for the
-    // adaptive model a fourth column "Mean (EN)" shows the running mean.
-    void showConvertedTable(bool withRunningMean);
+    // The fields of the time axis, working time and summer model; false with one message naming
+    // every bad field, or the first rule the values break.
+    bool readDataPage(DataPageInput &in);
     void reportMissingBoundary(const OperativeAssessment &a);
+    void markEdited();
 
     Ui::bnbForm ui;
-    ResultArray winterResults{};
-    ResultArray resultsSummer26{}, resultsSummerEN{};
-    DistributionArray resultsSummerDistribution{};
-    ResultArray resultsSummerDinA{}, resultsSummerDinB{}, resultsSummerDinC{}, resultsSummerNA{};
     QAction *cutAct;
     QAction *copyAct;
     QAction *pasteAct;
-    std::vector<double> indoorTemp;     // To [°C], table column 2
-    std::vector<double> outdoorTemp;    // Te [°C], table column 0
-    std::vector<double> outdoorHumid;   // [%], table column 1
-    std::vector<double> runningMeanEN;  // Θrm [°C] of the last adaptive Compute, 999: none
-    std::vector<double> timeHours;      // hour of day [h]
-    std::vector<CalendarDate> timeDates;
-    // Rows, start date, start hour, interval, period start date and hour,
-    // period end date and hour, α, weekday, working hours from and to: the
-    // texts of the last Compute.
-    QStringList modelParameters;
-    std::vector<int> timeWeekdays;      // 1 = Sunday ... 7 = Saturday
-    std::vector<bool> workingTime;
-    std::vector<bool> workingTimeSummer;
-    std::vector<bool> workingTimeWinter;
-    std::vector<bool> workingTimeSummerHumid;
-    std::vector<bool> workingTimeWinterHumid;
+    std::optional<OperativeOutcome> last;
+    YearSeries lastSeries;
     QString separator;   // column separator of the file import
+    QString yearFile;
+    bool edited = false;
     bool computeOk = false;
 };

@@ -3,7 +3,7 @@
 #include "app/resulttext.h"
 #include "assessment/bandchart.h"
 #include "assessment/chartdata.h"
-#include "assessment/humidity.h"
+#include "report/assessmenttexts.h"
 #include "help/infodialog.h"
 
 #include <QChart>
@@ -53,27 +53,21 @@ void humidityAssmtForm::setSummerLabels(bool summer)
     xChart->chart()->setTitle(tr("Humidity ratio in summer"));
 }
 
-void humidityAssmtForm::showResults(const HumidityAssessment &a, bool summer, double dt)
+void humidityAssmtForm::showResults(const HumidityOutcome &o, bool summer)
 {
-    using namespace HumiditySlot;
-    const HumidityDistribution &rh = summer ? a.rhSummer : a.rhWinter;
-    const HumidityDistribution &x = summer ? a.xSummer : a.xWinter;
-    for (int c = 0; c < ui.tableRHin->columnCount() && c < int(rh.size()); ++c)
-        ui.tableRHin->setItem(0, c, resultItem(rh[c] * dt, 1));
-    for (int c = 0; c < ui.tableAHin->columnCount() && c < int(x.size()); ++c)
-        ui.tableAHin->setItem(0, c, resultItem(x[c] * dt, 1));
-    rhChart->setBands(humidityBandHours(rh, dt, HumidityQuantity::RelativeHumidity));
-    xChart->setBands(humidityBandHours(x, dt, HumidityQuantity::HumidityRatio));
-
-    const auto &s = a.summary;
-    const double above = s[summer ? SummerAbove : WinterAbove];
-    const double below = s[summer ? SummerBelow : WinterBelow];
-    const double total = s[summer ? SummerRhTotal : WinterRhTotal];
-    ui.FreqUp->setText(resultText(above, 1));
-    ui.FreqLow->setText(resultText(below, 1));
-    ui.FreqUpPercent->setText(resultText(above / total * 100.0, 1));
-    ui.FreqLowPercent->setText(resultText(below / total * 100.0, 1));
-    ui.PointHumid->setText(resultText(s[summer ? SummerPoints : WinterPoints], 1));
+    const HumidityPageTexts t = humidityPageTexts(o, summer ? Summer : Winter, assessmentWords());
+    for (int c = 0; c < ui.tableRHin->columnCount() && c < t.relativeHumidity.size(); ++c)
+        ui.tableRHin->setItem(0, c, resultItem(t.relativeHumidity[c]));
+    for (int c = 0; c < ui.tableAHin->columnCount() && c < t.humidityRatio.size(); ++c)
+        ui.tableAHin->setItem(0, c, resultItem(t.humidityRatio[c]));
+    const HumidityAssessment &a = o.assessment;
+    rhChart->setBands(humidityBandHours(summer ? a.rhSummer : a.rhWinter, o.interval, HumidityQuantity::RelativeHumidity));
+    xChart->setBands(humidityBandHours(summer ? a.xSummer : a.xWinter, o.interval, HumidityQuantity::HumidityRatio));
+    ui.FreqUp->setText(t.above);
+    ui.FreqLow->setText(t.below);
+    ui.FreqUpPercent->setText(t.aboveShare);
+    ui.FreqLowPercent->setText(t.belowShare);
+    ui.PointHumid->setText(t.points);
 }
 
 void humidityAssmtForm::on_InfoBuHu2_clicked()

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class BandChart;
-struct HumidityAssessment;
+struct HumidityOutcome;
 
 class humidityAssmtForm : public QWidget
 {
@@ -19,10 +19,9 @@ public:
     // true: the summer period's captions; false changes nothing.
     void setSummerLabels(bool summer);
 
-    // The season's part of the assessment. The distributions are counted in records and
-    // shown in hours (× dt, the record length in hours); the counts outside the limits are
-    // shown as counted. One decimal; "N.A" for the share and points of an empty period.
-    void showResults(const HumidityAssessment &a, bool summer, double dt);
+    // The season's part of the assessment (report/assessmenttexts.h: humidityPageTexts): hours,
+    // one decimal; "N.A" for the share and points of an empty period.
+    void showResults(const HumidityOutcome &o, bool summer);
 
 private slots:
     void on_InfoBuHu2_clicked();

@@ -2,8 +2,7 @@
 
 #include "app/fieldreader.h"
 #include "app/tabletext.h"
-#include "assessment/humidity.h"
-#include "comfort/trace.h"
+#include "report/assessmenttexts.h"
 #include "help/infodialog.h"
 
 #include <QDir>
@@ -29,63 +28,54 @@ humidityForm::humidityForm(QWidget *parent)
                                           metrics.horizontalAdvance(QLatin1String(widest[c])) + 16));
 }
 
-bool humidityForm::readParameters(HumidityParameters &p)
+bool humidityForm::readInput(HumidityInput &in)
 {
-    FieldReader in(this);
-    const auto seasonal = [this, &in](QLineEdit *field, const QLabel *row, const QLabel *season) {
-        // The spring and autumn values are not asked for: their fields keep "-".
+    FieldReader reader(this);
+    // The spring and autumn values are not asked for: their fields keep "-".
+    const auto seasonal = [this, &reader](QLineEdit *field, const QLabel *row, const QLabel *season,
+                                          const ValueRange &range) -> std::optional<double> {
         if (!field->isEnabled() && field->text().trimmed() == QLatin1String("-"))
-            return 0.0;
-        return in.number(field, tr("%1: %2").arg(FieldReader::fieldName(row->text()),
-                                                  FieldReader::fieldName(season->text())));
+            return std::nullopt;
+        return reader.number(field, tr("%1: %2").arg(FieldReader::fieldName(row->text()),
+                                                      FieldReader::fieldName(season->text())), range);
     };
-    p.achWinter = seasonal(ui.inputACH_oper_winter, ui.labelACH_oper, ui.labelWinter);
-    p.achSummer = seasonal(ui.inputACH_oper_summer, ui.labelACH_oper, ui.labelSummer);
-    p.achSpring = seasonal(ui.inputACH_oper_spring, ui.labelACH_oper, ui.labelSpring);
-    p.achInfil = in.number(ui.inputACH_infil, ui.labelACH_infil);
-    p.persons = in.number(ui.inputN_per, ui.labelN_per);
-    p.bigPlants = in.number(ui.inputBigTree, ui.labelBigTree);
-    p.smallPlants = in.number(ui.inputSmallTree, ui.labelSmallTree);
-    p.otherSource = in.number(ui.InputOtherSource, ui.labelOtherSource);
-    p.hrWinter = seasonal(ui.inputHumidRecov_winter, ui.labelHumidRecov, ui.labelWinter);
-    p.hrSummer = seasonal(ui.inputHumidRecov_summer, ui.labelHumidRecov, ui.labelSummer);
-    p.hrSpring = seasonal(ui.inputHumidRecov_spring, ui.labelHumidRecov, ui.labelSpring);
-    p.pressure = in.number(ui.inputPressure, ui.labelPressure);
-    p.volume = in.number(ui.inputVol, ui.labelVol);
-    if (!in.ok())
-        return false;
+    HumidityParameters &p = in.parameters;
+    p.achWinter = *seasonal(ui.inputACH_oper_winter, ui.labelACH_oper, ui.labelWinter, RoomRange::kNonNegative);
+    p.achSummer = *seasonal(ui.inputACH_oper_summer, ui.labelACH_oper, ui.labelSummer, RoomRange::kNonNegative);
+    in.springAirChange = seasonal(ui.inputACH_oper_spring, ui.labelACH_oper, ui.labelSpring, RoomRange::kNonNegative);
+    p.achInfil = reader.number(ui.inputACH_infil, ui.labelACH_infil, RoomRange::kNonNegative);
+    p.persons = reader.number(ui.inputN_per, ui.labelN_per, RoomRange::kNonNegative);
+    p.bigPlants = reader.number(ui.inputBigTree, ui.labelBigTree, RoomRange::kNonNegative);
+    p.smallPlants = reader.number(ui.inputSmallTree, ui.labelSmallTree, RoomRange::kNonNegative);
+    p.otherSource = reader.number(ui.InputOtherSource, ui.labelOtherSource);
+    p.hrWinter = *seasonal(ui.inputHumidRecov_winter, ui.labelHumidRecov, ui.labelWinter, RoomRange::kRecovery);
+    p.hrSummer = *seasonal(ui.inputHumidRecov_summer, ui.labelHumidRecov, ui.labelSummer, RoomRange::kRecovery);
+    in.springRecovery = seasonal(ui.inputHumidRecov_spring, ui.labelHumidRecov, ui.labelSpring, RoomRange::kRecovery);
     // Both divide in every step of the moisture balance.
-    for (auto [value, field, label] : {std::tuple(p.volume, ui.inputVol, ui.labelVol),
-                                       std::tuple(p.pressure, ui.inputPressure, ui.labelPressure)}) {
-        if (value > 0.0)
-            continue;
-        field->setFocus();
-        QMessageBox::warning(this, tr("Invalid input"),
-                             tr("%1 must be greater than 0, so nothing was computed.")
-                                 .arg(FieldReader::fieldName(label->text())));
-        return false;
-    }
-    return true;
+    p.pressure = reader.number(ui.inputPressure, ui.labelPressure, RoomRange::kPositive);
+    p.volume = reader.number(ui.inputVol, ui.labelVol, RoomRange::kPositive);
+    return reader.ok();
 }
 
-void humidityForm::showHourly(const std::vector<double> &to, const std::vector<double> &rho,
-                              const std::vector<double> &ti, const IndoorHumidity &h)
+void humidityForm::setInput(const HumidityInput &in)
 {
-    struct Column {
-        const std::vector<double> &values;
-        int decimals;
-    };
-    const Column columns[10] = {{to, 2},      {rho, 2},    {h.ahOut, 2}, {h.xOut, 5},
-                                {h.mprod, 2}, {h.ach, 2},  {ti, 2},      {h.rhIn, 2},
-                                {h.xIn, 7},   {h.ahIn, 2}};
-    std::vector<QStringList> rows(to.size());
-    for (size_t r = 0; r < rows.size(); ++r) {
-        QStringList &row = rows[r];
-        row.reserve(10);
-        for (const Column &col : columns)
-            row << (r < col.values.size() ? QString::number(col.values[r], 'f', col.decimals) : QString());
-    }
-    fillTable(ui.tableWidget, rows);
+    const HumidityParameters &p = in.parameters;
+    for (auto [field, value] :
+         {std::pair(ui.inputVol, p.volume), {ui.inputPressure, p.pressure}, {ui.inputACH_infil, p.achInfil},
+          {ui.inputN_per, p.persons}, {ui.inputSmallTree, p.smallPlants}, {ui.inputBigTree, p.bigPlants},
+          {ui.InputOtherSource, p.otherSource}, {ui.inputACH_oper_winter, p.achWinter},
+          {ui.inputACH_oper_summer, p.achSummer}, {ui.inputHumidRecov_winter, p.hrWinter},
+          {ui.inputHumidRecov_summer, p.hrSummer}})
+        field->setText(formatInputNumber(value));
+    for (auto [field, value] : {std::pair(ui.inputACH_oper_spring, in.springAirChange),
+                                {ui.inputHumidRecov_spring, in.springRecovery}})
+        field->setText(value ? formatInputNumber(*value) : QStringLiteral("-"));
+}
+
+void humidityForm::showHourly(std::vector<QStringList> rows)
+{
+    hourlyRows = std::move(rows);
+    fillTable(ui.tableWidget, hourlyRows);
     ui.writeButton->setEnabled(true);
 }
 
@@ -108,24 +98,12 @@ void humidityForm::on_writeButton_clicked()
 
 bool humidityForm::writeCsv(const QString &fileName)
 {
-    const QTableWidget *t = ui.tableWidget;
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         QTextStream out(&file);
-        out << tr("Humidity output generated by ") << tr("Klimaro v0.3") << '\n';
-        traceLine(QStringLiteral("Write rows %1 columns %2").arg(t->rowCount()).arg(t->columnCount()));
-        for (int c = 0; c < t->columnCount(); ++c) {
-            const QTableWidgetItem *head = t->horizontalHeaderItem(c);
-            out << (head ? head->text().remove(QLatin1Char('\n')) : QString()) << ';';
-        }
-        out << '\n';
-        for (const QStringList &row : tableRows(t, t->columnCount())) {
-            for (const QString &cell : row)
-                out << cell << ';';
-            out << '\n';
-        }
+        writeHumidityCsv(out, hourlyRows);
         out.flush();
-        if (file.commit())
+        if (out.status() == QTextStream::Ok && file.commit())
             return true;
     }
     QMessageBox::warning(this, tr("Write CSV"),

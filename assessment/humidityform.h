@@ -3,12 +3,12 @@
 
 #include "ui_humidityform.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
 
-struct HumidityParameters;
-struct IndoorHumidity;
+struct HumidityInput;
 
 class humidityForm : public QWidget
 {
@@ -17,17 +17,19 @@ class humidityForm : public QWidget
 public:
     explicit humidityForm(QWidget *parent = nullptr);
 
-    // Reads the thirteen parameters. A field without a number, a volume or a pressure
-    // not above 0 is named in a message; then false and nothing may be computed.
-    // The disabled "Spring / Autumn" fields hold "-", which reads as 0.
-    bool readParameters(HumidityParameters &p);
+    // Reads the thirteen parameters. A field without a number or outside its range (a volume
+    // or a pressure not above 0, a negative air change, a recovery beyond 0-1) is named in a
+    // message; then false and nothing may be computed. The disabled "Spring / Autumn" fields
+    // hold "-": not given.
+    bool readInput(HumidityInput &in);
+    void setInput(const HumidityInput &in);
 
-    // The hourly table: one row per record, ten columns, in one pass; enables Write CSV.
-    void showHourly(const std::vector<double> &to, const std::vector<double> &rho,
-                    const std::vector<double> &ti, const IndoorHumidity &h);
+    // The hourly table (report/assessmenttexts.h: humidityHourlyRows) in one pass; enables
+    // Write CSV.
+    void showHourly(std::vector<QStringList> rows);
 
-    // The table as shown, every cell followed by ";", after a product line and the
-    // headers; through QSaveFile. A failure is named in a message; returns false.
+    // The rows shown, every cell followed by ";", after a product line and the headers; through
+    // QSaveFile. A failure is named in a message; returns false.
     bool writeCsv(const QString &fileName);
 
 signals:
@@ -40,4 +42,5 @@ private slots:
 
 private:
     Ui::humidityForm ui;
+    std::vector<QStringList> hourlyRows;
 };

@@ -16,13 +16,10 @@ void stretchResultTable(QTableWidget *table)
     header->setMinimumHeight(2 * header->fontMetrics().lineSpacing() + 8);
 }
 
-void showOperativeCells(QTableWidget *distribution, QTableWidget *quality, const ResultArray &r,
-                        double dt)
+void showOperativeCells(QTableWidget *distribution, QTableWidget *quality, const OperativePageTexts &t)
 {
-    for (int c = 0; c <= WinterSlot::Total; ++c)
-        distribution->setItem(0, c, resultItem(r[c] * dt, 1));
-    // Winter and summer share slots 8, 9 and 11: total, rows outside, degree-rows.
-    quality->setItem(0, 0, resultItem(r[WinterSlot::Outside] * dt, 1));
-    quality->setItem(0, 1, resultItem(r[WinterSlot::Outside] / r[WinterSlot::Total] * 100.0, 1));
-    quality->setItem(0, 2, resultItem(r[WinterSlot::DegreeRows] * dt, 1));
+    for (int c = 0; c < t.distribution.size(); ++c)
+        distribution->setItem(0, c, resultItem(t.distribution[c]));
+    for (int c = 0; c < t.outside.size(); ++c)
+        quality->setItem(0, c, resultItem(t.outside[c]));
 }

@@ -6,6 +6,7 @@
 #include "assessment/comfortscatterchart.h"
 #include "assessment/durationchart.h"
 #include "assessment/resultpage.h"
+#include "report/assessmenttexts.h"
 #include "help/infodialog.h"
 
 #include <QHBoxLayout>
@@ -13,15 +14,6 @@
 
 #include <cmath>
 
-namespace {
-
-// DIN 4108-2: at most 500 K·h above the region's limit temperature.
-constexpr double kDinDegreeHourLimit = 500.0;
-// A justified summer compliance scores at least 10 points (10 less a small
-// tolerance, as the rating system's other limits).
-constexpr double kJustifiedFloor = 9.9991;
-
-}
 
 summerBNBForm::summerBNBForm(QWidget *parent)
     : QWidget(parent)
@@ -50,18 +42,17 @@ summerBNBForm::summerBNBForm(QWidget *parent)
     insertBelow(ui.summerDistribution, charts, 1);
 }
 
-void summerBNBForm::showResults(const ResultArray &s, double dt, bool din4108)
+void summerBNBForm::showResults(const ResultArray &s, const DataPageInput &in)
 {
-    showOperativeCells(ui.summerDistribution, ui.summerQuality, s, dt);
-    const double points = s[SummerSlot::Points];
-    QString text;
-    if (din4108)
-        text = s[SummerSlot::DegreeRows] * dt < kDinDegreeHourLimit ? tr("complied") : tr("not complied");
-    else if (ui.checkBoxJustify->isChecked())
-        text = points < kJustifiedFloor ? QStringLiteral("10") : resultText(points, 1);
-    else
-        text = QStringLiteral("0");
-    ui.pointsField->setText(text);
+    shown.emplace(s, in);
+    showShown();
+}
+
+void summerBNBForm::showShown()
+{
+    const OperativePageTexts t = summerPageTexts(shown->first, shown->second, dinCompliance(), assessmentWords());
+    showOperativeCells(ui.summerDistribution, ui.summerQuality, t);
+    ui.pointsField->setText(t.points);
 }
 
 void summerBNBForm::showCharts(const ResultArray &s, double dt, SummerModel model,
@@ -95,12 +86,12 @@ void summerBNBForm::showCharts(const ResultArray &s, double dt, SummerModel mode
     }
 }
 
-// The window shows the page again right after this: the rule above then decides.
-void summerBNBForm::on_checkBoxJustify_toggled(bool checked)
+// The points follow the box in both directions, from the results shown (a refused Compute
+// leaves them), so that the page, a saved room and its report agree.
+void summerBNBForm::on_checkBoxJustify_toggled(bool)
 {
-    if (checked)
-        ui.pointsField->setText(ui.pointsField->text().toDouble() < 10.0 ? QStringLiteral("10")
-                                                                          : QStringLiteral("0"));
+    if (shown)
+        showShown();
 }
 
 void summerBNBForm::on_InfoBuToS_clicked()

@@ -3,11 +3,13 @@
 // and the points or the DIN 4108-2 verdict.
 #pragma once
 
-#include "assessment/operativetemperature.h"
+#include "report/room.h"
 #include "ui_summerbnbform.h"
 
 #include <QWidget>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 class BandChart;
@@ -22,10 +24,11 @@ class summerBNBForm : public QWidget
 public:
     explicit summerBNBForm(QWidget *parent);
 
-    // Shows the summer result array (distribution and the model's slots); counts
-    // are scaled by the data interval dt [h]. din4108: the model gives no points
-    // but a verdict on the degree hours above the region's limit.
-    void showResults(const ResultArray &s, double dt, bool din4108);
+    // Shows the summer result array (distribution and the model's slots) of a Compute with the
+    // inputs `in` (interval, model); the points follow the compliance box from then on.
+    void showResults(const ResultArray &s, const DataPageInput &in);
+    bool dinCompliance() const { return ui.checkBoxJustify->isChecked(); }
+    void setDinCompliance(bool checked) { ui.checkBoxJustify->setChecked(checked); }
 
     // The band chart of the same array with the bands wholly above the model's limit marked,
     // and the model's picture: adaptive scatter (Θrm, To), national annex scatter (Te, To),
@@ -40,7 +43,10 @@ private slots:
     void on_InfoBuToS_clicked();
 
 private:
+    void showShown();
+
     Ui::summerBNBForm ui;
+    std::optional<std::pair<ResultArray, DataPageInput>> shown;   // of the last showResults
     BandChart *bandChart;
     QStackedWidget *pictures;
     ComfortScatterChart *scatterChart;

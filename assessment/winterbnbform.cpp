@@ -20,8 +20,9 @@ winterBNBForm::winterBNBForm(QWidget *parent)
 
 void winterBNBForm::showResults(const ResultArray &w, double dt)
 {
-    showOperativeCells(ui.winterDistribution, ui.winterQuality, w, dt);
-    ui.pointsField->setText(resultText(w[WinterSlot::Points], 1));
+    const OperativePageTexts t = winterPageTexts(w, dt, assessmentWords());
+    showOperativeCells(ui.winterDistribution, ui.winterQuality, t);
+    ui.pointsField->setText(t.points);
     bandChart->setBands(winterBandHours(w, dt));
 }
 

@@ -56,6 +56,9 @@ void BenchBnbForm::importComputeShow()
     }
     const double dt = 1.0 / rowsPerHour;
     form.findChild<QLineEdit *>("dataIntervalHour")->setText(QString::number(dt, 'g', 17));
+    DataPageInput summerInput;
+    summerInput.interval = dt;
+    summerInput.model = SummerModel::AdaptiveEN;
     auto *models = form.findChild<QComboBox *>("modelSelectBox");
     models->setCurrentIndex(1);
     auto *read = form.findChild<QPushButton *>("readPreviewButton");
@@ -76,7 +79,7 @@ void BenchBnbForm::importComputeShow()
         form.getWinterResults(w.data());
         winter.showResults(w, dt);
         form.getSummerResults(s.data());
-        summer.showResults(s, dt, false);
+        summer.showResults(s, summerInput);
         pagesNs += timer.nsecsElapsed();
         ++passes;
     }

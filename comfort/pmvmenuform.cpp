@@ -1,5 +1,6 @@
 #include "comfort/pmvmenuform.h"
 
+#include "app/requirechild.h"
 #include "comfort/clotab.h"
 #include "comfort/clothingform.h"
 #include "comfort/inversetab.h"
@@ -15,18 +16,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-template<typename T>
-T *child(QWidget *form, const char *name)
-{
-    T *widget = form->findChild<T *>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
-}
-
 pmvMenuForm::pmvMenuForm(QWidget *parent)
     : QWidget(parent)
 {
@@ -36,13 +25,13 @@ pmvMenuForm::pmvMenuForm(QWidget *parent)
 
     // The forms' own slots are connected by name when they are built, so on a
     // click the MRT form computes first and this window copies the new result.
-    connect(child<QLineEdit>(clothing, "lineClo"), &QLineEdit::textChanged, this,
+    connect(requireChild<QLineEdit>(clothing, "lineClo"), &QLineEdit::textChanged, this,
             &pmvMenuForm::cloModified);
-    connect(child<QCheckBox>(pmv, "checkBoxRecvClo"), &QCheckBox::clicked, this,
+    connect(requireChild<QCheckBox>(pmv, "checkBoxRecvClo"), &QCheckBox::clicked, this,
             &pmvMenuForm::cloModified);
-    connect(child<QPushButton>(mrt, "computeMRT"), &QPushButton::clicked, this,
+    connect(requireChild<QPushButton>(mrt, "computeMRT"), &QPushButton::clicked, this,
             &pmvMenuForm::mrtModified);
-    connect(child<QCheckBox>(pmv, "checkBoxRecvMrt"), &QCheckBox::clicked, this,
+    connect(requireChild<QCheckBox>(pmv, "checkBoxRecvMrt"), &QCheckBox::clicked, this,
             &pmvMenuForm::mrtModified);
 
     tabWidget = new QTabWidget;
@@ -63,20 +52,20 @@ pmvMenuForm::pmvMenuForm(QWidget *parent)
 // calculator's Compute names it instead of computing silently with 0.
 void pmvMenuForm::cloModified()
 {
-    if (!child<QCheckBox>(pmv, "checkBoxRecvClo")->isChecked())
+    if (!requireChild<QCheckBox>(pmv, "checkBoxRecvClo")->isChecked())
         return;
-    const QString text = child<QLineEdit>(clothing, "lineClo")->text();
+    const QString text = requireChild<QLineEdit>(clothing, "lineClo")->text();
     double clo = 0;
-    child<QLineEdit>(pmv, "inputIcl")->setText(parseFieldNumber(text, clo) ? formatGeneral(clo) : text);
+    requireChild<QLineEdit>(pmv, "inputIcl")->setText(parseFieldNumber(text, clo) ? formatGeneral(clo) : text);
 }
 
 // The MRT is rounded half up to two decimals in single precision: 21.005 -> 21.01.
 void pmvMenuForm::mrtModified()
 {
-    if (!child<QCheckBox>(pmv, "checkBoxRecvMrt")->isChecked())
+    if (!requireChild<QCheckBox>(pmv, "checkBoxRecvMrt")->isChecked())
         return;
-    const QString text = child<QLineEdit>(mrt, "outputMRT")->text();
+    const QString text = requireChild<QLineEdit>(mrt, "outputMRT")->text();
     double x = 0;
-    child<QLineEdit>(pmv, "inputMRT")
+    requireChild<QLineEdit>(pmv, "inputMRT")
         ->setText(parseFieldNumber(text, x) ? formatGeneral(roundHalfUpTwoDecimalsSingle(x)) : text);
 }

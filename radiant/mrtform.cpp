@@ -7,6 +7,8 @@
 #include "radiant/asymmetry.h"
 #include "radiant/mrt.h"
 #include "radiant/tsurfcalcdialog.h"
+#include "report/assessmenttexts.h"
+#include "app/resulttext.h"
 
 #include <QMessageBox>
 
@@ -39,83 +41,115 @@ std::array<mrtForm::SurfaceRow, 6> mrtForm::surfaceRows() const
     return rows;
 }
 
-// Only the fields the computation uses are read: an unticked area's row is disabled and
+// Only the fields the computation uses are checked: an unticked area's row is disabled and
 // neither used nor judged.
-void mrtForm::on_computeMRT_clicked()
+bool mrtForm::readInput(RadiationInput &in)
 {
     const std::array<SurfaceRow, 6> rows = surfaceRows();
-    for (int side = 0; side < RoomSide::Count; ++side)
-        areaTicked[side] = rows[side].hasArea->isChecked();
-
-    FieldReader in(this);
-    RoomRadiantInput room;
+    FieldReader reader(this);
+    RoomRadiantInput &room = in.room;
     const QString wallColumn = FieldReader::fieldName(ui.labelWallTemperature->text());
     const QString areaColumn = FieldReader::fieldName(ui.labelAreaTemperature->text());
+    // An unticked area's field is kept when it holds a number, else read as 0.
+    const auto unused = [](QLineEdit *field) {
+        double v = 0.0;
+        return parseFieldNumber(field->text(), v) ? v : 0.0;
+    };
     for (int side = 0; side < RoomSide::Count; ++side) {
         const SurfaceRow &row = rows[side];
         const QString surface = FieldReader::fieldName(row.name->text());
         RoomSurfaceInput &s = room.surface[side];
-        s.T = in.number(row.temperature, tr("%1: %2").arg(surface, wallColumn),
-                        kPhysicalTemperature);
-        s.hasArea = areaTicked[side];
+        s.T = reader.number(row.temperature, tr("%1: %2").arg(surface, wallColumn), kPhysicalTemperature);
+        s.hasArea = row.hasArea->isChecked();
         if (s.hasArea)
-            s.Tarea = in.number(row.areaTemperature, tr("%1 cold/hot area: %2").arg(surface, areaColumn),
-                                kPhysicalTemperature);
+            s.Tarea = reader.number(row.areaTemperature, tr("%1 cold/hot area: %2").arg(surface, areaColumn),
+                                    kPhysicalTemperature);
+        else
+            s.Tarea = unused(row.areaTemperature);
     }
-    room.W = in.number(ui.inputWidth, ui.labelWidth);
-    room.D = in.number(ui.inputDepth, ui.labelDepth);
-    room.H = in.number(ui.inputHeight, ui.labelHeight);
-    room.Xp = in.number(ui.inputXp, ui.labelXp);
-    room.Yp = in.number(ui.inputYp, ui.labelYp);
-    room.Zp = in.number(ui.inputZp, ui.labelZp);
+    room.W = reader.number(ui.inputWidth, ui.labelWidth);
+    room.D = reader.number(ui.inputDepth, ui.labelDepth);
+    room.H = reader.number(ui.inputHeight, ui.labelHeight);
+    room.Xp = reader.number(ui.inputXp, ui.labelXp);
+    room.Yp = reader.number(ui.inputYp, ui.labelYp);
+    room.Zp = reader.number(ui.inputZp, ui.labelZp);
     for (int side : {RoomSide::Front, RoomSide::Back, RoomSide::Left, RoomSide::Right,
                      RoomSide::Floor, RoomSide::Ceiling}) {
-        if (!areaTicked[side])
-            continue;
         const SurfaceRow &row = rows[side];
-        const QString area = tr("%1 cold/hot area: %2").arg(FieldReader::fieldName(row.name->text()));
         RoomSurfaceInput &s = room.surface[side];
-        s.g1 = in.number(row.g1, area.arg(ui.labelG1->text()));
-        s.g2 = in.number(row.g2, area.arg(ui.labelG2->text()));
-        s.z1 = in.number(row.z1, area.arg(ui.labelZ1->text()));
-        s.z2 = in.number(row.z2, area.arg(ui.labelZ2->text()));
+        double *const distances[4] = {&s.g1, &s.g2, &s.z1, &s.z2};
+        QLineEdit *const fields[4] = {row.g1, row.g2, row.z1, row.z2};
+        const QLabel *const labels[4] = {ui.labelG1, ui.labelG2, ui.labelZ1, ui.labelZ2};
+        const QString area = tr("%1 cold/hot area: %2").arg(FieldReader::fieldName(row.name->text()));
+        for (int i = 0; i < 4; ++i)
+            *distances[i] = s.hasArea ? reader.number(fields[i], area.arg(labels[i]->text())) : unused(fields[i]);
     }
-    const bool fieldsOk = in.ok();   // names the bad fields
-    const RoomGeometryCheck geometry = fieldsOk ? checkRoomGeometry(room) : RoomGeometryCheck();
+    in.posture = ui.inputRadioStand->isChecked() ? Posture::Standing
+                 : ui.inputRadioSit->isChecked() ? Posture::Seated
+                                                 : Posture::Other;
+    in.method = ui.checkMrtPlane->isChecked() ? MrtMethod::Plane : MrtMethod::Surface;
+    in.floorTemperatureInRange = ui.checkBoxFloorT->isChecked();
+    return reader.ok();
+}
+
+void mrtForm::on_computeMRT_clicked()
+{
+    RadiationInput in;
+    const bool fieldsOk = readInput(in);   // names the bad fields
+    const RoomGeometryCheck geometry = fieldsOk ? checkRoomGeometry(in.room) : RoomGeometryCheck();
     if (!fieldsOk || geometry.problem != RoomGeometryProblem::None) {
         // Refused: no earlier result may stand beside the new inputs.
+        last.reset();
         for (QLineEdit *field : resultFields())
             field->clear();
         reportGeometry(geometry);
         return;
     }
-
-    double mrt = 0.0;
-    if (ui.checkMrtPlane->isChecked()) {
-        std::array<double, RoomSide::Count> trSpc{};
-        AsymmetryResult asymmetry;
-        mrt = computeMrtPlane(room, trSpc, asymmetry);
-        ui.outputAsmFrBk->setText(formatFixed(asymmetry.dtFrontBack));
-        ui.outputAsmLeRt->setText(formatFixed(asymmetry.dtLeftRight));
-        ui.outputAsmClFlr->setText(formatFixed(asymmetry.dtFloorCeiling));
-        ui.outputPdFrBk->setText(formatFixed(asymmetry.pdFrontBack));
-        ui.outputPdLeRt->setText(formatFixed(asymmetry.pdLeftRight));
-        ui.outputPdClFlr->setText(formatFixed(asymmetry.pdFloorCeiling));
-        const AsymmetryVerdicts verdicts = judgeAsymmetry(asymmetry, room);
-        const auto verdict = [](bool pass) { return pass ? tr("Pass") : tr("Fail"); };
-        ui.outputFrBkQuality->setText(verdict(verdicts.frontBack));
-        ui.outputLeRtQuality->setText(verdict(verdicts.leftRight));
-        ui.outputClFlrQuality->setText(verdict(verdicts.floorCeiling));
-        ui.RadiationPoints->setText(QString::number(
-            radiationPoints(verdicts, ui.checkBoxFloorT->isChecked(), summerInstance)));
-    } else {
-        // The surface method gives no asymmetry; verdicts and points stay as they were.
-        mrt = computeMrtSurface(room);
-        for (QLineEdit *field : resultFields().mid(1, 6))
-            field->setText(tr("N.A"));
-    }
+    last = assessRadiation(in, summerInstance);
     traceLine(QStringLiteral(" Recv MRT "));
-    ui.outputMRT->setText(formatFixed(mrt));
+    showOutcome();
+}
+
+void mrtForm::showOutcome()
+{
+    const RadiationTexts t = radiationTexts(*last, assessmentWords());
+    ui.outputMRT->setText(t.mrt);
+    QLineEdit *const asymmetry[3] = {ui.outputAsmFrBk, ui.outputAsmLeRt, ui.outputAsmClFlr};
+    QLineEdit *const pd[3] = {ui.outputPdFrBk, ui.outputPdLeRt, ui.outputPdClFlr};
+    QLineEdit *const verdict[3] = {ui.outputFrBkQuality, ui.outputLeRtQuality, ui.outputClFlrQuality};
+    for (size_t i = 0; i < 3; ++i) {
+        asymmetry[i]->setText(t.asymmetry[i]);
+        pd[i]->setText(t.pd[i]);
+        verdict[i]->setText(t.verdict[i]);
+    }
+    ui.RadiationPoints->setText(t.points);
+}
+
+void mrtForm::setInput(const RadiationInput &in)
+{
+    const RoomRadiantInput &room = in.room;
+    const std::array<SurfaceRow, 6> rows = surfaceRows();
+    for (int side = 0; side < RoomSide::Count; ++side) {
+        const RoomSurfaceInput &s = room.surface[side];
+        const SurfaceRow &row = rows[side];
+        row.temperature->setText(formatInputNumber(s.T));
+        row.hasArea->setChecked(s.hasArea);
+        row.areaTemperature->setText(formatInputNumber(s.Tarea));
+        for (auto [field, value] : {std::pair(row.g1, s.g1), {row.g2, s.g2}, {row.z1, s.z1}, {row.z2, s.z2}})
+            field->setText(formatInputNumber(value));
+    }
+    for (auto [field, value] : {std::pair(ui.inputWidth, room.W), {ui.inputDepth, room.D}, {ui.inputHeight, room.H},
+                                {ui.inputXp, room.Xp}, {ui.inputYp, room.Yp}})
+        field->setText(formatInputNumber(value));
+    QRadioButton *posture = in.posture == Posture::Standing ? ui.inputRadioStand
+                            : in.posture == Posture::Seated ? ui.inputRadioSit
+                                                            : ui.inputRadioOther;
+    posture->setChecked(true);
+    if (in.posture == Posture::Other)
+        ui.inputZp->setText(formatInputNumber(room.Zp));
+    (in.method == MrtMethod::Plane ? ui.checkMrtPlane : ui.checkMrtSurface)->setChecked(true);
+    const QSignalBlocker block(ui.checkBoxFloorT);   // filling computes nothing
+    ui.checkBoxFloorT->setChecked(in.floorTemperatureInRange);
 }
 
 QList<QLineEdit *> mrtForm::resultFields() const
@@ -255,11 +289,19 @@ void mrtForm::on_checkMrtSurface_toggled(bool checked)
     ui.groupRadiationAsm->setEnabled(!checked);
 }
 
-// The floor temperature box decides the points: ticking it judges again at once.
+// The floor temperature box decides the points: they follow it at once, in both directions, from
+// the last computation; ticked before any, it computes.
 void mrtForm::on_checkBoxFloorT_toggled(bool checked)
 {
-    if (checked)
-        on_computeMRT_clicked();
+    if (!last) {
+        if (checked)
+            on_computeMRT_clicked();
+        return;
+    }
+    RadiationInput in = last->input;
+    in.floorTemperatureInRange = checked;
+    last = assessRadiation(in, summerInstance);
+    showOutcome();
 }
 
 void mrtForm::on_InfoBuMRT1_clicked()

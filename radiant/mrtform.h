@@ -2,11 +2,13 @@
 // temperature, the radiation asymmetries and the BNB verdict are computed.
 #pragma once
 
+#include "report/roomassessment.h"
 #include "ui_mrtform.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLineEdit;
 class TsurfCalcDialog;
@@ -20,6 +22,14 @@ public:
     // summerInstance: the PMV tool's and the summer assessment's form (points "10"),
     // false for the winter assessment's form (points "20").
     mrtForm(bool summerInstance, QWidget *parent);
+
+    // The last computation that computed; empty before and after a refused one.
+    const std::optional<RadiationOutcome> &outcome() const { return last; }
+    // The page's fields as a room holds them (an unticked area's fields that hold no number read
+    // as 0); false after naming a field that holds no number.
+    bool readInput(RadiationInput &in);
+    // Fills the fields from a room; nothing is computed.
+    void setInput(const RadiationInput &in);
 
 private slots:
     void on_computeMRT_clicked();
@@ -51,6 +61,7 @@ private:
         QLineEdit *g1, *g2, *z1, *z2;
     };
     std::array<SurfaceRow, 6> surfaceRows() const;
+    void showOutcome();
     void setAreaRowEnabled(int side, bool enabled);
     // outputMRT, the six asymmetry and PD fields, the three verdicts and the points.
     QList<QLineEdit *> resultFields() const;
@@ -59,6 +70,6 @@ private:
 
     Ui::mrtForm ui;
     bool summerInstance;
-    std::array<bool, 6> areaTicked{};   // the area check boxes at the last computation
+    std::optional<RadiationOutcome> last;
     TsurfCalcDialog *tsurfDialog = nullptr;
 };

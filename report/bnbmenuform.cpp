@@ -1,18 +1,22 @@
 #include "report/bnbmenuform.h"
 
+#include "app/fieldreader.h"
+#include "app/requirechild.h"
+#include "app/resulttext.h"
 #include "assessment/bnbform.h"
 #include "assessment/draftform.h"
-#include "assessment/humidity.h"
 #include "assessment/humidityassmtform.h"
 #include "assessment/humidityform.h"
 #include "assessment/summerbnbform.h"
 #include "assessment/winterbnbform.h"
-#include "comfort/numbertext.h"
 #include "comfort/trace.h"
 #include "radiant/mrtform.h"
+#include "report/assessmenttexts.h"
 #include "report/drafttab.h"
 #include "report/reportpdf.h"
+#include "report/roomfile.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,25 +24,21 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QXmlStreamWriter>
 
 namespace {
 
-template<typename T>
-T *requireChild(QObject *root, const char *name)
-{
-    T *c = root->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("missing child %s", name);
-    return c;
-}
+const char *const kRecentRoomsKey = "recentRooms";
+constexpr int kRecentRooms = 8;
 
 }
 
@@ -93,19 +93,41 @@ bnbMenuForm::bnbMenuForm(QWidget *parent)
     connect(requireChild<QPushButton>(bnb, "exportPdfButton"), &QPushButton::clicked, this,
             &bnbMenuForm::exportPDF);
 
+    // Room files: the buttons on the data page, the keys on the whole window.
+    connect(requireChild<QPushButton>(bnb, "openRoomButton"), &QPushButton::clicked, this,
+            &bnbMenuForm::openRoomClicked);
+    connect(requireChild<QPushButton>(bnb, "saveRoomButton"), &QPushButton::clicked, this,
+            &bnbMenuForm::saveRoomClicked);
+    auto *openAct = new QAction(tr("Open Room…"), this);
+    openAct->setShortcut(QKeySequence::Open);
+    connect(openAct, &QAction::triggered, this, &bnbMenuForm::openRoomClicked);
+    auto *saveAct = new QAction(tr("Save Room…"), this);
+    saveAct->setShortcut(QKeySequence::Save);
+    connect(saveAct, &QAction::triggered, this, &bnbMenuForm::saveRoomClicked);
+    for (QAction *action : {openAct, saveAct}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    recentMenu = new QMenu(this);
+    requireChild<QToolButton>(bnb, "recentRoomsButton")->setMenu(recentMenu);
+    updateRecentRooms(QString());
+
+    // Every change the user makes to a field, a box, a choice or the year data.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        connect(field, &QLineEdit::textEdited, this, &bnbMenuForm::markModified);
+    for (QAbstractButton *box : findChildren<QAbstractButton *>())
+        if (box->isCheckable())
+            connect(box, &QAbstractButton::toggled, this, &bnbMenuForm::markModified);
+    for (QComboBox *combo : findChildren<QComboBox *>())
+        connect(combo, &QComboBox::currentIndexChanged, this, &bnbMenuForm::markModified);
+    connect(bnb, &bnbForm::yearDataChanged, this, &bnbMenuForm::markModified);
+
     ui.setupUi(this);
 }
 
-void bnbMenuForm::recompute(bool v)
+void bnbMenuForm::recompute(bool)
 {
-    if (v)
-        summerUpdate();
-}
-
-double bnbMenuForm::dataInterval() const
-{
-    double dt = 0.0;
-    return parseFieldNumber(requireChild<QLineEdit>(bnb, "dataIntervalHour")->text(), dt) ? dt : 0.0;
+    summerUpdate();
 }
 
 // A refused Compute leaves the pages showing the last results.
@@ -113,100 +135,115 @@ void bnbMenuForm::winterUpdate()
 {
     if (!bnb->lastComputeOk())
         return;
-    ResultArray w{};
-    bnb->getWinterResults(w.data());
-    winterPage->showResults(w, dataInterval());
+    const OperativeOutcome &o = *bnb->lastOutcome();
+    winterPage->showResults(o.winter(), o.input.interval);
 }
 
 void bnbMenuForm::summerUpdate()
 {
     if (!bnb->lastComputeOk())
         return;
-    ResultArray s{};
-    bnb->getSummerResults(s.data());
-    summerPage->showResults(s, dataInterval(), bnb->selectedModel() == SummerModel::Din4108);
+    const OperativeOutcome &o = *bnb->lastOutcome();
+    summerPage->showResults(o.summer(), o.input);
 }
 
+// The charts of the same Compute; the humidity computed before is computed again on its series,
+// so that no page shows the results of other year data.
 void bnbMenuForm::summerChartsUpdate()
 {
     if (!bnb->lastComputeOk())
         return;
-    ResultArray s{};
-    bnb->getSummerResults(s.data());
-    std::vector<double> to, te, rh;
-    std::vector<bool> working, winter, summer, winterHumid, summerHumid;
-    bnb->getInputData(to, te, rh, working, winter, summer, winterHumid, summerHumid);
-    summerPage->showCharts(s, dataInterval(), bnb->selectedModel(), bnb->selectedRegion(), to, te,
-                           summer, bnb->runningMean());
+    const OperativeOutcome &o = *bnb->lastOutcome();
+    const YearSeries &year = bnb->lastYear();
+    summerPage->showCharts(o.summer(), o.input.interval, o.input.model, o.input.region, year.indoorTemp,
+                           year.outdoorTemp, o.result.masks.summer, o.result.runningMean);
+    if (humidity) {
+        humidity = assessHumidity(humidity->input, year, o);
+        showHumidity();
+    }
 }
 
 // The humidity calculation on the data page's last Compute; the hourly table, then both pages.
 void bnbMenuForm::humidityUpdate()
 {
-    std::vector<double> indoorTemp, outdoorTemp, outdoorHumid;
-    std::vector<bool> working, winter, summer, winterHumid, summerHumid;
-    bnb->getInputData(indoorTemp, outdoorTemp, outdoorHumid, working, winter, summer, winterHumid,
-                      summerHumid);
-    if (outdoorTemp.empty()) {
+    const std::optional<OperativeOutcome> &operative = bnb->lastOutcome();
+    if (!operative) {
         QMessageBox::information(this, tr("Humidity"),
                                  tr("The year data must be computed first: read them on the page "
                                     "\"Im/Export Data\" and press Compute there."));
         return;
     }
-    HumidityParameters p;
-    if (!humidityCalc->readParameters(p))
+    HumidityInput in;
+    if (!humidityCalc->readInput(in))
         return;
+    const YearSeries &year = bnb->lastYear();
     traceLine(QStringLiteral(" Humidity Compute : %1 %2 %3")
-                  .arg(outdoorTemp.size()).arg(indoorTemp.size()).arg(outdoorHumid.size()));
-    const IndoorHumidity h = computeIndoorHumidity(outdoorTemp, indoorTemp, outdoorHumid, working,
-                                                   winterHumid, summerHumid, p);
-    humidityCalc->showHourly(outdoorTemp, outdoorHumid, indoorTemp, h);
-    const double dt = dataInterval();
-    const HumidityAssessment a = assessIndoorHumidity(h.rhIn, h.xIn, winter, summer);
-    humidityWinter->showResults(a, false, dt);
-    humiditySummer->showResults(a, true, dt);
+                  .arg(year.outdoorTemp.size()).arg(year.indoorTemp.size()).arg(year.outdoorHumid.size()));
+    humidity = assessHumidity(in, year, *operative);
+    showHumidity();
 }
 
-namespace {
-
-// Appends the texts of row 0, columns 0 to columns - 1; false at the first cell without text.
-bool appendCells(const QTableWidget *t, int columns, vstring &out)
+void bnbMenuForm::showHumidity()
 {
-    for (int c = 0; c < columns; ++c) {
-        const QTableWidgetItem *cell = t->item(0, c);
-        if (!cell || cell->text().isEmpty())
-            return false;
-        out.push_back(cell->text().toStdString());
+    humidityCalc->showHourly(humidityHourlyRows(bnb->lastYear(), humidity->hourly));
+    humidityWinter->showResults(*humidity, false);
+    humiditySummer->showResults(*humidity, true);
+}
+
+// ---- what the pages computed ----------------------------------------------------------
+
+RoomAssessment bnbMenuForm::shownAssessment() const
+{
+    RoomAssessment a;
+    for (int c = 0; c < kReportChapters; ++c)
+        a.room.chapters[size_t(c)] = bnb->chapterBox(ReportChapter(c))->isChecked();
+    a.room.data.dinCompliance = summerPage->dinCompliance();
+    a.operative = bnb->lastOutcome();
+    for (Season s : {Winter, Summer})
+        a.draught[s] = draft->outcome(s);
+    a.radiation = {mrtWinter->outcome(), mrtSummer->outcome()};
+    a.humidity = humidity;
+    return a;
+}
+
+std::optional<ReportRows> bnbMenuForm::chapterRowsShown(ReportChapter chapter) const
+{
+    // Only the criterion of the chapter: the year's series are not copied for a draught chapter.
+    RoomAssessment a;
+    a.room.data.dinCompliance = summerPage->dinCompliance();
+    const Season season = chapterSeason(chapter);
+    switch (chapter) {
+    case ReportChapter::WinterOperativeTemperature:
+    case ReportChapter::SummerOperativeTemperature:
+        a.operative = bnb->lastOutcome();
+        break;
+    case ReportChapter::WinterDraught:
+    case ReportChapter::SummerDraught:
+        a.draught[season] = draft->outcome(season);
+        break;
+    case ReportChapter::WinterRadiation:
+    case ReportChapter::SummerRadiation:
+        a.radiation[season] = (season == Winter ? mrtWinter : mrtSummer)->outcome();
+        break;
+    case ReportChapter::WinterHumidity:
+    case ReportChapter::SummerHumidity:
+        a.humidity = humidity;
+        break;
+    }
+    return chapterRows(a, chapter, assessmentWords());
+}
+
+bool bnbMenuForm::appendChapter(ReportChapter chapter, std::initializer_list<vstring *> lists) const
+{
+    const std::optional<ReportRows> rows = chapterRowsShown(chapter);
+    if (!rows)
+        return false;
+    size_t row = 0;
+    for (vstring *list : lists) {
+        const vstring &values = rows->at(row++);
+        list->insert(list->end(), values.begin(), values.end());
     }
     return true;
-}
-
-// Appends the field's text; an empty field appends nothing and gives false.
-bool appendRequired(const QLineEdit *field, vstring &out)
-{
-    if (field->text().isEmpty())
-        return false;
-    out.push_back(field->text().toStdString());
-    return true;
-}
-
-std::string fieldText(QObject *form, const char *name)
-{
-    return requireChild<QLineEdit>(form, name)->text().toStdString();
-}
-
-// An operative temperature page: row 0 of its distribution (9 cells) and quality (3 cells)
-// tables, then its points.
-bool appendResultPage(QWidget *page, const char *distributionTable, const char *qualityTable,
-                      vstring &distribution, vstring &quality, vstring &points)
-{
-    if (!appendCells(requireChild<QTableWidget>(page, distributionTable), 9, distribution)
-        || !appendCells(requireChild<QTableWidget>(page, qualityTable), 3, quality))
-        return false;
-    points.push_back(fieldText(page, "pointsField"));
-    return true;
-}
-
 }
 
 bool bnbMenuForm::getSummerOperativeTemperatureAssessment(vstring &model_selection,
@@ -215,25 +252,9 @@ bool bnbMenuForm::getSummerOperativeTemperatureAssessment(vstring &model_selecti
                                                           vstring &times_niveau,
                                                           vstring &points_discrete)
 {
-    model_selection.push_back(requireChild<QComboBox>(bnb, "modelSelectBox")->currentText().toStdString());
-    // A summer climate region belongs to DIN 4108-2 only.
-    if (bnb->selectedModel() == SummerModel::Din4108) {
-        const std::pair<const char *, QString> regions[] = {{"regionCheckA", tr("Summer Region A")},
-                                                            {"regionCheckB", tr("Summer Region B")},
-                                                            {"regionCheckC", tr("Summer Region C")}};
-        for (const auto &[button, text] : regions)
-            if (requireChild<QRadioButton>(bnb, button)->isChecked()) {
-                model_selection.push_back(text.toStdString());
-                break;
-            }
-    } else {
-        model_selection.push_back(tr("N/A").toStdString());
-    }
-    operation_time.push_back(fieldText(bnb, "modelWorkStart") + ":00 h");
-    operation_time.push_back(fieldText(bnb, "modelWorkEnd") + ":00 h");
-    operation_time.push_back(requireChild<QCheckBox>(bnb, "checkIgnoreWeekend")->isChecked() ? "yes" : "no");
-    return appendResultPage(summerPage, "summerDistribution", "summerQuality",
-                            operative_temperature_distribution, times_niveau, points_discrete);
+    return appendChapter(ReportChapter::SummerOperativeTemperature,
+                         {&model_selection, &operation_time, &operative_temperature_distribution,
+                          &times_niveau, &points_discrete});
 }
 
 bool bnbMenuForm::getSummerDraftAssessment(vstring &mechanical_ventilation,
@@ -241,37 +262,42 @@ bool bnbMenuForm::getSummerDraftAssessment(vstring &mechanical_ventilation,
                                            vstring &boundary_conditions, vstring &draft_rate,
                                            vstring &points_interpolated)
 {
-    return draftAssessment("s_", "SummerPoints", mechanical_ventilation, window_ventilation,
-                           boundary_conditions, draft_rate, points_interpolated);
+    return appendChapter(ReportChapter::SummerDraught, {&mechanical_ventilation, &window_ventilation,
+                                                        &boundary_conditions, &draft_rate, &points_interpolated});
 }
 
 bool bnbMenuForm::getMRTAssessment(mrtForm *mrt, lvstring &position, lvstring &boundary_conditions,
                                    lvstring &results, vstring &points_discrete)
 {
-    const auto text = [mrt](const char *name) { return fieldText(mrt, name); };
-    position.push_back({text("inputWidth"), text("inputDepth"), text("inputHeight")});
-    position.push_back({text("inputXp"), text("inputYp"), text("inputZp")});
-    // Front, back, right, left wall, floor, ceiling: the surface, and its window or heated
-    // or cooled area when there is one.
-    const char *const surfaces[6][3] = {{"inputFT", "checkBoxFW", "inputFWT"},
-                                        {"inputBT", "checkBoxBW", "inputBWT"},
-                                        {"inputRT", "checkBoxRW", "inputRWT"},
-                                        {"inputLT", "checkBoxLW", "inputLWT"},
-                                        {"inputFloorT", "checkBoxFloor", "inputFloorHC"},
-                                        {"inputCeilT", "checkBoxCeil", "inputCeilHC"}};
-    for (const auto &s : surfaces)
-        boundary_conditions.push_back({text(s[0]), requireChild<QCheckBox>(mrt, s[1])->isChecked()
-                                                       ? text(s[2])
-                                                       : tr("Not defined").toStdString()});
-    const char *const pairs[3][2] = {{"outputPdFrBk", "outputFrBkQuality"},
-                                     {"outputPdLeRt", "outputLeRtQuality"},
-                                     {"outputPdClFlr", "outputClFlrQuality"}};
-    for (const auto &pair : pairs)
-        if (text(pair[0]).empty())
-            return false;
-    for (const auto &pair : pairs)
-        results.push_back({text(pair[0]), text(pair[1])});
-    return appendRequired(requireChild<QLineEdit>(mrt, "RadiationPoints"), points_discrete);
+    RoomAssessment a;
+    a.radiation[Summer] = mrt->outcome();
+    const std::optional<ReportRows> rows = chapterRows(a, ReportChapter::SummerRadiation, assessmentWords());
+    if (!rows)
+        return false;
+    // Room and position, the six surfaces, the three asymmetries, the points.
+    auto row = rows->begin();
+    for (const auto &[list, count] : {std::pair(&position, 2), {&boundary_conditions, 6}, {&results, 3}})
+        for (int i = 0; i < count; ++i)
+            list->push_back(*row++);
+    points_discrete.insert(points_discrete.end(), row->begin(), row->end());
+    return true;
+}
+
+// The chapter writes the season's limit pair; both pairs are gathered, as the page shows them.
+bool bnbMenuForm::appendHumidity(Season season, vstring &conditions1, vstring &conditions2, vstring &distribution,
+                                 vstring &upper, vstring &lower, vstring &points) const
+{
+    const auto rows = chapterRowsShown(season == Winter ? ReportChapter::WinterHumidity : ReportChapter::SummerHumidity);
+    if (!rows)
+        return false;
+    const HumidityPageTexts t = humidityPageTexts(*humidity, season, assessmentWords());
+    const vstring pairs[2] = {{t.above.toStdString(), t.aboveShare.toStdString()},
+                              {t.below.toStdString(), t.belowShare.toStdString()}};
+    const std::pair<vstring *, const vstring *> order[] = {{&conditions1, &(*rows)[0]}, {&conditions2, &(*rows)[1]},
+        {&distribution, &(*rows)[2]}, {&upper, &pairs[0]}, {&lower, &pairs[1]}, {&points, &(*rows)[4]}};
+    for (const auto &[list, values] : order)
+        list->insert(list->end(), values->begin(), values->end());
+    return true;
 }
 
 bool bnbMenuForm::getSummerHumidityAssessment(vstring &boundary_conditions_1,
@@ -279,16 +305,16 @@ bool bnbMenuForm::getSummerHumidityAssessment(vstring &boundary_conditions_1,
                                               vstring &distribution_AH, vstring &times_upper_limit,
                                               vstring &times_lower_limit, vstring &points_discrete)
 {
-    return humidityAssessment(true, boundary_conditions_1, boundary_conditions_2, distribution_AH,
-                              times_upper_limit, times_lower_limit, points_discrete);
+    return appendHumidity(Summer, boundary_conditions_1, boundary_conditions_2, distribution_AH,
+                          times_upper_limit, times_lower_limit, points_discrete);
 }
 
 bool bnbMenuForm::getWinterOperativeTemperatureAssessment(vstring &operative_temperature_distribution,
                                                           vstring &times_niveau,
                                                           vstring &points_discrete)
 {
-    return appendResultPage(winterPage, "winterDistribution", "winterQuality",
-                            operative_temperature_distribution, times_niveau, points_discrete);
+    return appendChapter(ReportChapter::WinterOperativeTemperature,
+                         {&operative_temperature_distribution, &times_niveau, &points_discrete});
 }
 
 bool bnbMenuForm::getWinterDraftAssessment(vstring &mechanical_ventilation,
@@ -296,8 +322,8 @@ bool bnbMenuForm::getWinterDraftAssessment(vstring &mechanical_ventilation,
                                            vstring &boundary_conditions, vstring &draft_rate,
                                            vstring &points_interpolated)
 {
-    return draftAssessment("w_", "WinterPoints", mechanical_ventilation, window_ventilation,
-                           boundary_conditions, draft_rate, points_interpolated);
+    return appendChapter(ReportChapter::WinterDraught, {&mechanical_ventilation, &window_ventilation,
+                                                        &boundary_conditions, &draft_rate, &points_interpolated});
 }
 
 bool bnbMenuForm::getWinterHumidityAssessment(vstring &boundary_conditions_1,
@@ -305,68 +331,11 @@ bool bnbMenuForm::getWinterHumidityAssessment(vstring &boundary_conditions_1,
                                               vstring &distribution_AH, vstring &times_upper_limit,
                                               vstring &times_lower_limit, vstring &points_discrete)
 {
-    return humidityAssessment(false, boundary_conditions_1, boundary_conditions_2, distribution_AH,
-                              times_upper_limit, times_lower_limit, points_discrete);
-}
-
-bool bnbMenuForm::draftAssessment(const char *season, const char *pointsField,
-                                  vstring &mechanical, vstring &window, vstring &conditions,
-                                  vstring &draftRate, vstring &points)
-{
-    const auto name = [season](const char *widget) { return std::string(season) + widget; };
-    const auto yesNo = [this, &name](const char *box) {
-        const bool checked = requireChild<QCheckBox>(draft, name(box).c_str())->isChecked();
-        return (checked ? tr("Yes") : tr("No")).toStdString();
-    };
-    const auto text = [this, &name](const char *field) { return fieldText(draft, name(field).c_str()); };
-    mechanical.push_back(yesNo("checkMech"));
-    window.push_back(yesNo("checkWindow"));
-    for (const char *field : {"inputTa", "inputVa", "inputTu"})
-        conditions.push_back(text(field));
-    draftRate.push_back(text("outDr"));
-    draftRate.push_back(text("outQual"));
-    return appendRequired(requireChild<QLineEdit>(draft, pointsField), points);
-}
-
-// The room data are the same for both seasons; the winter chapter shows the relative, the
-// summer chapter the absolute humidity distribution.
-bool bnbMenuForm::humidityAssessment(bool summer, vstring &conditions1, vstring &conditions2,
-                                     vstring &distribution, vstring &upper, vstring &lower,
-                                     vstring &points)
-{
-    for (const char *field : {"inputVol", "inputACH_infil", "inputACH_oper_winter",
-                              "inputACH_oper_spring", "inputACH_oper_summer", "inputN_per",
-                              "InputOtherSource"})
-        conditions1.push_back(fieldText(humidityCalc, field));
-    for (const char *field : {"inputBigTree", "inputSmallTree", "inputHumidRecov_winter",
-                              "inputHumidRecov_spring", "inputHumidRecov_summer", "inputPressure"})
-        conditions2.push_back(fieldText(humidityCalc, field));
-    humidityAssmtForm *page = summer ? humiditySummer : humidityWinter;
-    if (!appendCells(requireChild<QTableWidget>(page, summer ? "tableAHin" : "tableRHin"), 11,
-                     distribution))
-        return false;
-    const auto field = [page](const char *name) { return requireChild<QLineEdit>(page, name); };
-    return appendRequired(field("FreqUp"), upper) && appendRequired(field("FreqUpPercent"), upper)
-           && appendRequired(field("FreqLow"), lower) && appendRequired(field("FreqLowPercent"), lower)
-           && appendRequired(field("PointHumid"), points);
+    return appendHumidity(Winter, boundary_conditions_1, boundary_conditions_2, distribution_AH,
+                          times_upper_limit, times_lower_limit, points_discrete);
 }
 
 // ---- the report ---------------------------------------------------------------
-
-namespace {
-
-// The chapters in the order of the report, with the box that selects each.
-struct ReportChapter {
-    const char *box;
-    void (bnbMenuForm::*exporter)(QXmlStreamWriter &);
-};
-
-// Chapter codes of the Export Error box and the box that Abort unticks.
-const char *const kChapterBoxes[] = {nullptr, "summerOperativeTemperaturCheck", "summerDraftCheck",
-    "summerHumidityCheck", "summerRadiationCheck", "winterOperativeTemperaturCheck", "winterDraftCheck",
-    "winterHumidityCheck", "winterRadiationCheck"};
-
-}
 
 QString bnbMenuForm::askReportFileName(const QString &caption, const QString &filter)
 {
@@ -419,21 +388,11 @@ void bnbMenuForm::exportPDF()
 
 void bnbMenuForm::writeReport(QIODevice *device)
 {
-    static const ReportChapter chapters[] = {
-        {"winterOperativeTemperaturCheck", &bnbMenuForm::exportWinterOperativeTemperature},
-        {"winterDraftCheck", &bnbMenuForm::exportWinterDraft},
-        {"winterRadiationCheck", &bnbMenuForm::exportWinterMRT},
-        {"winterHumidityCheck", &bnbMenuForm::exportWinterHumidity},
-        {"summerOperativeTemperaturCheck", &bnbMenuForm::exportSummerOperativeTemperature},
-        {"summerDraftCheck", &bnbMenuForm::exportSummerDraft},
-        {"summerRadiationCheck", &bnbMenuForm::exportSummerMRT},
-        {"summerHumidityCheck", &bnbMenuForm::exportSummerHumidity}};
     QXmlStreamWriter xml(device);
     beginReport(xml);
-    for (const ReportChapter &chapter : chapters) {
-        if (requireChild<QCheckBox>(bnb, chapter.box)->isChecked())
-            (this->*chapter.exporter)(xml);
-    }
+    for (int c = 0; c < kReportChapters; ++c)
+        if (bnb->chapterBox(ReportChapter(c))->isChecked())
+            exportChapter(xml, ReportChapter(c));
     endReport(xml);
 }
 
@@ -457,8 +416,8 @@ bool bnbMenuForm::exportErrorDialog(const QString &message, int chapter)
                                               QMessageBox::NoButton);
     if (answer == QMessageBox::Retry)
         return false;
-    if (answer != QMessageBox::Ignore && chapter >= 1 && chapter <= 8)
-        requireChild<QCheckBox>(bnb, kChapterBoxes[chapter])->setChecked(false);
+    if (const auto c = chapterOfErrorCode(chapter); c && answer != QMessageBox::Ignore)
+        bnb->chapterBox(*c)->setChecked(false);
     return true;
 }
 
@@ -467,110 +426,248 @@ QString bnbMenuForm::reportText(const char *source)
     return tr(source);
 }
 
-// Gathers with fresh lists while Retry is answered (the gathering slots
-// append), then writes the chapter; a chapter given up writes nothing.
-template<typename Lists, typename Gather>
-void bnbMenuForm::exportChapter(QXmlStreamWriter &xml, Gather gather, const QString &message, int chapter,
-                                void (*write)(QXmlStreamWriter &, const Lists &, const ReportTranslator &))
+// Gathers again while Retry is answered, then writes the chapter; a chapter given up writes
+// nothing.
+void bnbMenuForm::exportChapter(QXmlStreamWriter &xml, ReportChapter chapter)
 {
-    Lists lists;
-    while (!gather(lists)) {
-        if (exportErrorDialog(message, chapter))
+    std::optional<ReportRows> rows;
+    while (!(rows = chapterRowsShown(chapter)))
+        if (exportErrorDialog(reportText(chapterFailureText(chapter)), chapterErrorCode(chapter)))
             return;
-        lists = Lists{};
-    }
-    write(xml, lists, reportText);
+    writeChapter(xml, chapter, *rows, reportText);
 }
 
 void bnbMenuForm::exportWinterOperativeTemperature(QXmlStreamWriter &xml_stream)
 {
-    const auto gather = [this](WinterOperativeTemperatureLists &g) {
-        return getWinterOperativeTemperatureAssessment(g.operative_temperature_distribution,
-                                                       g.times_niveau, g.points_discrete);
-    };
-    exportChapter(xml_stream, gather,
-                  tr("Failed to export Winter Operative Temperature Assessment. "
-                     "Please check availability of results."),
-                  5, writeWinterOperativeTemperature);
+    exportChapter(xml_stream, ReportChapter::WinterOperativeTemperature);
 }
 
 void bnbMenuForm::exportWinterDraft(QXmlStreamWriter &xml_stream)
 {
-    const auto gather = [this](DraftLists &g) {
-        return getWinterDraftAssessment(g.mechanical_ventilation, g.window_ventilation,
-                                        g.boundary_conditions, g.draft_rate, g.points_interpolated);
-    };
-    exportChapter(xml_stream, gather,
-                  tr("Failed to export Winter Draft Assessment. Please check availability of results."),
-                  6, writeWinterDraft);
+    exportChapter(xml_stream, ReportChapter::WinterDraught);
 }
 
 void bnbMenuForm::exportWinterMRT(QXmlStreamWriter &xml_stream)
 {
-    const auto gather = [this](MrtLists &g) {
-        return getMRTAssessment(mrtWinter, g.position, g.boundary_conditions, g.results, g.points_discrete);
-    };
-    exportChapter(xml_stream, gather,
-                  tr("Failed to export Winter Mean Radiant Temperatures Assessment. "
-                     "Please check availability of results."),
-                  8, writeWinterMrt);
+    exportChapter(xml_stream, ReportChapter::WinterRadiation);
 }
 
 void bnbMenuForm::exportWinterHumidity(QXmlStreamWriter &xml_stream)
 {
-    const auto gather = [this](HumidityLists &g) {
-        return getWinterHumidityAssessment(g.boundary_conditions_1, g.boundary_conditions_2,
-                                           g.distribution_AH, g.times_upper_limit, g.times_lower_limit,
-                                           g.points_discrete);
-    };
-    exportChapter(xml_stream, gather,
-                  tr("Failed to export Winter Humidity Assessment. Please check availability of results."),
-                  7, writeWinterHumidity);
+    exportChapter(xml_stream, ReportChapter::WinterHumidity);
 }
 
 void bnbMenuForm::exportSummerOperativeTemperature(QXmlStreamWriter &xml_stream)
 {
-    const auto gather = [this](SummerOperativeTemperatureLists &g) {
-        return getSummerOperativeTemperatureAssessment(g.model_selection, g.operation_time,
-                                                       g.operative_temperature_distribution,
-                                                       g.times_niveau, g.points_discrete);
-    };
-    exportChapter(xml_stream, gather,
-                  tr("Failed to export Summer Operative Temperature Assessment. "
-                     "Please check availability of results."),
-                  1, writeSummerOperativeTemperature);
+    exportChapter(xml_stream, ReportChapter::SummerOperativeTemperature);
 }
 
 void bnbMenuForm::exportSummerDraft(QXmlStreamWriter &xml_stream)
 {
-    const auto gather = [this](DraftLists &g) {
-        return getSummerDraftAssessment(g.mechanical_ventilation, g.window_ventilation,
-                                        g.boundary_conditions, g.draft_rate, g.points_interpolated);
-    };
-    exportChapter(xml_stream, gather,
-                  tr("Failed to export Summer Draft Assessment. Please check availability of results."),
-                  2, writeSummerDraft);
+    exportChapter(xml_stream, ReportChapter::SummerDraught);
 }
 
 void bnbMenuForm::exportSummerMRT(QXmlStreamWriter &xml_stream)
 {
-    const auto gather = [this](MrtLists &g) {
-        return getMRTAssessment(mrtSummer, g.position, g.boundary_conditions, g.results, g.points_discrete);
-    };
-    exportChapter(xml_stream, gather,
-                  tr("Failed to export Summer Mean Radiant Temperatures Assessment. "
-                     "Please check availability of results."),
-                  4, writeSummerMrt);
+    exportChapter(xml_stream, ReportChapter::SummerRadiation);
 }
 
 void bnbMenuForm::exportSummerHumidity(QXmlStreamWriter &xml_stream)
 {
-    const auto gather = [this](HumidityLists &g) {
-        return getSummerHumidityAssessment(g.boundary_conditions_1, g.boundary_conditions_2,
-                                           g.distribution_AH, g.times_upper_limit, g.times_lower_limit,
-                                           g.points_discrete);
-    };
-    exportChapter(xml_stream, gather,
-                  tr("Failed to export Summer Humidity Assessment. Please check availability of results."),
-                  3, writeSummerHumidity);
+    exportChapter(xml_stream, ReportChapter::SummerHumidity);
+}
+
+// ---- room files -------------------------------------------------------------------------
+
+QString bnbMenuForm::askRoomFileName(bool save)
+{
+    const QString filter = tr("Room files (*.json);;All files (*)");
+    if (save)
+        return QFileDialog::getSaveFileName(this, tr("Save Room"), roomFile, filter);
+    return QFileDialog::getOpenFileName(this, tr("Open Room"), QFileInfo(roomFile).path(), filter);
+}
+
+void bnbMenuForm::markModified()
+{
+    if (!loading)
+        setModified(true);
+}
+
+void bnbMenuForm::setModified(bool on)
+{
+    modified = on;
+    const QString name = QFileInfo(roomFile).fileName();
+    emit roomTitleChanged(name.isEmpty() && !modified ? QString()
+                          : (name.isEmpty() ? tr("New room") : name) + (modified ? QStringLiteral("*") : QString()));
+}
+
+bool bnbMenuForm::currentRoom(Room &room)
+{
+    if (!bnb->readRoomFields(room.year, room.data, room.chapters))
+        return false;
+    room.data.dinCompliance = summerPage->dinCompliance();
+    for (Season s : {Winter, Summer})
+        if (!draft->readInput(s, room.draught[s]))
+            return false;
+    if (!mrtWinter->readInput(room.radiation[Winter]) || !mrtSummer->readInput(room.radiation[Summer])
+        || !humidityCalc->readInput(room.humidity))
+        return false;
+    if (const auto problem = checkRoomValues(room)) {
+        QMessageBox::warning(this, tr("Save Room"),
+                             tr("The room cannot be saved as it is:\n%1").arg(problem->message(roomWords())));
+        return false;
+    }
+    return true;
+}
+
+bool bnbMenuForm::saveRoomAs(const QString &fileName)
+{
+    Room room;
+    if (!currentRoom(room))
+        return false;
+    room.year.file = relativeDataPath(fileName, bnb->yearFileName());
+    QSaveFile file(fileName);
+    const QByteArray text = roomFileText(room);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        QMessageBox::warning(this, tr("Save Room"), tr("Cannot write file %1:\n%2.")
+                                                         .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return false;
+    }
+    roomFile = QFileInfo(fileName).absoluteFilePath();
+    setModified(false);
+    updateRecentRooms(roomFile);
+    return true;
+}
+
+void bnbMenuForm::saveRoomClicked()
+{
+    // The room names its year data file: data that do not come from one, or were changed in the
+    // table, are not in the room.
+    const QString yearFile = bnb->yearFileName();
+    if (yearFile.isEmpty()) {
+        QMessageBox::warning(this, tr("Save Room"),
+                             tr("A room names the file of its year data, and the data in the table were not "
+                                "read from a file: read them with \"%1\" first.")
+                                 .arg(FieldReader::fieldName(requireChild<QPushButton>(bnb, "readPreviewButton")->text())));
+        return;
+    }
+    QString note;
+    if (bnb->tableEdited())
+        note = tr("Cells of the table were changed after reading %1; the room names that file as it is "
+                  "and not the changes.").arg(QDir::toNativeSeparators(yearFile));
+    if (!note.isEmpty()
+        && QMessageBox::question(this, tr("Save Room"), note + QStringLiteral("\n\n") + tr("Save the room anyway?"))
+               != QMessageBox::Yes)
+        return;
+    const QString fileName = askRoomFileName(true);
+    if (!fileName.isEmpty())
+        saveRoomAs(fileName);
+}
+
+bool bnbMenuForm::maybeSave()
+{
+    if (!modified)
+        return true;
+    const auto answer = QMessageBox::warning(
+        this, tr("Assessment"), tr("The room has unsaved changes. Save them as a room file?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Discard)
+        return true;
+    const QString fileName = askRoomFileName(true);
+    return !fileName.isEmpty() && saveRoomAs(fileName);
+}
+
+void bnbMenuForm::openRoomClicked()
+{
+    if (!maybeSave())
+        return;
+    const QString fileName = askRoomFileName(false);
+    if (!fileName.isEmpty())
+        openRoom(fileName);
+}
+
+bool bnbMenuForm::openRoom(const QString &fileName)
+{
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    const RoomFileRead read = readRoomFile(fileName);
+    if (!read.room) {
+        QMessageBox::warning(this, tr("Open Room"), tr("Cannot open the room file %1:\n%2")
+                                                        .arg(shownName, read.error.message(roomWords())));
+        return false;
+    }
+    const Room &room = *read.room;
+    // The year data must be usable before anything changes: read, without gaps, with the season
+    // boundaries of the room's time axis.
+    const QString dataPath = roomDataPath(fileName, room);
+    QString problem;
+    YearFileRead year;
+    if (dataPath.isEmpty()) {
+        problem = tr("It names no year data file (key \"data\").");
+    } else {
+        year = readYearFile(dataPath, room.year.headerLines, separatorText(room.year.separator));
+        if (year.problem != YearReadProblem::None)
+            problem = bnb->yearProblemText(year, dataPath, room.year.headerLines);
+    }
+    if (problem.isEmpty()) {
+        if (const auto yearProblem = checkYearData(room.data, yearSeriesFromRows(year.rows)))
+            problem = QDir::toNativeSeparators(dataPath) + QStringLiteral(": ") + yearProblem->message(roomWords());
+    }
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, tr("Open Room"), tr("Cannot open the room file %1:\n%2").arg(shownName, problem));
+        return false;
+    }
+
+    loading = true;
+    bnb->setRoomFields(room.year, room.data, room.chapters);
+    summerPage->setDinCompliance(room.data.dinCompliance);
+    for (Season s : {Winter, Summer})
+        draft->setInput(s, room.draught[s]);
+    mrtWinter->setInput(room.radiation[Winter]);
+    mrtSummer->setInput(room.radiation[Summer]);
+    humidityCalc->setInput(room.humidity);
+    humidity.reset();
+    bnb->setYearRows(year.rows, dataPath);
+    // Every page computed as a report of the room would be: the data page, both radiation
+    // pages and the humidity (the draught is shown by its fields already).
+    requireChild<QPushButton>(bnb, "compButton")->click();
+    for (mrtForm *page : {mrtWinter, mrtSummer})
+        requireChild<QPushButton>(page, "computeMRT")->click();
+    if (bnb->lastComputeOk())
+        requireChild<QPushButton>(humidityCalc, "computeHumid")->click();
+    loading = false;
+
+    roomFile = QFileInfo(fileName).absoluteFilePath();
+    setModified(false);
+    updateRecentRooms(roomFile);
+    if (!read.unknownKeys.isEmpty())
+        QMessageBox::information(this, tr("Open Room"),
+                                 tr("The room file %1 holds keys this program does not know; they were "
+                                    "left out:\n%2").arg(shownName, read.unknownKeys.join(QLatin1Char('\n'))));
+    return true;
+}
+
+// The list of the last rooms, the newest first, kept with QSettings; a room no longer there is
+// dropped when it is offered.
+void bnbMenuForm::updateRecentRooms(const QString &added)
+{
+    QSettings settings;
+    QStringList rooms = settings.value(QLatin1String(kRecentRoomsKey)).toStringList();
+    if (!added.isEmpty()) {
+        rooms.removeAll(added);
+        rooms.prepend(added);
+    }
+    rooms.erase(std::remove_if(rooms.begin(), rooms.end(), [](const QString &f) { return !QFileInfo::exists(f); }),
+                rooms.end());
+    while (rooms.size() > kRecentRooms)
+        rooms.removeLast();
+    settings.setValue(QLatin1String(kRecentRoomsKey), rooms);
+    recentMenu->clear();
+    for (const QString &room : rooms)
+        connect(recentMenu->addAction(QDir::toNativeSeparators(room)), &QAction::triggered, this, [this, room] {
+            if (maybeSave())
+                openRoom(room);
+        });
+    requireChild<QToolButton>(bnb, "recentRoomsButton")->setEnabled(!rooms.isEmpty());
 }

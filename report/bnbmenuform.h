@@ -1,16 +1,21 @@
-// The BNB assessment window: the data page, the result pages, the draft page, the
-// radiation pages and the humidity pages in nested tabs. It computes nothing itself
-// but the humidity: it carries the results of the data page's Compute into the winter
-// and summer pages, runs the humidity calculation on the data page's series, and
-// gathers what the pages show for the report.
+// The BNB assessment window: the data page, the result pages, the draft page, the radiation pages
+// and the humidity pages in nested tabs. It carries the results of the data page's Compute into
+// the winter and summer pages, runs the humidity calculation on the data page's series, saves and
+// opens room files, and writes the report from what the pages computed (report/assessmenttexts.h,
+// the same texts as a report of the core).
 #pragma once
 
+#include "report/roomassessment.h"
 #include "report/xmlreport.h"
 #include "ui_bnbmenuform.h"
 
 #include <QWidget>
 
+#include <optional>
+
+class QAction;
 class QIODevice;
+class QMenu;
 class QTabWidget;
 class QXmlStreamWriter;
 class bnbForm;
@@ -31,8 +36,32 @@ public:
     // Titles and captions of the report in the window's language.
     static QString reportText(const char *source);
 
+    // The room file shown ("office_room.json"), empty for a room never saved; fields, table or
+    // results changed since the room was last saved or opened.
+    QString roomFileName() const { return roomFile; }
+    bool hasUnsavedWork() const { return modified; }
+    // The room of the window's fields now; false after a message naming what keeps it from
+    // being a room file (a field without a number, a value outside its range).
+    bool currentRoom(Room &room);
+    // The assessment of what the pages last computed, as the report writes it.
+    RoomAssessment shownAssessment() const;
+    // Asks whether to save unsaved work: false when the user cancels (or saving failed).
+    bool maybeSave();
+
+public slots:
+    // Fills every field from the room file, reads its year data and computes every page. A file
+    // that cannot be used is named with what is wrong, and the window keeps what it showed.
+    bool openRoom(const QString &fileName);
+    // Writes the room through QSaveFile; false after a message naming the file and the reason.
+    bool saveRoomAs(const QString &fileName);
+
+signals:
+    // The room file's name or its modified state changed: a title for the main window,
+    // "office_room.json*" (empty for a new room without changes).
+    void roomTitleChanged(const QString &title);
+
 private slots:
-    // Shows the summer page again when the DIN compliance box becomes checked.
+    // Shows the summer page again when the DIN compliance box changes.
     void recompute(bool v);
     void winterUpdate();
     void summerUpdate();
@@ -44,8 +73,8 @@ private slots:
     void exportBNB();
     void bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream, int sp);
     void bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream);
-    // One chapter each: gathered from its page, then written; a page without
-    // results shows the Export Error box.
+    // One chapter each: written from the page's last results; a page without results shows the
+    // Export Error box.
     void exportWinterOperativeTemperature(QXmlStreamWriter &xml_stream);
     void exportWinterDraft(QXmlStreamWriter &xml_stream);
     void exportWinterMRT(QXmlStreamWriter &xml_stream);
@@ -56,9 +85,8 @@ private slots:
     void exportSummerHumidity(QXmlStreamWriter &xml_stream);
 
 public slots:
-    // What the pages show, per criterion, appended to the caller's lists (never cleared).
-    // false at the first missing table cell or required field; the lists then hold what
-    // was appended before it.
+    // What the pages show, per criterion, appended to the caller's lists (never cleared); false
+    // when the page has no results (nothing is appended then).
     bool getSummerOperativeTemperatureAssessment(vstring &model_selection, vstring &operation_time,
                                                  vstring &operative_temperature_distribution,
                                                  vstring &times_niveau, vstring &points_discrete);
@@ -82,29 +110,33 @@ public slots:
 private slots:
     // The same report laid out by the shipped stylesheet, as a PDF on A4.
     void exportPDF();
+    void openRoomClicked();
+    void saveRoomClicked();
+    void markModified();
 
 protected:
-    // The report's file name, asked with the desktop's save dialog; empty when
-    // the user cancels. Tests replace it to choose a file without a modal dialog.
+    // The file names of the report, of a room to open and of a room to save, asked with the
+    // desktop's dialogs; empty when the user cancels. Tests replace them to choose a file
+    // without a modal dialog.
     virtual QString askReportFileName(const QString &caption, const QString &filter);
+    virtual QString askRoomFileName(bool save);
 
 private:
-    // The Export Error box: true gives the chapter up (Abort also unticks the
-    // box of the chapter code), false gathers again (Retry).
+    // The Export Error box: true gives the chapter up (Abort also unticks the box of the chapter
+    // code), false gathers again (Retry).
     bool exportErrorDialog(const QString &message, int chapter);
-    template<typename Lists, typename Gather>
-    void exportChapter(QXmlStreamWriter &xml, Gather gather, const QString &message, int chapter,
-                       void (*write)(QXmlStreamWriter &, const Lists &, const ReportTranslator &));
+    // The chapter's rows from the pages' last results, for the report and the gathering slots.
+    std::optional<ReportRows> chapterRowsShown(ReportChapter chapter) const;
+    bool appendChapter(ReportChapter chapter, std::initializer_list<vstring *> lists) const;
+    bool appendHumidity(Season season, vstring &conditions1, vstring &conditions2, vstring &distribution,
+                        vstring &upper, vstring &lower, vstring &points) const;
+    void exportChapter(QXmlStreamWriter &xml, ReportChapter chapter);
     // Declaration, stylesheet instruction and the ticked chapters in their order.
     void writeReport(QIODevice *device);
     void showWriteError(const QString &fileName, const QString &reason);
-    // Data interval [h] as typed on the data page; 0 when it holds no number.
-    double dataInterval() const;
-    // One season of the draft page ("w_" or "s_" widgets) and of the humidity pages.
-    bool draftAssessment(const char *season, const char *pointsField, vstring &mechanical,
-                         vstring &window, vstring &conditions, vstring &draftRate, vstring &points);
-    bool humidityAssessment(bool summer, vstring &conditions1, vstring &conditions2,
-                            vstring &distribution, vstring &upper, vstring &lower, vstring &points);
+    void showHumidity();
+    void setModified(bool on);
+    void updateRecentRooms(const QString &added);
 
     Ui::bnbMenuForm ui;
     bnbForm *bnb;
@@ -120,4 +152,9 @@ private:
     QTabWidget *operativeTabs;
     QTabWidget *radiationTabs;
     QTabWidget *humidityTabs;
+    QMenu *recentMenu;
+    std::optional<HumidityOutcome> humidity;   // of the last humidity Compute
+    QString roomFile;
+    bool modified = false;
+    bool loading = false;   // filling the fields from a room file: no change of the user's
 };

@@ -2,6 +2,8 @@
 
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace {
 
 // A row of a chapter table: a header row (list < 0) writes its captions, a data
@@ -286,29 +288,36 @@ const ChapterSpec kSummerHumidity{"4", "Sommer",
         {1, nullptr, {}, 3}}},
     kHumidityPoints}};
 
-// The entries of an lvstring as count list slots; a missing entry is an empty row.
-void appendEntries(GatheredLists &lists, const lvstring &entries, size_t count)
-{
-    static const vstring none;
-    auto it = entries.begin();
-    for (size_t i = 0; i < count; ++i)
-        lists.push_back(it != entries.end() ? &*it++ : &none);
-}
+// The chapters in the order of ReportChapter, with the code and message of the window's Export
+// Error box.
+struct ChapterEntry {
+    const ChapterSpec &spec;
+    int rows;
+    int errorCode;
+    const char *failure;
+};
 
-GatheredLists mrtLists(const MrtLists &l)
-{
-    GatheredLists lists;
-    appendEntries(lists, l.position, 2);
-    appendEntries(lists, l.boundary_conditions, 6);
-    appendEntries(lists, l.results, 3);
-    lists.push_back(&l.points_discrete);
-    return lists;
-}
+const ChapterEntry kChapters[kReportChapters] = {
+    {kWinterOperativeTemperature, 3, 5, QT_TRANSLATE_NOOP("bnbMenuForm",
+        "Failed to export Winter Operative Temperature Assessment. Please check availability of results.")},
+    {kWinterDraft, 5, 6, QT_TRANSLATE_NOOP("bnbMenuForm",
+        "Failed to export Winter Draft Assessment. Please check availability of results.")},
+    {kWinterMrt, 12, 8, QT_TRANSLATE_NOOP("bnbMenuForm",
+        "Failed to export Winter Mean Radiant Temperatures Assessment. Please check availability of results.")},
+    {kWinterHumidity, 5, 7, QT_TRANSLATE_NOOP("bnbMenuForm",
+        "Failed to export Winter Humidity Assessment. Please check availability of results.")},
+    {kSummerOperativeTemperature, 5, 1, QT_TRANSLATE_NOOP("bnbMenuForm",
+        "Failed to export Summer Operative Temperature Assessment. Please check availability of results.")},
+    {kSummerDraft, 5, 2, QT_TRANSLATE_NOOP("bnbMenuForm",
+        "Failed to export Summer Draft Assessment. Please check availability of results.")},
+    {kSummerMrt, 12, 4, QT_TRANSLATE_NOOP("bnbMenuForm",
+        "Failed to export Summer Mean Radiant Temperatures Assessment. Please check availability of results.")},
+    {kSummerHumidity, 5, 3, QT_TRANSLATE_NOOP("bnbMenuForm",
+        "Failed to export Summer Humidity Assessment. Please check availability of results.")}};
 
-GatheredLists draftLists(const DraftLists &l)
+const ChapterEntry &entry(ReportChapter c)
 {
-    return {&l.mechanical_ventilation, &l.window_ventilation, &l.boundary_conditions, &l.draft_rate,
-            &l.points_interpolated};
+    return kChapters[std::clamp(int(c), 0, kReportChapters - 1)];
 }
 
 }
@@ -347,51 +356,36 @@ void endReport(QXmlStreamWriter &xml)
     xml.writeEndDocument();
 }
 
-void writeWinterOperativeTemperature(QXmlStreamWriter &xml, const WinterOperativeTemperatureLists &l,
-                                     const ReportTranslator &tr)
+int chapterRowCount(ReportChapter chapter)
 {
-    writeChapter(xml, kWinterOperativeTemperature,
-                 {&l.operative_temperature_distribution, &l.times_niveau, &l.points_discrete}, tr);
+    return entry(chapter).rows;
 }
 
-void writeWinterDraft(QXmlStreamWriter &xml, const DraftLists &l, const ReportTranslator &tr)
+int chapterErrorCode(ReportChapter chapter)
 {
-    writeChapter(xml, kWinterDraft, draftLists(l), tr);
+    return entry(chapter).errorCode;
 }
 
-void writeWinterMrt(QXmlStreamWriter &xml, const MrtLists &l, const ReportTranslator &tr)
+std::optional<ReportChapter> chapterOfErrorCode(int code)
 {
-    writeChapter(xml, kWinterMrt, mrtLists(l), tr);
+    for (int c = 0; c < kReportChapters; ++c)
+        if (kChapters[c].errorCode == code)
+            return ReportChapter(c);
+    return std::nullopt;
 }
 
-void writeWinterHumidity(QXmlStreamWriter &xml, const HumidityLists &l, const ReportTranslator &tr)
+const char *chapterFailureText(ReportChapter chapter)
 {
-    writeChapter(xml, kWinterHumidity,
-                 {&l.boundary_conditions_1, &l.boundary_conditions_2, &l.distribution_AH,
-                  &l.times_lower_limit, &l.points_discrete}, tr);
+    return entry(chapter).failure;
 }
 
-void writeSummerOperativeTemperature(QXmlStreamWriter &xml, const SummerOperativeTemperatureLists &l,
-                                     const ReportTranslator &tr)
+void writeChapter(QXmlStreamWriter &xml, ReportChapter chapter, const ReportRows &rows,
+                  const ReportTranslator &tr)
 {
-    writeChapter(xml, kSummerOperativeTemperature,
-                 {&l.model_selection, &l.operation_time, &l.operative_temperature_distribution,
-                  &l.times_niveau, &l.points_discrete}, tr);
-}
-
-void writeSummerDraft(QXmlStreamWriter &xml, const DraftLists &l, const ReportTranslator &tr)
-{
-    writeChapter(xml, kSummerDraft, draftLists(l), tr);
-}
-
-void writeSummerMrt(QXmlStreamWriter &xml, const MrtLists &l, const ReportTranslator &tr)
-{
-    writeChapter(xml, kSummerMrt, mrtLists(l), tr);
-}
-
-void writeSummerHumidity(QXmlStreamWriter &xml, const HumidityLists &l, const ReportTranslator &tr)
-{
-    writeChapter(xml, kSummerHumidity,
-                 {&l.boundary_conditions_1, &l.boundary_conditions_2, &l.distribution_AH,
-                  &l.times_upper_limit, &l.points_discrete}, tr);
+    static const vstring none;
+    const ChapterEntry &e = entry(chapter);
+    GatheredLists lists;
+    for (int i = 0; i < e.rows; ++i)
+        lists.push_back(size_t(i) < rows.size() ? &rows[size_t(i)] : &none);
+    writeChapter(xml, e.spec, lists, tr);
 }

@@ -3,9 +3,11 @@
 // season, laid out for reading by the stylesheet "BNB-Assessment.xsl".
 #pragma once
 
+#include "report/room.h"
+
 #include <QString>
 
-#include <functional>
+#include <optional>
 #include <list>
 #include <string>
 #include <vector>
@@ -20,7 +22,27 @@ using lvstring = std::list<vstring>;
 // Chapter, section and row titles and the captions of header rows are English
 // source texts (translation context "bnbMenuForm"); the caller passes the
 // lookup, e.g. the assessment window's tr(). An empty function keeps the source.
-using ReportTranslator = std::function<QString(const char *sourceText)>;
+using ReportTranslator = TextTranslator;
+
+// The values of a chapter's data rows, one vstring per row in the order of the chapter's table:
+//   operative temperature, winter: distribution (9), outside category I (3), points
+//   operative temperature, summer: model and region (2), working time (3), distribution (9),
+//     outside the limit (3), points
+//   draught: mechanical ventilation, window ventilation, boundary conditions (3), DR and
+//     verdict (2), points
+//   radiation: room (3), position (3), six surfaces (2 each: front, back, right, left, floor,
+//     ceiling), three asymmetries (2 each: PD, verdict), points
+//   humidity: boundary conditions (7 and 6), distribution (11: winter relative humidity,
+//     summer humidity ratio), the season's limit pair (2: winter below, summer above), points
+using ReportRows = std::vector<vstring>;
+// Rows a chapter holds: 3, 5, 5, 12 or 5.
+int chapterRowCount(ReportChapter chapter);
+
+// The code of the chapter in the window's Export Error box (1 summer operative temperature ...
+// 8 winter radiation) and back; and its failure message (context "bnbMenuForm").
+int chapterErrorCode(ReportChapter chapter);
+std::optional<ReportChapter> chapterOfErrorCode(int code);
+const char *chapterFailureText(ReportChapter chapter);
 
 // The stylesheet the document names, written beside the report.
 inline constexpr char kReportStylesheetName[] = "BNB-Assessment.xsl";
@@ -35,53 +57,6 @@ void writeXmlRow(QXmlStreamWriter &xml, int nr, const QString &title, const vstr
 void beginReport(QXmlStreamWriter &xml);
 void endReport(QXmlStreamWriter &xml);
 
-// The gathered lists of each chapter, named as the gathering slots' parameters.
-struct WinterOperativeTemperatureLists {
-    vstring operative_temperature_distribution;   // 9 band hours, the last the total
-    vstring times_niveau;                         // hours, % of operating time, degree hours
-    vstring points_discrete;
-};
-
-struct SummerOperativeTemperatureLists {
-    vstring model_selection;                      // model, then region or "N/A"
-    vstring operation_time;                       // start, end, weekends
-    vstring operative_temperature_distribution;
-    vstring times_niveau;
-    vstring points_discrete;
-};
-
-struct DraftLists {
-    vstring mechanical_ventilation;               // "Yes" / "No"
-    vstring window_ventilation;
-    vstring boundary_conditions;                  // Ta [°C], va [m/s], Tu [%]
-    vstring draft_rate;                           // DR [%], verdict
-    vstring points_interpolated;
-};
-
-struct MrtLists {
-    lvstring position;                            // room (W, D, H), occupant (Xp, Yp, Zp)
-    lvstring boundary_conditions;                 // front, back, right, left, floor, ceiling
-    lvstring results;                             // front/back, right/left, floor/ceiling
-    vstring points_discrete;
-};
-
-struct HumidityLists {
-    vstring boundary_conditions_1;                // 7 values
-    vstring boundary_conditions_2;                // 6 values
-    vstring distribution_AH;                      // 11 band hours, the last the total
-    vstring times_upper_limit;                    // hours, % (summer chapter)
-    vstring times_lower_limit;                    // hours, % (winter chapter)
-    vstring points_discrete;
-};
-
-// One kapitel each, with all its sections and rows.
-void writeWinterOperativeTemperature(QXmlStreamWriter &xml, const WinterOperativeTemperatureLists &l,
-                                     const ReportTranslator &tr = {});
-void writeWinterDraft(QXmlStreamWriter &xml, const DraftLists &l, const ReportTranslator &tr = {});
-void writeWinterMrt(QXmlStreamWriter &xml, const MrtLists &l, const ReportTranslator &tr = {});
-void writeWinterHumidity(QXmlStreamWriter &xml, const HumidityLists &l, const ReportTranslator &tr = {});
-void writeSummerOperativeTemperature(QXmlStreamWriter &xml, const SummerOperativeTemperatureLists &l,
-                                     const ReportTranslator &tr = {});
-void writeSummerDraft(QXmlStreamWriter &xml, const DraftLists &l, const ReportTranslator &tr = {});
-void writeSummerMrt(QXmlStreamWriter &xml, const MrtLists &l, const ReportTranslator &tr = {});
-void writeSummerHumidity(QXmlStreamWriter &xml, const HumidityLists &l, const ReportTranslator &tr = {});
+// One kapitel with all its sections and rows; missing rows are written empty.
+void writeChapter(QXmlStreamWriter &xml, ReportChapter chapter, const ReportRows &rows,
+                  const ReportTranslator &tr = {});

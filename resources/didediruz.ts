@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Assessment</name>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="23"/>
+        <source>Pass</source>
+        <translation>Erfüllt</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="24"/>
+        <source>Fail</source>
+        <translation>Nicht erfüllt</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="29"/>
+        <source>N.A</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="75"/>
+        <source>N/A</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="88"/>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="89"/>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="110"/>
+        <source>Not defined</source>
+        <translation>Nicht festgelegt</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="151"/>
+        <source>Adaptive model (DIN EN 15251)</source>
+        <translation>Adaptives Modell (DIN EN 15251)</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="153"/>
+        <source>National annex (DIN EN 15251)</source>
+        <translation>Nationaler Anhang (DIN EN 15251)</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="155"/>
+        <source>DIN 4108-2</source>
+        <translation>DIN 4108-2</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="159"/>
+        <source>26 °C</source>
+        <translation>26 °C</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="166"/>
+        <source>Summer Region A</source>
+        <translation>Sommerklimaregion A</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="168"/>
+        <source>Summer Region B</source>
+        <translation>Sommerklimaregion B</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="170"/>
+        <source>Summer Region C</source>
+        <translation>Sommerklimaregion C</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="202"/>
+        <source>complied</source>
+        <translation>eingehalten</translation>
+    </message>
+    <message>
+        <location filename="../report/assessmenttexts.cpp" line="203"/>
+        <source>not complied</source>
+        <translation>nicht eingehalten</translation>
+    </message>
+</context>
+<context>
     <name>BandChart</name>
     <message>
         <location filename="../assessment/bandchart.cpp" line="54"/>
@@ -161,27 +244,32 @@
 <context>
     <name>FieldReader</name>
     <message>
-        <location filename="../app/fieldreader.cpp" line="64"/>
+        <location filename="../app/fieldreader.cpp" line="80"/>
         <source>%1: empty</source>
         <translation>%1: leer</translation>
     </message>
     <message>
-        <location filename="../app/fieldreader.cpp" line="65"/>
+        <location filename="../app/fieldreader.cpp" line="81"/>
         <source>%1: &quot;%2&quot;</source>
         <translation>%1: „%2“</translation>
     </message>
     <message>
-        <location filename="../app/fieldreader.cpp" line="67"/>
+        <location filename="../app/fieldreader.cpp" line="83"/>
         <source>%1: %2 lies outside the allowed range %3</source>
         <translation>%1: %2 liegt außerhalb des zulässigen Bereichs %3</translation>
     </message>
     <message>
-        <location filename="../app/fieldreader.cpp" line="84"/>
+        <location filename="../app/fieldreader.cpp" line="86"/>
+        <source>%1: %2 is not a whole number</source>
+        <translation>%1: %2 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <location filename="../app/fieldreader.cpp" line="103"/>
         <source>Invalid input</source>
         <translation>Ungültige Eingabe</translation>
     </message>
     <message>
-        <location filename="../app/fieldreader.cpp" line="85"/>
+        <location filename="../app/fieldreader.cpp" line="104"/>
         <source>These fields do not hold a possible number, so nothing was computed:
 
 %1
@@ -469,9 +557,136 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
 <context>
     <name>ResultText</name>
     <message>
-        <location filename="../app/resulttext.cpp" line="11"/>
         <source>N.A</source>
-        <translation>k. A.</translation>
+        <translation type="vanished">k. A.</translation>
+    </message>
+</context>
+<context>
+    <name>Room</name>
+    <message>
+        <location filename="../report/room.cpp" line="72"/>
+        <source>%1: %2 lies outside the allowed range %3.</source>
+        <translation>%1: %2 liegt außerhalb des zulässigen Bereichs %3.</translation>
+    </message>
+    <message>
+        <location filename="../report/room.cpp" line="99"/>
+        <source>%1: %2 is no date of the time axis (dd.mm.yyyy; the axis knows no 29 February).</source>
+        <translation>%1: %2 ist kein Datum der Zeitachse (TT.MM.JJJJ; die Zeitachse kennt keinen 29. Februar).</translation>
+    </message>
+    <message>
+        <location filename="../report/room.cpp" line="110"/>
+        <source>%1: %2 is no weekday (1 = Sunday ... 7 = Saturday).</source>
+        <translation>%1: %2 ist kein Wochentag (1 = Sonntag … 7 = Samstag).</translation>
+    </message>
+    <message>
+        <location filename="../report/room.cpp" line="114"/>
+        <source>%1: the working time from %2 to %3 h holds no record of %4 h: it must end at least one data interval after it starts.</source>
+        <translation>%1: Die Arbeitszeit von %2 bis %3 Uhr enthält keinen Datensatz von %4 h: Sie muss mindestens ein Datenintervall nach ihrem Beginn enden.</translation>
+    </message>
+    <message>
+        <location filename="../report/room.cpp" line="121"/>
+        <source>%1: a summer climate region A, B or C is needed.</source>
+        <translation>%1: Eine Sommerklimaregion A, B oder C ist nötig.</translation>
+    </message>
+    <message>
+        <location filename="../report/room.cpp" line="135"/>
+        <source>%1: a number is needed with mechanical ventilation.</source>
+        <translation>%1: Bei mechanischer Lüftung ist eine Zahl nötig.</translation>
+    </message>
+    <message>
+        <location filename="../report/room.cpp" line="163"/>
+        <source>%1: width, depth and height must be greater than 0.</source>
+        <translation>%1: Breite, Tiefe und Höhe müssen größer als 0 sein.</translation>
+    </message>
+    <message>
+        <location filename="../report/room.cpp" line="166"/>
+        <source>%1: the occupant must stand inside the room (0 &lt; x &lt; width, 0 &lt; y &lt; depth, 0 &lt; height of the evaluation point &lt; room height).</source>
+        <translation>%1: Die Person muss im Raum stehen (0 &lt; x &lt; Breite, 0 &lt; y &lt; Tiefe, 0 &lt; Höhe des Bewertungspunkts &lt; Raumhöhe).</translation>
+    </message>
+    <message>
+        <location filename="../report/room.cpp" line="174"/>
+        <source>%1: the area does not fit on its surface: g1 + g2 and z1 + z2 must be smaller than the surface&apos;s sides, no distance negative.</source>
+        <translation>%1: Die Fläche passt nicht auf ihre Raumfläche: g1 + g2 und z1 + z2 müssen kleiner als deren Seiten sein, kein Abstand darf negativ sein.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="75"/>
+        <source>%1: an object { ... } is expected here.</source>
+        <translation>%1: Hier wird ein Objekt { … } erwartet.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="87"/>
+        <source>%1: a number is expected, not %2.</source>
+        <translation>%1: Erwartet wird eine Zahl, nicht %2.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="116"/>
+        <source>%1: a whole number is expected, not %2.</source>
+        <translation>%1: Erwartet wird eine ganze Zahl, nicht %2.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="127"/>
+        <source>%1: true or false is expected, not %2.</source>
+        <translation>%1: Erwartet wird true oder false, nicht %2.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="137"/>
+        <source>%1: a text in quotes is expected, not %2.</source>
+        <translation>%1: Erwartet wird ein Text in Anführungszeichen, nicht %2.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="153"/>
+        <source>%1: &quot;%2&quot; is not one of %3.</source>
+        <translation>%1: „%2“ ist keiner der Werte %3.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="212"/>
+        <source>%1: &quot;%2&quot; is no date dd.mm.yyyy.</source>
+        <translation>%1: „%2“ ist kein Datum TT.MM.JJJJ.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="397"/>
+        <source>%1: this is no JSON text (%2).</source>
+        <translation>%1: Dies ist kein JSON-Text (%2).</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="402"/>
+        <source>%1: a room file is one JSON object { ... }.</source>
+        <translation>%1: Eine Raumdatei ist ein JSON-Objekt { … }.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="411"/>
+        <source>%1: &quot;%2&quot; is expected: this is no room file.</source>
+        <translation>%1: Erwartet wird „%2“: Dies ist keine Raumdatei.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="417"/>
+        <source>%1: version %2 cannot be read; this program reads version %3.</source>
+        <translation>%1: Version %2 kann nicht gelesen werden; dieses Programm liest Version %3.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="448"/>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomfile.cpp" line="452"/>
+        <source>The file holds %1 bytes; a room file holds at most %2: this is no room file.</source>
+        <translation>Die Datei umfasst %1 Bytes; eine Raumdatei umfasst höchstens %2: Dies ist keine Raumdatei.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomassessment.cpp" line="78"/>
+        <source>%1: the year data hold no record.</source>
+        <translation>%1: Die Jahresdaten enthalten keinen Datensatz.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomassessment.cpp" line="83"/>
+        <source>%1: %2 cells of the year data hold no number, the first in record %3, column %4.</source>
+        <translation>%1: %2 Zellen der Jahresdaten enthalten keine Zahl, die erste in Datensatz %3, Spalte %4.</translation>
+    </message>
+    <message>
+        <location filename="../report/roomassessment.cpp" line="96"/>
+        <source>%1: the year data hold no record for the season boundary %2 %3:00.</source>
+        <translation>%1: Die Jahresdaten enthalten keinen Datensatz für die Periodengrenze %2 %3:00 Uhr.</translation>
     </message>
 </context>
 <context>
@@ -511,22 +726,22 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
         <translation>Die Daten können nicht eingefügt werden, weil Kopier- und Einfügebereich nicht gleich groß sind.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="192"/>
+        <location filename="../app/tabletext.cpp" line="190"/>
         <source>row %1, %2</source>
         <translation>Zeile %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="194"/>
+        <location filename="../app/tabletext.cpp" line="199"/>
         <source>Input cells without a number (empty, or text without a numeric prefix): %1. They were computed as 0.</source>
         <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Sie wurden als 0 gerechnet.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="199"/>
+        <location filename="../app/tabletext.cpp" line="192"/>
         <source>First: %1.</source>
         <translation>Die ersten: %1.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="200"/>
+        <location filename="../app/tabletext.cpp" line="205"/>
         <source>Cells without a number</source>
         <translation>Zellen ohne Zahl</translation>
     </message>
@@ -587,82 +802,112 @@ temperatur, [°C]</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="17"/>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="23"/>
+        <source>Opens a room file: every field of the assessment, its year data, and computes (Ctrl+O)</source>
+        <translation>Öffnet eine Raumdatei: alle Felder der Bewertung und ihre Jahresdaten, und berechnet (Strg+O)</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="26"/>
+        <source>Open Room…</source>
+        <translation>Raum öffnen…</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="33"/>
+        <source>Saves every field of the assessment and the year data&apos;s file name as a room file (Ctrl+S)</source>
+        <translation>Speichert alle Felder der Bewertung und den Dateinamen der Jahresdaten als Raumdatei (Strg+S)</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="36"/>
+        <source>Save Room…</source>
+        <translation>Raum speichern…</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="43"/>
+        <source>Recent rooms</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="56"/>
         <source>Import and Process Data</source>
         <translation>Daten importieren und verarbeiten</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="23"/>
+        <location filename="../forms/bnbform.ui" line="62"/>
         <source>Columns seperated by</source>
         <translation>Spalten getrennt durch</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="30"/>
+        <location filename="../forms/bnbform.ui" line="69"/>
         <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
         <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="32"/>
+        <location filename="../forms/bnbform.ui" line="71"/>
         <source>Semicolon</source>
         <translation>Semikolon</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="33"/>
+        <location filename="../forms/bnbform.ui" line="72"/>
         <source>Comma</source>
         <translation>Komma</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="34"/>
+        <location filename="../forms/bnbform.ui" line="73"/>
         <source>Space</source>
         <translation>Leerzeichen</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="35"/>
+        <location filename="../forms/bnbform.ui" line="74"/>
         <source>Tab</source>
         <translation>Tabulator</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="42"/>
+        <location filename="../forms/bnbform.ui" line="81"/>
         <source>Info</source>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="45"/>
-        <location filename="../forms/bnbform.ui" line="155"/>
-        <location filename="../forms/bnbform.ui" line="245"/>
-        <location filename="../forms/bnbform.ui" line="298"/>
-        <location filename="../forms/bnbform.ui" line="408"/>
-        <location filename="../forms/bnbform.ui" line="467"/>
-        <location filename="../forms/bnbform.ui" line="561"/>
+        <location filename="../forms/bnbform.ui" line="84"/>
+        <location filename="../forms/bnbform.ui" line="194"/>
+        <location filename="../forms/bnbform.ui" line="284"/>
+        <location filename="../forms/bnbform.ui" line="337"/>
+        <location filename="../forms/bnbform.ui" line="447"/>
+        <location filename="../forms/bnbform.ui" line="506"/>
+        <location filename="../forms/bnbform.ui" line="600"/>
         <source>?</source>
         <translation>?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="52"/>
+        <location filename="../forms/bnbform.ui" line="91"/>
         <source>No. of header lines</source>
         <translation>Anzahl Kopfzeilen</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="60"/>
+        <location filename="../forms/bnbform.ui" line="99"/>
         <source>Number of lines to skip before the column data begins.</source>
         <translation>Anzahl der Zeilen, die vor den Spaltendaten übersprungen werden.</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="70"/>
+        <location filename="../forms/bnbform.ui" line="109"/>
         <source>Choose a file to open and preview it in the table.</source>
         <translation>Eine Datei wählen, öffnen und in der Tabelle anzeigen.</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="73"/>
+        <location filename="../forms/bnbform.ui" line="112"/>
         <source>1. Read &amp;&amp; Preview</source>
         <translation>1. Einlesen &amp;&amp; Vorschau</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="83"/>
+        <location filename="../forms/bnbform.ui" line="122"/>
         <source>Data Preview</source>
         <translation>Datenvorschau</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="104"/>
+        <location filename="../forms/bnbform.ui" line="143"/>
         <source>Außen-
 temperatur
 Ta (°C)</source>
@@ -671,7 +916,7 @@ temperatur
 Ta (°C)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="111"/>
+        <location filename="../forms/bnbform.ui" line="150"/>
         <source>Außen-
 luftfeuchte
 RH (%)</source>
@@ -680,7 +925,7 @@ luftfeuchte
 RH (%)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="118"/>
+        <location filename="../forms/bnbform.ui" line="157"/>
         <source>Raum-
 temperatur
  To (°C)</source>
@@ -689,255 +934,253 @@ temperatur
  To (°C)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="128"/>
+        <location filename="../forms/bnbform.ui" line="167"/>
         <source>Select and Export Data</source>
         <translation>Daten auswählen und exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="137"/>
+        <location filename="../forms/bnbform.ui" line="176"/>
         <source>Winter</source>
         <translation>Winter</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="147"/>
+        <location filename="../forms/bnbform.ui" line="186"/>
         <source>Summer</source>
         <translation>Sommer</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="162"/>
-        <location filename="../forms/bnbform.ui" line="190"/>
+        <location filename="../forms/bnbform.ui" line="201"/>
+        <location filename="../forms/bnbform.ui" line="229"/>
         <source>Operative Temperature</source>
         <translation>Operative Temperatur</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="169"/>
-        <location filename="../forms/bnbform.ui" line="197"/>
+        <location filename="../forms/bnbform.ui" line="208"/>
+        <location filename="../forms/bnbform.ui" line="236"/>
         <source>Draft</source>
         <translation>Zugluft</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="176"/>
-        <location filename="../forms/bnbform.ui" line="204"/>
+        <location filename="../forms/bnbform.ui" line="215"/>
+        <location filename="../forms/bnbform.ui" line="243"/>
         <source>Radiation Asymmetry</source>
         <translation>Strahlungsasymmetrie</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="183"/>
-        <location filename="../forms/bnbform.ui" line="211"/>
+        <location filename="../forms/bnbform.ui" line="222"/>
+        <location filename="../forms/bnbform.ui" line="250"/>
         <source>Humidity</source>
         <translation>Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="220"/>
+        <location filename="../forms/bnbform.ui" line="259"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="227"/>
+        <location filename="../forms/bnbform.ui" line="266"/>
         <source>PDF Print ?</source>
         <translation>PDF-Druck ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="234"/>
+        <location filename="../forms/bnbform.ui" line="273"/>
         <source>Writes the ticked chapters as a PDF report on A4 pages</source>
         <translation>Schreibt die angekreuzten Kapitel als PDF-Bericht auf A4-Seiten</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="237"/>
+        <location filename="../forms/bnbform.ui" line="276"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="269"/>
+        <location filename="../forms/bnbform.ui" line="308"/>
         <source>Data Interpretation</source>
         <translation>Dateninterpretation</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="275"/>
+        <location filename="../forms/bnbform.ui" line="314"/>
         <source>Start Date</source>
         <translation>Startdatum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="287"/>
-        <location filename="../forms/bnbform.ui" line="382"/>
-        <location filename="../forms/bnbform.ui" line="427"/>
+        <location filename="../forms/bnbform.ui" line="326"/>
+        <location filename="../forms/bnbform.ui" line="421"/>
+        <location filename="../forms/bnbform.ui" line="466"/>
         <source>dd.mm.yyyy</source>
         <translation>TT.MM.JJJJ</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="305"/>
+        <location filename="../forms/bnbform.ui" line="344"/>
         <source>at Hour</source>
         <translation>um Stunde</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="314"/>
-        <location filename="../forms/bnbform.ui" line="397"/>
-        <location filename="../forms/bnbform.ui" line="442"/>
-        <location filename="../forms/bnbform.ui" line="487"/>
-        <location filename="../forms/bnbform.ui" line="505"/>
+        <location filename="../forms/bnbform.ui" line="353"/>
+        <location filename="../forms/bnbform.ui" line="436"/>
+        <location filename="../forms/bnbform.ui" line="481"/>
+        <location filename="../forms/bnbform.ui" line="526"/>
+        <location filename="../forms/bnbform.ui" line="544"/>
         <source>0.0 to 23.0 hours</source>
         <translation>0.0 bis 23.0 Stunden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="324"/>
+        <location filename="../forms/bnbform.ui" line="363"/>
         <source>Weekday</source>
         <translation>Wochentag</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="330"/>
+        <location filename="../forms/bnbform.ui" line="369"/>
         <source>Sun</source>
         <translation>So</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="331"/>
+        <location filename="../forms/bnbform.ui" line="370"/>
         <source>Mon</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="332"/>
+        <location filename="../forms/bnbform.ui" line="371"/>
         <source>Tue</source>
         <translation>Di</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="333"/>
+        <location filename="../forms/bnbform.ui" line="372"/>
         <source>Wed</source>
         <translation>Mi</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="334"/>
+        <location filename="../forms/bnbform.ui" line="373"/>
         <source>Thu</source>
         <translation>Do</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="335"/>
+        <location filename="../forms/bnbform.ui" line="374"/>
         <source>Fri</source>
         <translation>Fr</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="336"/>
+        <location filename="../forms/bnbform.ui" line="375"/>
         <source>Sat</source>
         <translation>Sa</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="342"/>
+        <location filename="../forms/bnbform.ui" line="381"/>
         <source>Data Interval [h]</source>
         <translation>Datenintervall [h]</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="351"/>
+        <location filename="../forms/bnbform.ui" line="390"/>
         <source>e.g If data is recorded every 30mins, then Data Interval = 0.5</source>
         <translation>z. B. bei Daten alle 30 Minuten: Datenintervall = 0.5</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="364"/>
+        <location filename="../forms/bnbform.ui" line="403"/>
         <source>Model Period</source>
         <translation>Modellzeitraum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="370"/>
+        <location filename="../forms/bnbform.ui" line="409"/>
         <source>Summer Start</source>
         <translation>Sommerbeginn</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="415"/>
+        <location filename="../forms/bnbform.ui" line="454"/>
         <source>Summer End</source>
         <translation>Sommerende</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="452"/>
+        <location filename="../forms/bnbform.ui" line="491"/>
         <source>    Working hours</source>
         <translation>    Arbeitszeit</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="459"/>
+        <location filename="../forms/bnbform.ui" line="498"/>
         <source>With weekends</source>
         <translation>Mit Wochenenden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="476"/>
+        <location filename="../forms/bnbform.ui" line="515"/>
         <source>from</source>
         <translation>von</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="497"/>
+        <location filename="../forms/bnbform.ui" line="536"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="528"/>
+        <location filename="../forms/bnbform.ui" line="567"/>
         <source>Model Selection</source>
         <translation>Modellauswahl</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="533"/>
+        <location filename="../forms/bnbform.ui" line="572"/>
         <source>26 °C</source>
         <translation>26 °C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="534"/>
-        <location filename="../assessment/bnbform.cpp" line="76"/>
+        <location filename="../forms/bnbform.ui" line="573"/>
         <source>Adaptives Modell(DIN EN 15251)</source>
         <translation>Adaptives Modell(DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="535"/>
-        <location filename="../assessment/bnbform.cpp" line="78"/>
+        <location filename="../forms/bnbform.ui" line="574"/>
         <source>Nationaler Anhang(DIN EN 15251)</source>
         <translation>Nationaler Anhang(DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="536"/>
-        <location filename="../assessment/bnbform.cpp" line="80"/>
-        <location filename="../assessment/bnbform.cpp" line="308"/>
+        <location filename="../forms/bnbform.ui" line="575"/>
         <source>DIN 4108-2</source>
         <translation>DIN 4108-2</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="542"/>
+        <location filename="../forms/bnbform.ui" line="581"/>
         <source>Alpha (EN)</source>
         <translation>Alpha (EN)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="568"/>
+        <location filename="../forms/bnbform.ui" line="607"/>
         <source>DIN 4108-2 
  Summer Region</source>
         <translation>DIN 4108-2 
  Sommerklimaregion</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="581"/>
+        <location filename="../forms/bnbform.ui" line="620"/>
         <source>A</source>
         <translation>A</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="594"/>
+        <location filename="../forms/bnbform.ui" line="633"/>
         <source>B</source>
         <translation>B</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="604"/>
+        <location filename="../forms/bnbform.ui" line="643"/>
         <source>C</source>
         <translation>C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="627"/>
-        <location filename="../assessment/bnbform.cpp" line="141"/>
-        <location filename="../assessment/bnbform.cpp" line="190"/>
+        <location filename="../forms/bnbform.ui" line="666"/>
+        <location filename="../assessment/bnbform.cpp" line="144"/>
+        <location filename="../assessment/bnbform.cpp" line="162"/>
+        <location filename="../assessment/bnbform.cpp" line="208"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="637"/>
+        <location filename="../forms/bnbform.ui" line="676"/>
+        <location filename="../assessment/bnbform.cpp" line="119"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="644"/>
+        <location filename="../forms/bnbform.ui" line="683"/>
         <source>Read in Excel ?</source>
         <translation>In Excel öffnen ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="651"/>
+        <location filename="../forms/bnbform.ui" line="690"/>
         <source>Clear Table</source>
         <translation>Tabelle leeren</translation>
     </message>
@@ -972,106 +1215,168 @@ temperatur
         <translation>Den Inhalt der Zwischenablage in die Markierung einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="131"/>
+        <location filename="../assessment/bnbform.cpp" line="119"/>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Datei %1 kann nicht geschrieben werden:
+%2.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="126"/>
         <source>Start Date at Hour</source>
         <translation>Startdatum um Stunde</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="134"/>
+        <location filename="../assessment/bnbform.cpp" line="129"/>
         <source>Working hours from</source>
         <translation>Arbeitszeit von</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="135"/>
+        <location filename="../assessment/bnbform.cpp" line="130"/>
         <source>Working hours to</source>
         <translation>Arbeitszeit bis</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="141"/>
+        <location filename="../assessment/bnbform.cpp" line="145"/>
         <source>Nothing was computed.</source>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="146"/>
         <source>%1 must be greater than 0.</source>
-        <translation>%1 muss größer als 0 sein.</translation>
+        <translation type="vanished">%1 muss größer als 0 sein.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="148"/>
         <source>%1 must lie between 0 and 1 (0 ≤ α &lt; 1).</source>
-        <translation>%1 muss zwischen 0 und 1 liegen (0 ≤ α &lt; 1).</translation>
+        <translation type="vanished">%1 muss zwischen 0 und 1 liegen (0 ≤ α &lt; 1).</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="181"/>
+        <location filename="../assessment/bnbform.cpp" line="153"/>
         <source>The data hold no row for the season boundary %1 %2, so nothing was computed.</source>
         <translation>Die Daten enthalten keine Zeile für die Grenze der Jahreszeit %1 %2, daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="184"/>
+        <location filename="../assessment/bnbform.cpp" line="156"/>
         <source>The table holds no rows.</source>
         <translation>Die Tabelle enthält keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="187"/>
+        <location filename="../assessment/bnbform.cpp" line="159"/>
         <source>The data reach from %1 %2 to %3 %4.</source>
         <translation>Die Daten reichen von %1 %2 bis %3 %4.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="280"/>
+        <location filename="../assessment/bnbform.cpp" line="176"/>
+        <source>Cells without a number</source>
+        <translation>Zellen ohne Zahl</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="177"/>
+        <source>%1 cells of the year data hold no number (empty, or text without a numeric prefix), so nothing was computed.</source>
+        <translation>%1 Zellen der Jahresdaten enthalten keine Zahl (leer oder Text ohne Zahl am Anfang); daher wurde nichts berechnet.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="200"/>
         <source>Mean (EN)</source>
         <translation>Mittel (EN)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="286"/>
+        <location filename="../assessment/bnbform.cpp" line="209"/>
+        <source>The data cover %1 h (%2 records of %3 h) from %4 %5 to %6 %7, not one year of 8,760 h (8,784 h in a leap year). The results count these hours.</source>
+        <translation>Die Daten umfassen %1 h (%2 Datensätze zu %3 h) vom %4 %5 bis %6 %7, nicht ein Jahr von 8.760 h (8.784 h im Schaltjahr). Die Ergebnisse zählen diese Stunden.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="220"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="287"/>
+        <location filename="../assessment/bnbform.cpp" line="221"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="292"/>
+        <location filename="../assessment/bnbform.cpp" line="226"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="293"/>
+        <location filename="../assessment/bnbform.cpp" line="227"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="346"/>
+        <location filename="../assessment/bnbform.cpp" line="237"/>
+        <source>Cannot read file %1:
+%2.</source>
+        <translation>Datei %1 kann nicht gelesen werden:
+%2.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="239"/>
+        <source>The file %1 is empty.</source>
+        <translation>Die Datei %1 ist leer.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="241"/>
+        <source>The file %1 is no text file: year data are read from delimited text (CSV).</source>
+        <translation>Die Datei %1 ist keine Textdatei: Jahresdaten werden aus Text mit Trennzeichen (CSV) gelesen.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="243"/>
+        <source>The file %1 holds %2 lines, fewer than the %3 header lines to skip.</source>
+        <translation>Die Datei %1 enthält %2 Zeilen, weniger als die %3 zu überspringenden Kopfzeilen.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="246"/>
+        <source>The file %1 holds no line with a number after its %2 header lines.</source>
+        <translation>Die Datei %1 enthält nach ihren %2 Kopfzeilen keine Zeile mit einer Zahl.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="248"/>
+        <source>The first line read from %1 holds no number in any cell: it looks like a header. Set &quot;%2&quot; to skip it (now %3).</source>
+        <translation>Die erste aus %1 gelesene Zeile enthält in keiner Zelle eine Zahl: Sie sieht wie eine Kopfzeile aus. Stellen Sie „%2“ so ein, dass sie übersprungen wird (jetzt %3).</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="264"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="265"/>
+        <source>The table was left as it was.</source>
+        <translation>Die Tabelle blieb unverändert.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="380"/>
         <source>Outdoor
 Ta</source>
         <translation>Außen
 Ta</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="346"/>
+        <location filename="../assessment/bnbform.cpp" line="380"/>
         <source>Outdoor
 R.H</source>
         <translation>Außen
 r. F.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="346"/>
+        <location filename="../assessment/bnbform.cpp" line="380"/>
         <source>Indoor
  To</source>
         <translation>Innen
  To</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="356"/>
-        <location filename="../assessment/bnbform.cpp" line="361"/>
-        <location filename="../assessment/bnbform.cpp" line="366"/>
-        <location filename="../assessment/bnbform.cpp" line="371"/>
-        <location filename="../assessment/bnbform.cpp" line="376"/>
-        <location filename="../assessment/bnbform.cpp" line="381"/>
-        <location filename="../assessment/bnbform.cpp" line="386"/>
-        <location filename="../assessment/bnbform.cpp" line="391"/>
-        <location filename="../assessment/bnbform.cpp" line="396"/>
+        <location filename="../assessment/bnbform.cpp" line="392"/>
+        <location filename="../assessment/bnbform.cpp" line="397"/>
+        <location filename="../assessment/bnbform.cpp" line="402"/>
+        <location filename="../assessment/bnbform.cpp" line="407"/>
+        <location filename="../assessment/bnbform.cpp" line="412"/>
+        <location filename="../assessment/bnbform.cpp" line="417"/>
+        <location filename="../assessment/bnbform.cpp" line="422"/>
+        <location filename="../assessment/bnbform.cpp" line="427"/>
+        <location filename="../assessment/bnbform.cpp" line="432"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -1136,749 +1441,832 @@ r. F.</translation>
         <translation>4. Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="151"/>
+        <location filename="../report/bnbmenuform.cpp" line="101"/>
+        <source>Open Room…</source>
+        <translation>Raum öffnen…</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="104"/>
+        <source>Save Room…</source>
+        <translation>Raum speichern…</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="171"/>
         <source>Humidity</source>
         <translation>Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="152"/>
+        <location filename="../report/bnbmenuform.cpp" line="172"/>
         <source>The year data must be computed first: read them on the page &quot;Im/Export Data&quot; and press Compute there.</source>
         <translation>Die Jahresdaten müssen zuerst berechnet werden: Lesen Sie sie auf der Seite „Im-/Export Daten“ ein und drücken Sie dort Berechnen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="221"/>
+        <location filename="../report/bnbmenuform.cpp" line="484"/>
+        <source>Room files (*.json);;All files (*)</source>
+        <translation>Raumdateien (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="486"/>
+        <location filename="../report/bnbmenuform.cpp" line="516"/>
+        <location filename="../report/bnbmenuform.cpp" line="532"/>
+        <location filename="../report/bnbmenuform.cpp" line="548"/>
+        <location filename="../report/bnbmenuform.cpp" line="559"/>
+        <source>Save Room</source>
+        <translation>Raum speichern</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="487"/>
+        <location filename="../report/bnbmenuform.cpp" line="596"/>
+        <location filename="../report/bnbmenuform.cpp" line="618"/>
+        <location filename="../report/bnbmenuform.cpp" line="645"/>
+        <source>Open Room</source>
+        <translation>Raum öffnen</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="501"/>
+        <source>New room</source>
+        <translation>Neuer Raum</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="517"/>
+        <source>The room cannot be saved as it is:
+%1</source>
+        <translation>Der Raum kann so nicht gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="549"/>
+        <source>A room names the file of its year data, and the data in the table were not read from a file: read them with &quot;%1&quot; first.</source>
+        <translation>Ein Raum nennt die Datei seiner Jahresdaten, und die Daten der Tabelle wurden nicht aus einer Datei gelesen: Lesen Sie sie zuerst mit „%1“ ein.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="556"/>
+        <source>Cells of the table were changed after reading %1; the room names that file as it is and not the changes.</source>
+        <translation>Zellen der Tabelle wurden nach dem Lesen von %1 geändert; der Raum nennt die Datei, wie sie ist, ohne die Änderungen.</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="559"/>
+        <source>Save the room anyway?</source>
+        <translation>Den Raum trotzdem speichern?</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="572"/>
+        <source>Assessment</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="572"/>
+        <source>The room has unsaved changes. Save them as a room file?</source>
+        <translation>Der Raum hat ungespeicherte Änderungen. Als Raumdatei speichern?</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="596"/>
+        <location filename="../report/bnbmenuform.cpp" line="618"/>
+        <source>Cannot open the room file %1:
+%2</source>
+        <translation>Die Raumdatei %1 kann nicht geöffnet werden:
+%2</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="607"/>
+        <source>It names no year data file (key &quot;data&quot;).</source>
+        <translation>Sie nennt keine Datei mit Jahresdaten (Schlüssel „data“).</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="646"/>
+        <source>The room file %1 holds keys this program does not know; they were left out:
+%2</source>
+        <translation>Die Raumdatei %1 enthält Schlüssel, die dieses Programm nicht kennt; sie wurden übergangen:
+%2</translation>
+    </message>
+    <message>
         <source>Summer Region A</source>
-        <translation>Sommerklimaregion A</translation>
+        <translation type="vanished">Sommerklimaregion A</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="222"/>
         <source>Summer Region B</source>
-        <translation>Sommerklimaregion B</translation>
+        <translation type="vanished">Sommerklimaregion B</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="223"/>
         <source>Summer Region C</source>
-        <translation>Sommerklimaregion C</translation>
+        <translation type="vanished">Sommerklimaregion C</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="230"/>
         <source>N/A</source>
-        <translation>k. A.</translation>
+        <translation type="vanished">k. A.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="265"/>
         <source>Not defined</source>
-        <translation>Nicht festgelegt</translation>
+        <translation type="vanished">Nicht festgelegt</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="319"/>
         <source>Yes</source>
-        <translation>Ja</translation>
+        <translation type="vanished">Ja</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="319"/>
         <source>No</source>
-        <translation>Nein</translation>
+        <translation type="vanished">Nein</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="384"/>
+        <location filename="../report/bnbmenuform.cpp" line="347"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="384"/>
+        <location filename="../report/bnbmenuform.cpp" line="347"/>
+        <location filename="../report/bnbmenuform.cpp" line="532"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="393"/>
+        <location filename="../report/bnbmenuform.cpp" line="356"/>
         <source>Open Output File</source>
         <translation>Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="393"/>
+        <location filename="../report/bnbmenuform.cpp" line="356"/>
         <source>XML File (*.xml)</source>
         <translation>XML-Datei (*.xml)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="415"/>
+        <location filename="../report/bnbmenuform.cpp" line="378"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="415"/>
+        <location filename="../report/bnbmenuform.cpp" line="378"/>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="461"/>
+        <location filename="../report/bnbmenuform.cpp" line="414"/>
         <source>Export Error</source>
         <translation>Exportfehler</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="493"/>
+        <location filename="../report/xmlreport.cpp" line="301"/>
         <source>Failed to export Winter Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="505"/>
+        <location filename="../report/xmlreport.cpp" line="303"/>
         <source>Failed to export Winter Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="515"/>
+        <location filename="../report/xmlreport.cpp" line="305"/>
         <source>Failed to export Winter Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="528"/>
+        <location filename="../report/xmlreport.cpp" line="307"/>
         <source>Failed to export Winter Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="540"/>
+        <location filename="../report/xmlreport.cpp" line="309"/>
         <source>Failed to export Summer Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="552"/>
+        <location filename="../report/xmlreport.cpp" line="311"/>
         <source>Failed to export Summer Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="562"/>
+        <location filename="../report/xmlreport.cpp" line="313"/>
         <source>Failed to export Summer Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="575"/>
+        <location filename="../report/xmlreport.cpp" line="315"/>
         <source>Failed to export Summer Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="71"/>
+        <location filename="../report/xmlreport.cpp" line="73"/>
         <source>Duration (h)</source>
         <translation>Dauer (h)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="72"/>
+        <location filename="../report/xmlreport.cpp" line="74"/>
         <source>Percent of operating time (%)</source>
         <translation>Anteil an der Nutzungszeit (%)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="73"/>
+        <location filename="../report/xmlreport.cpp" line="75"/>
         <source>Degree hour (k h)</source>
         <translation>Gradstunden (Kh)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="77"/>
+        <location filename="../report/xmlreport.cpp" line="79"/>
         <source>Operative Temperature: Winter</source>
         <translation>Operative Temperatur: Winter</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="78"/>
+        <location filename="../report/xmlreport.cpp" line="80"/>
         <source>Boundary Conditions</source>
         <translation>Randbedingungen</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="79"/>
-        <location filename="../report/xmlreport.cpp" line="113"/>
+        <location filename="../report/xmlreport.cpp" line="81"/>
+        <location filename="../report/xmlreport.cpp" line="115"/>
         <source>Operative Temperature Distribution</source>
         <translation>Verteilung der operativen Temperatur</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="81"/>
+        <location filename="../report/xmlreport.cpp" line="83"/>
         <source>To &lt;= 19</source>
         <translation>To &lt;= 19</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="82"/>
+        <location filename="../report/xmlreport.cpp" line="84"/>
         <source>19 &lt;= To &lt; 20</source>
         <translation>19 &lt;= To &lt; 20</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="83"/>
+        <location filename="../report/xmlreport.cpp" line="85"/>
         <source>20 &lt;= To &lt; 21</source>
         <translation>20 &lt;= To &lt; 21</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="84"/>
+        <location filename="../report/xmlreport.cpp" line="86"/>
         <source>21 &lt;= To &lt; 22</source>
         <translation>21 &lt;= To &lt; 22</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="85"/>
+        <location filename="../report/xmlreport.cpp" line="87"/>
         <source>22 &lt;= To &lt; 23</source>
         <translation>22 &lt;= To &lt; 23</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="86"/>
+        <location filename="../report/xmlreport.cpp" line="88"/>
         <source>23 &lt;= To &lt; 24</source>
         <translation>23 &lt;= To &lt; 24</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="87"/>
+        <location filename="../report/xmlreport.cpp" line="89"/>
         <source>24 &lt;= To &lt; 25</source>
         <translation>24 &lt;= To &lt; 25</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="88"/>
+        <location filename="../report/xmlreport.cpp" line="90"/>
         <source>To &gt;= 25</source>
         <translation>To &gt;= 25</translation>
-    </message>
-    <message>
-        <location filename="../report/xmlreport.cpp" line="89"/>
-        <location filename="../report/xmlreport.cpp" line="123"/>
-        <location filename="../report/xmlreport.cpp" line="255"/>
-        <location filename="../report/xmlreport.cpp" line="280"/>
-        <source>Total</source>
-        <translation>Summe</translation>
-    </message>
-    <message>
-        <location filename="../report/xmlreport.cpp" line="90"/>
-        <location filename="../report/xmlreport.cpp" line="124"/>
-        <location filename="../report/xmlreport.cpp" line="256"/>
-        <location filename="../report/xmlreport.cpp" line="281"/>
-        <source>Hours (h)</source>
-        <translation>Stunden (h)</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="91"/>
         <location filename="../report/xmlreport.cpp" line="125"/>
         <location filename="../report/xmlreport.cpp" line="257"/>
         <location filename="../report/xmlreport.cpp" line="282"/>
-        <source>Time outside the category limit</source>
-        <translation>Zeit außerhalb des Kategoriegrenzwerts</translation>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="92"/>
+        <location filename="../report/xmlreport.cpp" line="126"/>
+        <location filename="../report/xmlreport.cpp" line="258"/>
+        <location filename="../report/xmlreport.cpp" line="283"/>
+        <source>Hours (h)</source>
+        <translation>Stunden (h)</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="93"/>
         <location filename="../report/xmlreport.cpp" line="127"/>
-        <source>Quality niveau I</source>
-        <translation>Qualitätsniveau I</translation>
-    </message>
-    <message>
-        <location filename="../report/xmlreport.cpp" line="94"/>
-        <location filename="../report/xmlreport.cpp" line="201"/>
-        <location filename="../report/xmlreport.cpp" line="236"/>
-        <source>Points</source>
-        <translation>Punkte</translation>
+        <location filename="../report/xmlreport.cpp" line="259"/>
+        <location filename="../report/xmlreport.cpp" line="284"/>
+        <source>Time outside the category limit</source>
+        <translation>Zeit außerhalb des Kategoriegrenzwerts</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="95"/>
         <location filename="../report/xmlreport.cpp" line="129"/>
+        <source>Quality niveau I</source>
+        <translation>Qualitätsniveau I</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="96"/>
+        <location filename="../report/xmlreport.cpp" line="203"/>
+        <location filename="../report/xmlreport.cpp" line="238"/>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <location filename="../report/xmlreport.cpp" line="97"/>
+        <location filename="../report/xmlreport.cpp" line="131"/>
         <source>Operative temperature</source>
         <translation>Operative Temperatur</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="99"/>
+        <location filename="../report/xmlreport.cpp" line="101"/>
         <source>Operative Temperature: Summer</source>
         <translation>Operative Temperatur: Sommer</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="100"/>
+        <location filename="../report/xmlreport.cpp" line="102"/>
         <source>Selected Assessment Model </source>
         <translation>Gewähltes Bewertungsmodell </translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="102"/>
+        <location filename="../report/xmlreport.cpp" line="104"/>
         <source>Summer Assessment Model</source>
         <translation>Bewertungsmodell Sommer</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="103"/>
+        <location filename="../report/xmlreport.cpp" line="105"/>
         <source>DIN 4108-2</source>
         <translation>DIN 4108-2</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="105"/>
+        <location filename="../report/xmlreport.cpp" line="107"/>
         <source>Boundary conditions for calculation or measurement (see Appendix 1)</source>
         <translation>Randbedingungen der Berechnung oder Messung (siehe Anlage 1)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="107"/>
+        <location filename="../report/xmlreport.cpp" line="109"/>
         <source>Operating Times</source>
         <translation>Nutzungszeiten</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="109"/>
+        <location filename="../report/xmlreport.cpp" line="111"/>
         <source>Start</source>
         <translation>Beginn</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="110"/>
+        <location filename="../report/xmlreport.cpp" line="112"/>
         <source>End</source>
         <translation>Ende</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="111"/>
+        <location filename="../report/xmlreport.cpp" line="113"/>
         <source>at Weekends</source>
         <translation>an Wochenenden</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="112"/>
+        <location filename="../report/xmlreport.cpp" line="114"/>
         <source>Operation Times</source>
         <translation>Nutzungszeiten</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="115"/>
+        <location filename="../report/xmlreport.cpp" line="117"/>
         <source>To &lt;= 24</source>
         <translation>To &lt;= 24</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="116"/>
+        <location filename="../report/xmlreport.cpp" line="118"/>
         <source>24 &lt; To =&lt; 25</source>
         <translation>24 &lt; To =&lt; 25</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="117"/>
+        <location filename="../report/xmlreport.cpp" line="119"/>
         <source>25 &lt; To =&lt; 26</source>
         <translation>25 &lt; To =&lt; 26</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="118"/>
+        <location filename="../report/xmlreport.cpp" line="120"/>
         <source>26 &lt; To =&lt; 27</source>
         <translation>26 &lt; To =&lt; 27</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="119"/>
+        <location filename="../report/xmlreport.cpp" line="121"/>
         <source>27 &lt; To =&lt; 28</source>
         <translation>27 &lt; To =&lt; 28</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="120"/>
+        <location filename="../report/xmlreport.cpp" line="122"/>
         <source>28 &lt; To =&lt; 29</source>
         <translation>28 &lt; To =&lt; 29</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="121"/>
+        <location filename="../report/xmlreport.cpp" line="123"/>
         <source>29 &lt; To =&lt; 30</source>
         <translation>29 &lt; To =&lt; 30</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="122"/>
+        <location filename="../report/xmlreport.cpp" line="124"/>
         <source>30 &lt; To</source>
         <translation>30 &lt; To</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="128"/>
+        <location filename="../report/xmlreport.cpp" line="130"/>
         <source>Points </source>
         <translation>Punkte </translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="136"/>
+        <location filename="../report/xmlreport.cpp" line="138"/>
         <source>Type of air supply system</source>
         <translation>Art der Luftzufuhr</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="137"/>
+        <location filename="../report/xmlreport.cpp" line="139"/>
         <source>Mechanical ventilation</source>
         <translation>Mechanische Lüftung</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="138"/>
+        <location filename="../report/xmlreport.cpp" line="140"/>
         <source>Window ventilation</source>
         <translation>Fensterlüftung</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="140"/>
+        <location filename="../report/xmlreport.cpp" line="142"/>
         <source>Boundary conditions for the calculation (Mechanical ventilation)</source>
         <translation>Randbedingungen der Berechnung (mechanische Lüftung)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="142"/>
+        <location filename="../report/xmlreport.cpp" line="144"/>
         <source>Data sheet</source>
         <translation>Datenblatt</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="143"/>
+        <location filename="../report/xmlreport.cpp" line="145"/>
         <source>Air temperature (°C)</source>
         <translation>Lufttemperatur (°C)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="144"/>
+        <location filename="../report/xmlreport.cpp" line="146"/>
         <source>Air velocity (m/s)</source>
         <translation>Luftgeschwindigkeit (m/s)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="145"/>
+        <location filename="../report/xmlreport.cpp" line="147"/>
         <source>Turbulence intensity (%)</source>
         <translation>Turbulenzgrad (%)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="146"/>
+        <location filename="../report/xmlreport.cpp" line="148"/>
         <source>See appendix 2</source>
         <translation>Siehe Anlage 2</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="150"/>
+        <location filename="../report/xmlreport.cpp" line="152"/>
         <source>Draft Rate (DR) calculation</source>
         <translation>Berechnung der Zugluftrate (DR)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="151"/>
+        <location filename="../report/xmlreport.cpp" line="153"/>
         <source>DR (%)</source>
         <translation>DR (%)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="157"/>
+        <location filename="../report/xmlreport.cpp" line="159"/>
         <source>Points (after interpolated assessment)</source>
         <translation>Punkte (nach interpolierter Bewertung)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="158"/>
+        <location filename="../report/xmlreport.cpp" line="160"/>
         <source>Draft</source>
         <translation>Zugluft</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="161"/>
+        <location filename="../report/xmlreport.cpp" line="163"/>
         <source>Draft:Winter</source>
         <translation>Zugluft: Winter</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="163"/>
+        <location filename="../report/xmlreport.cpp" line="165"/>
         <source>Category BNB (15 %) fulfilled / not fulfilled</source>
         <translation>Kategorie BNB (15 %) erfüllt / nicht erfüllt</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="166"/>
+        <location filename="../report/xmlreport.cpp" line="168"/>
         <source>Draft: Summer</source>
         <translation>Zugluft: Sommer</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="168"/>
+        <location filename="../report/xmlreport.cpp" line="170"/>
         <source>Category BNB (15%) fulfilled / not fulfilled</source>
         <translation>Kategorie BNB (15%) erfüllt / nicht erfüllt</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="176"/>
+        <location filename="../report/xmlreport.cpp" line="178"/>
         <source>Position in the room</source>
         <translation>Position im Raum</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="178"/>
+        <location filename="../report/xmlreport.cpp" line="180"/>
         <source>Width (W): Xp</source>
         <translation>Breite (W): Xp</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="179"/>
+        <location filename="../report/xmlreport.cpp" line="181"/>
         <source>Depth (D): Yp</source>
         <translation>Tiefe (D): Yp</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="180"/>
+        <location filename="../report/xmlreport.cpp" line="182"/>
         <source>Height (Z): sitting or standing</source>
         <translation>Höhe (Z): sitzend oder stehend</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="181"/>
+        <location filename="../report/xmlreport.cpp" line="183"/>
         <source>Room</source>
         <translation>Raum</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="182"/>
+        <location filename="../report/xmlreport.cpp" line="184"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="183"/>
+        <location filename="../report/xmlreport.cpp" line="185"/>
         <source>Boundary conditions: asymmetric radiation (for surface cooling. data sheet: see appendix 3)</source>
         <translation>Randbedingungen: Strahlungsasymmetrie (bei Flächenkühlung Datenblatt: siehe Anlage 3)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="186"/>
+        <location filename="../report/xmlreport.cpp" line="188"/>
         <source>Surface temperature (°C)</source>
         <translation>Oberflächentemperatur (°C)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="187"/>
+        <location filename="../report/xmlreport.cpp" line="189"/>
         <source>Temperature of cool or hot surfaces(°C)</source>
         <translation>Temperatur kalter oder warmer Flächen (°C)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="188"/>
+        <location filename="../report/xmlreport.cpp" line="190"/>
         <source>Front wall</source>
         <translation>Vorderwand</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="189"/>
+        <location filename="../report/xmlreport.cpp" line="191"/>
         <source>Back wall</source>
         <translation>Rückwand</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="190"/>
+        <location filename="../report/xmlreport.cpp" line="192"/>
         <source>Right wall</source>
         <translation>Rechte Wand</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="191"/>
+        <location filename="../report/xmlreport.cpp" line="193"/>
         <source>Left wall</source>
         <translation>Linke Wand</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="192"/>
+        <location filename="../report/xmlreport.cpp" line="194"/>
         <source>Floor</source>
         <translation>Fußboden</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="193"/>
+        <location filename="../report/xmlreport.cpp" line="195"/>
         <source>Ceiling</source>
         <translation>Decke</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="194"/>
+        <location filename="../report/xmlreport.cpp" line="196"/>
         <source>Calculations: asymmetric radiation</source>
         <translation>Berechnung: Strahlungsasymmetrie</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="196"/>
+        <location filename="../report/xmlreport.cpp" line="198"/>
         <source>Percentage of dissatisfied due to radiation asymmetry (%)</source>
         <translation>Prozentsatz Unzufriedener durch Strahlungsasymmetrie (%)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="197"/>
+        <location filename="../report/xmlreport.cpp" line="199"/>
         <source>Quality according to BNB</source>
         <translation>Qualität nach BNB</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="198"/>
+        <location filename="../report/xmlreport.cpp" line="200"/>
         <source>Asymmetry front/back</source>
         <translation>Asymmetrie vorne/hinten</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="199"/>
+        <location filename="../report/xmlreport.cpp" line="201"/>
         <source>Asymmetry right/left</source>
         <translation>Asymmetrie rechts/links</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="200"/>
+        <location filename="../report/xmlreport.cpp" line="202"/>
         <source>Asymmetry floor/ceiling</source>
         <translation>Asymmetrie Fußboden/Decke</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="202"/>
+        <location filename="../report/xmlreport.cpp" line="204"/>
         <source>Radiation asymmetry</source>
         <translation>Strahlungsasymmetrie</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="205"/>
+        <location filename="../report/xmlreport.cpp" line="207"/>
         <source>Asymmetric radiation and floor temperature: Winter</source>
         <translation>Strahlungsasymmetrie und Fußbodentemperatur: Winter</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="207"/>
+        <location filename="../report/xmlreport.cpp" line="209"/>
         <source>Asymmetric radiation and floor temperature: Summer</source>
         <translation>Strahlungsasymmetrie und Fußbodentemperatur: Sommer</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="216"/>
+        <location filename="../report/xmlreport.cpp" line="218"/>
         <source>Boundary conditions for the calculation</source>
         <translation>Randbedingungen der Berechnung</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="218"/>
+        <location filename="../report/xmlreport.cpp" line="220"/>
         <source>Space Volume (m³)</source>
         <translation>Raumvolumen (m³)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="219"/>
+        <location filename="../report/xmlreport.cpp" line="221"/>
         <source>Infiltration (HVAC)(1/h)</source>
         <translation>Infiltration (RLT)(1/h)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="220"/>
+        <location filename="../report/xmlreport.cpp" line="222"/>
         <source>Air changes per hour (1/h): Winter </source>
         <translation>Luftwechselrate (1/h): Winter </translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="221"/>
+        <location filename="../report/xmlreport.cpp" line="223"/>
         <source>Air changes per hour (1/h): Transition time</source>
         <translation>Luftwechselrate (1/h): Übergangszeit</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="222"/>
+        <location filename="../report/xmlreport.cpp" line="224"/>
         <source>Air changes per hour (1/h): Summer</source>
         <translation>Luftwechselrate (1/h): Sommer</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="223"/>
+        <location filename="../report/xmlreport.cpp" line="225"/>
         <source>Number of persons</source>
         <translation>Anzahl Personen</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="224"/>
+        <location filename="../report/xmlreport.cpp" line="226"/>
         <source>Other humidity sources</source>
         <translation>Weitere Feuchtequellen</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="227"/>
+        <location filename="../report/xmlreport.cpp" line="229"/>
         <source>Number of big plants</source>
         <translation>Anzahl großer Pflanzen</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="228"/>
+        <location filename="../report/xmlreport.cpp" line="230"/>
         <source>Number of small plants</source>
         <translation>Anzahl kleiner Pflanzen</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="229"/>
+        <location filename="../report/xmlreport.cpp" line="231"/>
         <source>Humidity Recovery (-): Winter</source>
         <translation>Feuchterückgewinnung (-): Winter</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="230"/>
+        <location filename="../report/xmlreport.cpp" line="232"/>
         <source>Humidity Recovery (-): Transition time</source>
         <translation>Feuchterückgewinnung (-): Übergangszeit</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="231"/>
+        <location filename="../report/xmlreport.cpp" line="233"/>
         <source>Humidity Recovery (-): Summer</source>
         <translation>Feuchterückgewinnung (-): Sommer</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="232"/>
+        <location filename="../report/xmlreport.cpp" line="234"/>
         <source>Pressure (Pa)</source>
         <translation>Luftdruck (Pa)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="237"/>
+        <location filename="../report/xmlreport.cpp" line="239"/>
         <source>Indoor Humidity</source>
         <translation>Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="240"/>
+        <location filename="../report/xmlreport.cpp" line="242"/>
         <source>Indoor Humidity: Winter</source>
         <translation>Raumluftfeuchte: Winter</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="242"/>
+        <location filename="../report/xmlreport.cpp" line="244"/>
         <source>Distribution of the relative humidity (RH) in winter period (01. Oct. – 31. Mar.)</source>
         <translation>Verteilung der relativen Luftfeuchte (RH) im Winterzeitraum (01. Okt. – 31. März)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="245"/>
+        <location filename="../report/xmlreport.cpp" line="247"/>
         <source>RH &lt;= 10</source>
         <translation>RH &lt;= 10</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="246"/>
+        <location filename="../report/xmlreport.cpp" line="248"/>
         <source>10 &lt; RH =&lt; 20</source>
         <translation>10 &lt; RH =&lt; 20</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="247"/>
+        <location filename="../report/xmlreport.cpp" line="249"/>
         <source>20 &lt; RH =&lt; 30</source>
         <translation>20 &lt; RH =&lt; 30</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="248"/>
+        <location filename="../report/xmlreport.cpp" line="250"/>
         <source>30 &lt; RH =&lt; 40</source>
         <translation>30 &lt; RH =&lt; 40</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="249"/>
+        <location filename="../report/xmlreport.cpp" line="251"/>
         <source>40 &lt; RH =&lt; 50</source>
         <translation>40 &lt; RH =&lt; 50</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="250"/>
+        <location filename="../report/xmlreport.cpp" line="252"/>
         <source>50 &lt; RH =&lt; 60</source>
         <translation>50 &lt; RH =&lt; 60</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="251"/>
+        <location filename="../report/xmlreport.cpp" line="253"/>
         <source>60 &lt; RH =&lt; 70</source>
         <translation>60 &lt; RH =&lt; 70</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="252"/>
+        <location filename="../report/xmlreport.cpp" line="254"/>
         <source>70 &lt; RH =&lt; 80</source>
         <translation>70 &lt; RH =&lt; 80</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="253"/>
+        <location filename="../report/xmlreport.cpp" line="255"/>
         <source>80 &lt; RH =&lt; 90</source>
         <translation>80 &lt; RH =&lt; 90</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="254"/>
+        <location filename="../report/xmlreport.cpp" line="256"/>
         <source>90 &lt; RH</source>
         <translation>90 &lt; RH</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="259"/>
+        <location filename="../report/xmlreport.cpp" line="261"/>
         <source>Frequency below lower limit 25% RH</source>
         <translation>Häufigkeit unter der unteren Grenze 25 % RH</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="260"/>
-        <location filename="../report/xmlreport.cpp" line="285"/>
+        <location filename="../report/xmlreport.cpp" line="262"/>
+        <location filename="../report/xmlreport.cpp" line="287"/>
         <source>Ratio of operating time (%)</source>
         <translation>Anteil an der Nutzungszeit (%)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="265"/>
+        <location filename="../report/xmlreport.cpp" line="267"/>
         <source>Indoor Humidity: Summer</source>
         <translation>Raumluftfeuchte: Sommer</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="267"/>
+        <location filename="../report/xmlreport.cpp" line="269"/>
         <source>Distribution of the absolute humidity (AH) in summer period (01.April. – 30. Sept.)</source>
         <translation>Verteilung des Wassergehalts (AH) im Sommerzeitraum (01. April – 30. Sept.)</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="270"/>
+        <location filename="../report/xmlreport.cpp" line="272"/>
         <source>AH =&lt; 2</source>
         <translation>AH =&lt; 2</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="271"/>
+        <location filename="../report/xmlreport.cpp" line="273"/>
         <source>2 &lt; AH =&lt; 4</source>
         <translation>2 &lt; AH =&lt; 4</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="272"/>
+        <location filename="../report/xmlreport.cpp" line="274"/>
         <source>4 &lt; AH =&lt; 6</source>
         <translation>4 &lt; AH =&lt; 6</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="273"/>
+        <location filename="../report/xmlreport.cpp" line="275"/>
         <source>6 &lt; AH =&lt; 8</source>
         <translation>6 &lt; AH =&lt; 8</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="274"/>
+        <location filename="../report/xmlreport.cpp" line="276"/>
         <source>8 &lt; AH =&lt; 10</source>
         <translation>8 &lt; AH =&lt; 10</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="275"/>
+        <location filename="../report/xmlreport.cpp" line="277"/>
         <source>10 &lt; AH =&lt; 12</source>
         <translation>10 &lt; AH =&lt; 12</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="276"/>
+        <location filename="../report/xmlreport.cpp" line="278"/>
         <source>12 &lt; AH =&lt; 14</source>
         <translation>12 &lt; AH =&lt; 14</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="277"/>
+        <location filename="../report/xmlreport.cpp" line="279"/>
         <source>14 &lt; AH =&lt; 16</source>
         <translation>14 &lt; AH =&lt; 16</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="278"/>
+        <location filename="../report/xmlreport.cpp" line="280"/>
         <source>16 &lt; AH =&lt; 18</source>
         <translation>16 &lt; AH =&lt; 18</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="279"/>
+        <location filename="../report/xmlreport.cpp" line="281"/>
         <source>18 &lt; AH</source>
         <translation>18 &lt; AH</translation>
     </message>
     <message>
-        <location filename="../report/xmlreport.cpp" line="284"/>
+        <location filename="../report/xmlreport.cpp" line="286"/>
         <source>Frequency above upper limit 12 g/kg</source>
         <translation>Häufigkeit über der oberen Grenze 12 g/kg</translation>
     </message>
@@ -2111,22 +2499,20 @@ r. F.</translation>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../assessment/draftform.cpp" line="55"/>
+        <location filename="../assessment/draftform.cpp" line="97"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../assessment/draftform.cpp" line="64"/>
         <source>Pass</source>
-        <translation>Erfüllt</translation>
+        <translation type="vanished">Erfüllt</translation>
     </message>
     <message>
-        <location filename="../assessment/draftform.cpp" line="64"/>
         <source>Fail</source>
-        <translation>Nicht erfüllt</translation>
+        <translation type="vanished">Nicht erfüllt</translation>
     </message>
     <message>
-        <location filename="../assessment/draftform.cpp" line="70"/>
+        <location filename="../assessment/draftform.cpp" line="143"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -2277,7 +2663,7 @@ r. F.</translation>
         <translation>Wassergehalt im Sommer</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityassmtform.cpp" line="81"/>
+        <location filename="../assessment/humidityassmtform.cpp" line="75"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -2379,8 +2765,8 @@ rückgewinnung (1= 100%)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="383"/>
-        <location filename="../assessment/humidityform.cpp" line="102"/>
-        <location filename="../assessment/humidityform.cpp" line="131"/>
+        <location filename="../assessment/humidityform.cpp" line="92"/>
+        <location filename="../assessment/humidityform.cpp" line="109"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
@@ -2395,39 +2781,35 @@ rückgewinnung (1= 100%)</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityform.cpp" line="63"/>
         <source>Invalid input</source>
-        <translation>Ungültige Eingabe</translation>
+        <translation type="vanished">Ungültige Eingabe</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityform.cpp" line="64"/>
         <source>%1 must be greater than 0, so nothing was computed.</source>
-        <translation>%1 muss größer als 0 sein, daher wurde nichts berechnet.</translation>
+        <translation type="vanished">%1 muss größer als 0 sein, daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityform.cpp" line="103"/>
+        <location filename="../assessment/humidityform.cpp" line="93"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityform.cpp" line="115"/>
         <source>Humidity output generated by </source>
-        <translation>Humidity output generated by </translation>
+        <translation type="vanished">Humidity output generated by </translation>
     </message>
     <message>
-        <location filename="../assessment/humidityform.cpp" line="115"/>
         <source>Klimaro v0.3</source>
-        <translation>Klimaro v0.3</translation>
+        <translation type="vanished">Klimaro v0.3</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityform.cpp" line="132"/>
+        <location filename="../assessment/humidityform.cpp" line="110"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityform.cpp" line="139"/>
+        <location filename="../assessment/humidityform.cpp" line="117"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -2668,93 +3050,90 @@ Unzufriedener</translation>
         <translation>- Punkte</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="19"/>
+        <location filename="../radiant/mrtform.cpp" line="21"/>
         <source>Position_DE_Small.png</source>
         <extracomment>Plan picture of the room in this language (resources/imgMRT/).</extracomment>
         <translation>Position_DE_Small_de.png</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="58"/>
+        <location filename="../radiant/mrtform.cpp" line="62"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="62"/>
-        <location filename="../radiant/mrtform.cpp" line="76"/>
+        <location filename="../radiant/mrtform.cpp" line="65"/>
+        <location filename="../radiant/mrtform.cpp" line="83"/>
         <source>%1 cold/hot area: %2</source>
         <translation>%1 kalte/warme Fläche: %2</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="105"/>
         <source>Pass</source>
-        <translation>Erfüllt</translation>
+        <translation type="vanished">Erfüllt</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="105"/>
         <source>Fail</source>
-        <translation>Nicht erfüllt</translation>
+        <translation type="vanished">Nicht erfüllt</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="115"/>
         <source>N.A</source>
-        <translation>k. A.</translation>
+        <translation type="vanished">k. A.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="134"/>
+        <location filename="../radiant/mrtform.cpp" line="168"/>
         <source>The room must have a size: Width, Depth and Height must be greater than 0.</source>
         <translation>Der Raum muss eine Größe haben: Breite, Tiefe und Höhe müssen größer als 0 sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="138"/>
+        <location filename="../radiant/mrtform.cpp" line="172"/>
         <source>The occupant must stand inside the room: 0 &lt; Xp &lt; Width, 0 &lt; Yp &lt; Depth, 0 &lt; Zp &lt; Height.</source>
         <translation>Die Person muss sich im Raum befinden: 0 &lt; Xp &lt; Breite, 0 &lt; Yp &lt; Tiefe, 0 &lt; Zp &lt; Höhe.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="145"/>
+        <location filename="../radiant/mrtform.cpp" line="179"/>
         <source>The window of the Front wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der Vorderwand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="150"/>
+        <location filename="../radiant/mrtform.cpp" line="184"/>
         <source>The window of the Back wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der Rückwand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="155"/>
+        <location filename="../radiant/mrtform.cpp" line="189"/>
         <source>The window of the Right wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der rechten Wand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="160"/>
+        <location filename="../radiant/mrtform.cpp" line="194"/>
         <source>The window of the Left wall does not fit on the wall: g1 + g2 must be smaller than the wall&apos;s width and z1 + z2 smaller than its height; no distance may be negative.</source>
         <translation>Das Fenster der linken Wand passt nicht auf die Wand: g1 + g2 muss kleiner als die Breite der Wand sein und z1 + z2 kleiner als ihre Höhe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="165"/>
+        <location filename="../radiant/mrtform.cpp" line="199"/>
         <source>The heated or cooled area of the Floor does not fit on the floor: g1 + g2 must be smaller than the room&apos;s width and z1 + z2 smaller than its depth; no distance may be negative.</source>
         <translation>Die beheizte oder gekühlte Fläche des Fußbodens passt nicht auf den Fußboden: g1 + g2 muss kleiner als die Breite des Raums sein und z1 + z2 kleiner als seine Tiefe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="170"/>
+        <location filename="../radiant/mrtform.cpp" line="204"/>
         <source>The heated or cooled area of the Ceiling does not fit on the ceiling: g1 + g2 must be smaller than the room&apos;s width and z1 + z2 smaller than its depth; no distance may be negative.</source>
         <translation>Die beheizte oder gekühlte Fläche der Decke passt nicht an die Decke: g1 + g2 muss kleiner als die Breite des Raums sein und z1 + z2 kleiner als seine Tiefe; kein Abstand darf negativ sein.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="183"/>
+        <location filename="../radiant/mrtform.cpp" line="217"/>
         <source>Impossible room geometry</source>
         <translation>Unmögliche Raumgeometrie</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="184"/>
+        <location filename="../radiant/mrtform.cpp" line="218"/>
         <source>Nothing was computed.</source>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="267"/>
-        <location filename="../radiant/mrtform.cpp" line="272"/>
-        <location filename="../radiant/mrtform.cpp" line="277"/>
-        <location filename="../radiant/mrtform.cpp" line="282"/>
-        <location filename="../radiant/mrtform.cpp" line="287"/>
+        <location filename="../radiant/mrtform.cpp" line="309"/>
+        <location filename="../radiant/mrtform.cpp" line="314"/>
+        <location filename="../radiant/mrtform.cpp" line="319"/>
+        <location filename="../radiant/mrtform.cpp" line="324"/>
+        <location filename="../radiant/mrtform.cpp" line="329"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3367,22 +3746,22 @@ Unzufriedener</translation>
         <translation>Formular</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="49"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="38"/>
         <source>Predicted Mean Vote</source>
         <translation>Vorausgesagtes mittleres Votum</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="50"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="39"/>
         <source>Mean Radiant Temperature</source>
         <translation>Mittlere Strahlungstemperatur</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="51"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="40"/>
         <source>Clothing </source>
         <translation>Bekleidung </translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="52"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="41"/>
         <source>PMV Inverse</source>
         <translation>PMV invers</translation>
     </message>
@@ -3495,37 +3874,35 @@ Unzufriedener</translation>
         <translation>?</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="33"/>
+        <location filename="../assessment/summerbnbform.cpp" line="25"/>
         <source>Summer: working hours per band</source>
         <translation>Sommer: Nutzungsstunden je Band</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="33"/>
+        <location filename="../assessment/summerbnbform.cpp" line="25"/>
         <source>To (°C)</source>
         <translation>To (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="35"/>
+        <location filename="../assessment/summerbnbform.cpp" line="27"/>
         <source>Within limit</source>
         <translation>Innerhalb der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="35"/>
+        <location filename="../assessment/summerbnbform.cpp" line="27"/>
         <source>Above limit</source>
         <translation>Über der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="59"/>
         <source>complied</source>
-        <translation>eingehalten</translation>
+        <translation type="vanished">eingehalten</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="59"/>
         <source>not complied</source>
-        <translation>nicht eingehalten</translation>
+        <translation type="vanished">nicht eingehalten</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="108"/>
+        <location filename="../assessment/summerbnbform.cpp" line="99"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3653,7 +4030,7 @@ Unzufriedener</translation>
         <translation>Unter 20 °C</translation>
     </message>
     <message>
-        <location filename="../assessment/winterbnbform.cpp" line="30"/>
+        <location filename="../assessment/winterbnbform.cpp" line="31"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>

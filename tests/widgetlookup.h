@@ -3,13 +3,12 @@
 
 #include <QtWidgets>
 
+#include "app/requirechild.h"
+
 template<typename T>
 T *child(QObject &form, const QString &name)
 {
-    T *w = form.findChild<T *>(name);
-    if (!w)
-        qFatal("widget %s missing", qPrintable(name));
-    return w;
+    return requireChild<T>(&form, name);
 }
 
 inline QString text(QObject &form, const QString &name) { return child<QLineEdit>(form, name)->text(); }

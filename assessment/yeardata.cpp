@@ -1,0 +1,148 @@
+#include "assessment/yeardata.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Bytes that no text file holds: NUL and the C0 controls other than tab, line feed, form feed
+// and carriage return. A few in the first kilobytes make a file binary.
+bool looksBinary(const QByteArray &head)
+{
+    qsizetype controls = 0;
+    for (const char c : head) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u == 0)
+            return true;
+        if (u < 0x20 && u != '\t' && u != '\n' && u != '\f' && u != '\r')
+            ++controls;
+    }
+    return controls * 100 > head.size();   // more than 1 %
+}
+
+bool holdsNumber(const QStringList &row)
+{
+    for (const QString &cell : row)
+        if (cellHoldsNumber(cell))
+            return true;
+    return false;
+}
+
+}
+
+YearFileRead readYearData(QIODevice &device, int headerLines, const QString &separator)
+{
+    YearFileRead r;
+    const QByteArray head = device.peek(8192);
+    if (head.isEmpty() && device.atEnd()) {
+        r.problem = YearReadProblem::Empty;
+        return r;
+    }
+    if (looksBinary(head)) {
+        r.problem = YearReadProblem::NotText;
+        return r;
+    }
+    QTextStream in(&device);
+    DelimitedRows read = readDelimitedRows(in, headerLines, separator);
+    r.lineCount = read.lineCount;
+    if (!read.headerComplete) {
+        r.problem = YearReadProblem::ShorterThanHeader;
+        return r;
+    }
+    bool anyNumber = false;
+    for (const QStringList &row : read.rows)
+        if ((anyNumber = holdsNumber(row)))
+            break;
+    if (!anyNumber)
+        r.problem = YearReadProblem::NoRecord;
+    else if (!holdsNumber(read.rows.front()))
+        r.problem = YearReadProblem::HeaderAsRecord;
+    if (r.problem != YearReadProblem::None)
+        return r;
+    for (QStringList &row : read.rows)
+        if (row.size() > kYearColumns)
+            row.erase(row.begin() + kYearColumns, row.end());
+    r.rows = std::move(read.rows);
+    return r;
+}
+
+YearFileRead readYearFile(const QString &fileName, int headerLines, const QString &separator)
+{
+    QFile file(fileName);
+    YearFileRead r;
+    if (file.open(QIODevice::ReadOnly)) {
+        r = readYearData(file, headerLines, separator);
+    }
+    // A folder opens on some systems and fails at the first read: both count.
+    if (file.error() != QFileDevice::NoError) {
+        r = YearFileRead();
+        r.problem = YearReadProblem::CannotRead;
+        r.reason = file.errorString();
+    }
+    return r;
+}
+
+QString yearReadProblemText(const YearFileRead &read)
+{
+    switch (read.problem) {
+    case YearReadProblem::None:
+        break;
+    case YearReadProblem::CannotRead:
+        return QStringLiteral("cannot be read: %1").arg(read.reason);
+    case YearReadProblem::Empty:
+        return QStringLiteral("is empty");
+    case YearReadProblem::NotText:
+        return QStringLiteral("is no text file of year data");
+    case YearReadProblem::ShorterThanHeader:
+        return QStringLiteral("holds fewer lines than its header lines");
+    case YearReadProblem::NoRecord:
+        return QStringLiteral("holds no line with a number after its header lines");
+    case YearReadProblem::HeaderAsRecord:
+        return QStringLiteral("starts with a line without any number: set the number of header "
+                              "lines to skip it");
+    }
+    return QString();
+}
+
+YearSeries yearSeriesFromRows(const std::vector<QStringList> &rows)
+{
+    YearSeries s;
+    std::vector<double> *columns[kYearColumns] = {&s.outdoorTemp, &s.outdoorHumid, &s.indoorTemp};
+    for (std::vector<double> *c : columns)
+        c->reserve(rows.size());
+    for (const QStringList &row : rows)
+        for (int c = 0; c < kYearColumns; ++c) {
+            const QString cell = c < row.size() ? row.at(c) : QString();
+            columns[c]->push_back(cellHoldsNumber(cell) ? parseCellNumber(cell)
+                                                        : std::numeric_limits<double>::quiet_NaN());
+        }
+    return s;
+}
+
+CellGaps yearSeriesGaps(const YearSeries &series, int keep)
+{
+    CellGaps gaps;
+    const std::vector<double> *columns[kYearColumns] = {&series.outdoorTemp, &series.outdoorHumid,
+                                                        &series.indoorTemp};
+    for (size_t r = 0; r < series.size(); ++r)
+        for (int c = 0; c < kYearColumns; ++c) {
+            if (r < columns[c]->size() && !std::isnan((*columns[c])[r]))
+                continue;
+            if (gaps.count++ < keep)
+                gaps.first.emplace_back(int(r), c);
+        }
+    return gaps;
+}
+
+double yearSpanHours(size_t records, double interval)
+{
+    return double(records) * interval;
+}
+
+bool isOneYear(double hours)
+{
+    return std::fabs(hours - 8760.0) < 0.01 || std::fabs(hours - 8784.0) < 0.01;
+}
