@@ -1,9 +1,8 @@
 #include "comfort/trace.h"
 
-#include <cstdio>
+Q_LOGGING_CATEGORY(klimaroTrace, "klimaro.trace", QtInfoMsg)
 
 void traceLine(const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
+    qCDebug(klimaroTrace).noquote() << text;
 }

@@ -396,17 +396,6 @@ void bnbMenuForm::writeReport(QIODevice *device)
     endReport(xml);
 }
 
-void bnbMenuForm::bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream,
-                                  int sp)
-{
-    writeXmlRow(xml_stream, nr, title, row_items, sp);
-}
-
-void bnbMenuForm::bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream)
-{
-    writeXmlRow(xml_stream, nr, title, row_items);
-}
-
 // Abort unticks the chapter's box and gives the chapter up, Ignore gives it up
 // and keeps the box, Retry (false) gathers again. Closing the box counts as Abort.
 bool bnbMenuForm::exportErrorDialog(const QString &message, int chapter)

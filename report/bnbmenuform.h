@@ -71,8 +71,6 @@ private slots:
     void humidityUpdate();
     // The report: the ticked chapters as XML with the stylesheet beside it.
     void exportBNB();
-    void bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream, int sp);
-    void bnbExportXMLRow(int nr, QString title, vstring &row_items, QXmlStreamWriter &xml_stream);
     // One chapter each: written from the page's last results; a page without results shows the
     // Export Error box.
     void exportWinterOperativeTemperature(QXmlStreamWriter &xml_stream);
