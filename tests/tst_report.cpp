@@ -283,13 +283,17 @@ private slots:
                  "1300.0 73.5 5.7 1.5 0.1 10.0");
     }
 
-    // The whole room: every criterion computed from one room and its year; a year that cannot be
-    // assessed is named with the key "data". The report holds the ticked chapters in their order.
+    // The whole room: every criterion computed from one room and its year (the example office room); a
+    // year that cannot be assessed is named with the key "data". The report holds the ticked chapters in
+    // their order.
     void wholeRoom()
     {
-        Room room;
-        room.data.model = SummerModel::AdaptiveEN;
-        room.chapters.fill(true);
+        const QString example = QFINDTESTDATA("../examples/office_room.json");
+        const RoomFileRead read = readRoomFile(example);
+        QVERIFY(read.room && read.unknownKeys.isEmpty());
+        QCOMPARE(roomFileText(*read.room), contents(example));
+        Room room = *read.room;
+        QCOMPARE(roomDataPath(example, room), QDir::cleanPath(QFINDTESTDATA("../examples/sample_year.csv")));
         room.chapters[1] = false;
         YearSeries year = sampleYear();
         const RoomAssessment a = assessRoom(room, year);
