@@ -72,8 +72,10 @@ qint64 expectedYearRows(const CalendarDate &start, double interval);
 // Checks a year laid on the axis of start, startHour and interval (rows and working hours of
 // axis are not read). The length is checked against expectedYearRows, the season boundaries
 // with buildSeasonMasks; both only for an interval > 0. An indoor step compares rows one hour
-// apart (round(1 / interval) rows, at least one). Sources: what the readers gave (empty for a
-// plain year file); each is compared with the first.
+// apart (round(1 / interval) rows, at least one). Sources: what the readers gave, each compared
+// with the first; empty for a plain year file. The readers drop 29 February, so with sources a
+// year holds 8,760 / interval rows from any start (2011 + 12 months from 1 July would hold
+// 29.02.2012).
 YearReport checkYear(const YearSeries &year, const TimeAxisInput &axis,
                      const std::vector<SourceInfo> &sources = {});
 // The same for an import, on its start, start hour and interval.

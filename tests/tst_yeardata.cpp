@@ -469,6 +469,11 @@ private slots:
         SourceInfo leap = simulation.info;
         leap.leapDayRecords = 24;
         QCOMPARE(formatYearReport(checkYear(alone.series, {}, {leap})).last(), "warning: eplusout.csv: 24 records of 29 February dropped");
+
+        // Imported from 1 July: 8,760 rows, although the twelve months from 01.07.2011 hold 29.02.2012.
+        TimeAxisInput july;
+        july.start = {1, 7, kReferenceYear};
+        QCOMPARE(formatYearReport(checkYear(cleanYear(), july, {leap})).first(), "error: no row for the season boundary 01.04.2011 23:00");
     }
 
     // Written as the data page reads it with its defaults and read back to the same doubles.
