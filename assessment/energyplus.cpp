@@ -8,9 +8,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace {
 
@@ -26,14 +28,11 @@ bool isHourly(const EnergyPlusVariable &v)
 // A cell of a chosen column: empty is a gap; false for text or a non-finite number.
 bool readCell(QStringView cell, double &value)
 {
-    cell = cell.trimmed();
-    if (cell.isEmpty()) {
+    if (cell.trimmed().isEmpty()) {
         value = kGap;
         return true;
     }
-    bool ok = false;
-    value = cell.toDouble(&ok);
-    return ok && std::isfinite(value);
+    return readNumberField(cell, value);
 }
 
 // The chosen variables checked: each listed and hourly. Fills names and the variables' ids.
@@ -310,8 +309,11 @@ int preselectEnergyPlusVariable(const std::vector<EnergyPlusVariable> &variables
 
 EnergyPlusListing listEnergyPlusCsv(QIODevice &device, const QString &fileName)
 {
-    const QString header = decodeText(device.readLine()).trimmed();
-    return listingFromHeader(header, fileName);
+    // The whole file decoded, as the reading decodes it: a later byte that is no UTF-8 makes
+    // the header Latin-1 too.
+    const QString text = decodeText(device.readAll());
+    const std::vector<QStringView> lines = splitLines(text);
+    return listingFromHeader(lines.empty() ? QStringView() : lines.front(), fileName);
 }
 
 EnergyPlusListing listEnergyPlusCsv(const QString &fileName)
@@ -352,6 +354,9 @@ SourceSeries readEnergyPlusCsv(QIODevice &device, const QString &fileName, const
     for (std::vector<double> &c : s.columns)
         c.reserve(lines.size());
 
+    std::vector<size_t> byField(fields.size());
+    std::iota(byField.begin(), byField.end(), size_t(0));
+    std::stable_sort(byField.begin(), byField.end(), [&](size_t a, size_t b) { return fields[a] < fields[b]; });
     std::vector<double> values(variables.size());
     TimeRecord previous{0, 0, 0};
     bool any = false;
@@ -370,16 +375,25 @@ SourceSeries readEnergyPlusCsv(QIODevice &device, const QString &fileName, const
         }
         if (kind == Stamp::Skipped)
             continue;
-        const QList<QStringView> cells = line.split(u',');
-        for (size_t k = 0; k < fields.size(); ++k) {
-            if (fields[k] >= cells.size()) {
+        // The chosen cells in field order, the line scanned once (a 20-zone file has some
+        // 60 columns, most of them not chosen).
+        qsizetype start = 0;
+        qint64 field = 0;
+        for (size_t k : byField) {
+            for (; field < fields[k] && start >= 0; ++field) {
+                start = line.indexOf(u',', start);
+                start = start < 0 ? -1 : start + 1;
+            }
+            if (start < 0) {
                 error.column = s.names.at(qsizetype(k));
-                error.count = cells.size();
+                error.count = line.count(u',') + 1;
                 return fail(ReadProblem::ColumnMissing, lineNo);
             }
-            if (!readCell(cells.at(fields[k]), values[k])) {
+            const qsizetype end = line.indexOf(u',', start);
+            const QStringView cell = line.mid(start, end < 0 ? line.size() - start : end - start);
+            if (!readCell(cell, values[k])) {
                 error.column = s.names.at(qsizetype(k));
-                error.text = cells.at(fields[k]).toString();
+                error.text = cell.toString();
                 return fail(ReadProblem::NotANumber, lineNo);
             }
         }

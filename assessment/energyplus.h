@@ -43,7 +43,7 @@ std::vector<int> findEnergyPlusVariables(const std::vector<EnergyPlusVariable> &
 int preselectEnergyPlusVariable(const std::vector<EnergyPlusVariable> &variables, const QString &name);
 
 // CSV: the header line "Date/Time,KEY:Variable [unit](Frequency),..."; the variables in column
-// order. Reads the device's first line only.
+// order. Reads the device to its end (decoded as the reading decodes it).
 EnergyPlusListing listEnergyPlusCsv(QIODevice &device, const QString &fileName);
 EnergyPlusListing listEnergyPlusCsv(const QString &fileName);
 

@@ -83,9 +83,7 @@ bool readValue(QStringView field, double marker, double &value)
         value = std::numeric_limits<double>::quiet_NaN();
         return true;
     }
-    bool ok = false;
-    value = field.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    if (!readNumberField(field, value))
         return false;
     if (value == marker)
         value = std::numeric_limits<double>::quiet_NaN();

@@ -10,6 +10,12 @@ bool isLeapYear(int year)
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+// A count of rows as a whole number; held below the range of qint64 for an interval near 0.
+qint64 wholeRows(double rows)
+{
+    return rows < 1e18 ? qRound64(rows) : qint64(1e18);
+}
+
 double valueAt(const std::vector<double> &v, qint64 i)
 {
     return i < qint64(v.size()) ? v[size_t(i)] : std::nan("");
@@ -74,7 +80,7 @@ qint64 expectedYearRows(const CalendarDate &start, double interval)
     if (!(interval > 0.0))
         return 0;
     const bool leap = start.month <= 2 ? isLeapYear(start.year) : isLeapYear(start.year + 1);
-    return qRound64((leap ? 366 : 365) * 24.0 / interval);
+    return wholeRows((leap ? 366 : 365) * 24.0 / interval);
 }
 
 YearReport checkYear(const YearSeries &year, const TimeAxisInput &axisInput, const std::vector<SourceInfo> &sources)
@@ -92,7 +98,7 @@ YearReport checkYear(const YearSeries &year, const TimeAxisInput &axisInput, con
         axis = generateTimeAxis(in);
         // The readers drop 29 February: an imported year holds 365 days from any start.
         const qint64 expected = sources.empty() ? expectedYearRows(in.start, in.interval)
-                                                : qRound64(365 * 24.0 / in.interval);
+                                                : wholeRows(365 * 24.0 / in.interval);
         if (n != expected) {
             YearFinding f = finding(YearCheck::RowCount, FindingSeverity::Error);
             f.count = n;
@@ -127,7 +133,7 @@ YearReport checkYear(const YearSeries &year, const TimeAxisInput &axisInput, con
     }
 
     const std::vector<double> &to = year.indoorTemp;
-    const qint64 lag = timed ? std::max<qint64>(1, qRound64(1.0 / axisInput.interval)) : 1;
+    const qint64 lag = timed ? std::max<qint64>(1, wholeRows(1.0 / axisInput.interval)) : 1;
     YearFinding steps = finding(YearCheck::IndoorStep, FindingSeverity::Warning, YearColumn::IndoorTemp);
     for (qint64 i = lag; i < qint64(to.size()); ++i) {
         const double step = to[size_t(i)] - to[size_t(i - lag)];

@@ -126,7 +126,8 @@ YearSeries yearSeriesFromRows(const std::vector<QStringList> &rows);
 // The year as the data page reads it with its defaults, like examples/sample_year.csv: one
 // header line "Ta (°C);RH (%);To (°C)", ";" separated, decimal commas, each value with the
 // fewest digits that read back to the same double (what was read is what is written), a gap
-// as "N.A" (an empty cell would shift the row's later values: the page drops blank fields).
+// (NaN, and any other value that is not finite) as "N.A": an empty cell would shift the row's
+// later values, the page drops blank fields.
 // The caller writes through a QSaveFile and checks its commit.
 void writeYearFile(QTextStream &out, const YearSeries &year);
 
@@ -143,6 +144,10 @@ QString decodeText(const QByteArray &bytes);
 // The lines of a text, line ends ("\n", "\r\n") removed; text after the last line end is a
 // line only when it holds something.
 std::vector<QStringView> splitLines(const QString &text);
+// A number field of a weather or simulation file: blanks around it ignored, a decimal point,
+// an exponent; false for anything else (text, a decimal comma, inf, nan, an empty field, a
+// number beyond the range of double). Independent of the locale.
+bool readNumberField(QStringView field, double &value);
 // A day of the calendar with leap day: months 1-12, 29 February allowed.
 bool isCalendarDay(int month, int day);
 // The day after month/day: 28 February is followed by 29 February or 1 March, 31 December by
