@@ -249,16 +249,6 @@ EnergyPlusListing listVariables(const Database &db, const QString &fileName)
     return listing;
 }
 
-int weekdayNumber(const QString &dayType)
-{
-    static const char *const names[] = {"Sunday", "Monday", "Tuesday", "Wednesday",
-                                        "Thursday", "Friday", "Saturday"};
-    for (int i = 0; i < 7; ++i) {
-        if (dayType.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0)
-            return i + 1;
-    }
-    return 0;
-}
 
 struct TimeRecord {
     int month, day, hour;
@@ -493,7 +483,7 @@ SourceSeries readEnergyPlusSql(const QString &fileName, const std::vector<int> &
         } else {
             s.info.sourceYear = q.value(1).toInt();
         }
-        const int weekday = weekdayNumber(q.value(6).toString());
+        const int weekday = weekdayFromName(q.value(6).toString());
         if (s.info.firstWeekday == 0 && weekday > 0)
             s.info.firstWeekday = ((weekday - 1 - dayOffset) % 7 + 7) % 7 + 1;
         recordOfTime.insert(timeIndex, records.size());

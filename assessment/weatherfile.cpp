@@ -33,16 +33,6 @@ bool readMonthDay(QStringView text, int &month, int &day)
     return okMonth && okDay && isCalendarDay(month, day);
 }
 
-int weekdayNumber(QStringView name)
-{
-    static const char *const names[] = {"sunday", "monday", "tuesday", "wednesday",
-                                        "thursday", "friday", "saturday"};
-    for (int i = 0; i < 7; ++i) {
-        if (name.trimmed().compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0)
-            return i + 1;
-    }
-    return 0;
-}
 
 bool readDataPeriod(QStringView line, DataPeriod &p)
 {
@@ -52,7 +42,7 @@ bool readDataPeriod(QStringView line, DataPeriod &p)
     bool okCount = false, okPerHour = false;
     const int periods = f.at(1).trimmed().toInt(&okCount);
     p.perHour = f.at(2).trimmed().toInt(&okPerHour);
-    p.weekday = weekdayNumber(f.at(4));
+    p.weekday = weekdayFromName(f.at(4));
     return okCount && periods == 1 && okPerHour && p.perHour >= 1 && 60 % p.perHour == 0
            && readMonthDay(f.at(5), p.startMonth, p.startDay) && readMonthDay(f.at(6), p.endMonth, p.endDay);
 }

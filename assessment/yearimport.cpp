@@ -225,6 +225,17 @@ std::vector<QStringView> splitLines(const QString &text)
     return lines;
 }
 
+int weekdayFromName(QStringView name)
+{
+    static const char *const names[] = {"Sunday", "Monday", "Tuesday", "Wednesday",
+                                        "Thursday", "Friday", "Saturday"};
+    for (int i = 0; i < 7; ++i) {
+        if (name.trimmed().compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0)
+            return i + 1;
+    }
+    return 0;
+}
+
 bool isCalendarDay(int month, int day)
 {
     return month >= 1 && month <= 12 && day >= 1

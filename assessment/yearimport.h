@@ -148,6 +148,8 @@ std::vector<QStringView> splitLines(const QString &text);
 // an exponent; false for anything else (text, a decimal comma, inf, nan, an empty field, a
 // number beyond the range of double). Independent of the locale.
 bool readNumberField(QStringView field, double &value);
+// "Sunday" ... "Saturday" (case and blanks ignored) as 1 ... 7; 0 for any other name.
+int weekdayFromName(QStringView name);
 // A day of the calendar with leap day: months 1-12, 29 February allowed.
 bool isCalendarDay(int month, int day);
 // The day after month/day: 28 February is followed by 29 February or 1 March, 31 December by

@@ -22,32 +22,15 @@ import math
 import os
 import sys
 
+# The generator and the Magnus formula of the sample year (this script's folder is on the path).
+from make_sample_year import Lcg, saturation_pressure
+
 YEAR = 2015
 MONTH = 7
 FIRST_DAY = 1
 DAYS = 4
 LATITUDE = 51.5
 ZONES = [("OFFICE SOUTH", 1.0, 0.0), ("OFFICE WEST", 0.8, 3.0), ("OFFICE NORTH", 0.25, 0.0)]   # name, window share, sun lag [h]
-
-
-class Lcg:
-    """64-bit linear congruential generator (Knuth's MMIX constants)."""
-
-    def __init__(self, seed):
-        self.state = seed
-
-    def uniform(self):
-        self.state = (self.state * 6364136223846793005 + 1442695040888963407) % 2**64
-        return ((self.state >> 11) + 0.5) / 2**53
-
-    def normal(self):
-        u, v = self.uniform(), self.uniform()
-        return math.sqrt(-2.0 * math.log(u)) * math.cos(2.0 * math.pi * v)
-
-
-def saturation_pressure(t):
-    """Water vapour saturation pressure [hPa] over water, Magnus formula, t in °C."""
-    return 6.112 * math.exp(17.62 * t / (243.12 + t))
 
 
 def sun_height(day_of_year, hour):
