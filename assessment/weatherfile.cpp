@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QIODevice>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,7 +33,6 @@ bool readMonthDay(QStringView text, int &month, int &day)
     day = parts.at(1).toInt(&okDay);
     return okMonth && okDay && isCalendarDay(month, day);
 }
-
 
 bool readDataPeriod(QStringView line, DataPeriod &p)
 {
