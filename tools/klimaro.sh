@@ -11,7 +11,8 @@ build="$top/build"
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools qt6-svg-dev libgl-dev fonts-dejavu-core
-          pkg-config libxslt1-dev xsltproc qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev)
+          pkg-config libxslt1-dev xsltproc qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev
+          libqt6sql6-sqlite)
 
 install_missing() {
     local missing=()
