@@ -477,56 +477,76 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
 <context>
     <name>TableText</name>
     <message>
-        <location filename="../app/tabletext.cpp" line="100"/>
+        <location filename="../app/tabletext.cpp" line="33"/>
+        <source>The file is empty</source>
+        <translation>Die Datei ist leer</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="35"/>
+        <source>No line holds a number (header lines skipped: %1)</source>
+        <translation>Keine Zeile enthält eine Zahl (übersprungene Kopfzeilen: %1)</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="108"/>
+        <source>The file is not a text file (it holds binary data)</source>
+        <translation>Die Datei ist keine Textdatei (sie enthält Binärdaten)</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="122"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="101"/>
+        <location filename="../app/tabletext.cpp" line="123"/>
         <source>Cannot read file %1:
 %2.</source>
         <translation>Datei %1 kann nicht gelesen werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="123"/>
+        <location filename="../app/tabletext.cpp" line="145"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="124"/>
+        <location filename="../app/tabletext.cpp" line="146"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="156"/>
+        <location filename="../app/tabletext.cpp" line="178"/>
         <source>Spreadsheet</source>
         <translation>Tabelle</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="157"/>
+        <location filename="../app/tabletext.cpp" line="179"/>
         <source>The information cannot be pasted because the copy and paste areas aren&apos;t the same size.</source>
         <translation>Die Daten können nicht eingefügt werden, weil Kopier- und Einfügebereich nicht gleich groß sind.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="192"/>
+        <location filename="../app/tabletext.cpp" line="214"/>
         <source>row %1, %2</source>
         <translation>Zeile %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="194"/>
+        <location filename="../app/tabletext.cpp" line="217"/>
+        <source>Input cells without a number (empty, or text without a numeric prefix): %1. Their rows were not computed (N.A).</source>
+        <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Ihre Zeilen wurden nicht gerechnet (N.A).</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="219"/>
         <source>Input cells without a number (empty, or text without a numeric prefix): %1. They were computed as 0.</source>
         <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Sie wurden als 0 gerechnet.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="199"/>
+        <location filename="../app/tabletext.cpp" line="224"/>
         <source>First: %1.</source>
         <translation>Die ersten: %1.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="200"/>
+        <location filename="../app/tabletext.cpp" line="225"/>
         <source>Cells without a number</source>
         <translation>Zellen ohne Zahl</translation>
     </message>
@@ -1181,79 +1201,79 @@ r. F.</translation>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="384"/>
+        <location filename="../report/bnbmenuform.cpp" line="378"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="384"/>
+        <location filename="../report/bnbmenuform.cpp" line="378"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="393"/>
+        <location filename="../report/bnbmenuform.cpp" line="387"/>
         <source>Open Output File</source>
         <translation>Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="393"/>
+        <location filename="../report/bnbmenuform.cpp" line="387"/>
         <source>XML File (*.xml)</source>
         <translation>XML-Datei (*.xml)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="415"/>
+        <location filename="../report/bnbmenuform.cpp" line="409"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="415"/>
+        <location filename="../report/bnbmenuform.cpp" line="409"/>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="461"/>
+        <location filename="../report/bnbmenuform.cpp" line="455"/>
         <source>Export Error</source>
         <translation>Exportfehler</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="493"/>
+        <location filename="../report/bnbmenuform.cpp" line="492"/>
         <source>Failed to export Winter Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="505"/>
+        <location filename="../report/bnbmenuform.cpp" line="504"/>
         <source>Failed to export Winter Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="515"/>
+        <location filename="../report/bnbmenuform.cpp" line="514"/>
         <source>Failed to export Winter Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="528"/>
+        <location filename="../report/bnbmenuform.cpp" line="527"/>
         <source>Failed to export Winter Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="540"/>
+        <location filename="../report/bnbmenuform.cpp" line="539"/>
         <source>Failed to export Summer Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="552"/>
+        <location filename="../report/bnbmenuform.cpp" line="551"/>
         <source>Failed to export Summer Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="562"/>
+        <location filename="../report/bnbmenuform.cpp" line="561"/>
         <source>Failed to export Summer Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="575"/>
+        <location filename="../report/bnbmenuform.cpp" line="574"/>
         <source>Failed to export Summer Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
@@ -3010,29 +3030,29 @@ Unzufriedener</translation>
         <translation>PPD-M</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="132"/>
+        <location filename="../comfort/pmvform.cpp" line="133"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="133"/>
+        <location filename="../comfort/pmvform.cpp" line="134"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="138"/>
+        <location filename="../comfort/pmvform.cpp" line="139"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="140"/>
+        <location filename="../comfort/pmvform.cpp" line="141"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="270"/>
-        <location filename="../comfort/pmvform.cpp" line="275"/>
-        <location filename="../comfort/pmvform.cpp" line="280"/>
+        <location filename="../comfort/pmvform.cpp" line="277"/>
+        <location filename="../comfort/pmvform.cpp" line="282"/>
+        <location filename="../comfort/pmvform.cpp" line="287"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>

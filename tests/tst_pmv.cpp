@@ -148,9 +148,13 @@ private slots:
             << "0.29 6.75 16.25|0.83 19.51 23.77|5 2 0 -1 0000000";
         QTest::newRow("air and radiant: decimal commas, 26 °C radiant as it is") << 3
             << Rows{{"22,0", "22", "60", "0,1", "0,5"}, {"22", "26", "60", "0.1", "0.5"}} << "0.29 6.75 16.25|0.63 13.32 18.10|5 2 0 -1 0000000";
-        // Rows 2 and 3 read a radiant temperature of 0 °C, outside ISO 7730.
-        QTest::newRow("short rows, never filled and empty cells read 0") << 3 << Rows{{"22", "26"}, {"22", QString(), "", "0.1", "0.5"}, {"22"}}
-            << "-0.61 12.71 51.10|-1.67 60.17 90.33|-3.76 99.99 99.43|5 3 2 1 0001000";
+        // A text, an empty (kept in its column), a never filled and a missing cell hold no number: their rows are not
+        // computed, as a 0 would be a state. A real 0 and a number before junk are read: rows 4 and 5 read a
+        // radiant temperature of 0 °C, outside ISO 7730.
+        QTest::newRow("cells without a number: rows not computed, a real 0 is") << 3
+            << Rows{{"22", "22", "abc", "0.1", "0.5"}, {"22", "22", "", "0,1", "0,5"}, {"22", "26"}, {"22", QString(), "60", "0.1", "0.5"},
+                    {"22", "0", "60", "0.1", "0.5"}, {"22x", "0,0", "60", "0.1", "0.5"}}
+            << "nan nan nan|nan nan nan|nan nan nan|nan nan nan|-1.41 46.06 84.42|-1.41 46.06 84.42|5 2 2 4 0001000";
         // 101 % cannot be: not computed. At 35 °C air, vapour pressure and PMV lie outside ISO 7730.
         QTest::newRow("operative: fifth cell ignored, impossible row not computed, hot row outside") << 2
             << Rows{{"22", "60", "0.1", "0.5", "99"}, {"22", "101", "0.1", "0.5"}, {"35", "60", "0.1", "0.5"}}
@@ -167,8 +171,8 @@ private slots:
         QString results;
         for (size_t r = 0; r < b.pmv.size(); ++r) {
             results += printed({b.pmv[r], b.ppd[r], b.ppdMayer[r]}, "0.00 0.00 0.00") + '|';
-            for (size_t c = 0; c < b.inputs.size(); ++c)   // the values read, for the form to show
-                QCOMPARE(b.inputs[c][r], parseCellNumber(rows[r].value(c)));
+            for (size_t c = 0; c < b.inputs.size(); ++c)   // the values read, for the form to show; NaN for no number
+                QCOMPARE(QString::number(b.inputs[c][r]), QString::number(cellNumberOrNaN(rows[r].value(c))));
         }
         results += QString("%1 %2 %3 %4 ").arg(b.inputs.size()).arg(b.rowsComputed).arg(b.rowsOutside).arg(b.firstOutsideRow);
         QTEST(results + QString::number(b.firstOutside.outside, 2).rightJustified(7, '0'), "results");
