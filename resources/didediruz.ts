@@ -144,8 +144,8 @@
     </message>
     <message>
         <location filename="../assessment/durationchart.cpp" line="57"/>
-        <source>%1 Kh above</source>
-        <translation>%1 Kh darüber</translation>
+        <source>%1 K·h above</source>
+        <translation>%1 K·h darüber</translation>
     </message>
     <message>
         <location filename="../assessment/durationchart.cpp" line="63"/>
@@ -612,12 +612,12 @@ temperatur, [°C]</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="23"/>
-        <source>Columns seperated by</source>
+        <source>Columns separated by</source>
         <translation>Spalten getrennt durch</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="30"/>
-        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
+        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to separate the columns in CSV file.</source>
         <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
     </message>
     <message>
@@ -1289,8 +1289,8 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="73"/>
-        <source>Degree hour (k h)</source>
-        <translation>Gradstunden (Kh)</translation>
+        <source>Degree hour (K·h)</source>
+        <translation>Gradstunden (K·h)</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="77"/>
@@ -1967,8 +1967,13 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="133"/>
-        <source>Pantis, T-shirt, shorts, light socks, sandals</source>
+        <source>Panties, T-shirt, shorts, light socks, sandals</source>
         <translation>Slip, T-Shirt, Shorts, leichte Socken, Sandalen</translation>
+    </message>
+    <message>
+        <location filename="../forms/clothingform.ui" line="168"/>
+        <source>Panties, stockings, blouse, long skirt, jacket, shoes</source>
+        <translation>Slip, Strümpfe, Bluse, langer Rock, Jacke, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="140"/>
@@ -1989,11 +1994,6 @@ r. F.</translation>
         <location filename="../forms/clothingform.ui" line="161"/>
         <source>Panties, shirt, trousers, jacket, socks, shoes</source>
         <translation>Slip, Hemd, Hose, Jacke, Socken, Schuhe</translation>
-    </message>
-    <message>
-        <location filename="../forms/clothingform.ui" line="168"/>
-        <source>Panties, stckings, blouse, long skirt, jacket, shoes</source>
-        <translation>Slip, Strümpfe, Bluse, langer Rock, Jacke, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="175"/>
@@ -2177,7 +2177,7 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../forms/humidityassmtform.ui" line="100"/>
-        <source>- Distribution of Absolute Humdity (g/kg) in Winter (01. Oct. - 31. March)</source>
+        <source>- Distribution of Absolute Humidity (g/kg) in Winter (01. Oct. - 31. March)</source>
         <translation>- Verteilung des Wassergehalts (g/kg) im Winter (01. Okt. - 31. März)</translation>
     </message>
     <message>
@@ -2273,7 +2273,7 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../assessment/humidityassmtform.cpp" line="48"/>
-        <source>- Distribution of Absolute Humdity (g/kg) in Summer (01. Apr. - 30. Sept.)</source>
+        <source>- Distribution of Absolute Humidity (g/kg) in Summer (01. Apr. - 30. Sept.)</source>
         <translation>- Verteilung des Wassergehalts (g/kg) im Sommer (01. Apr. - 30. Sept.)</translation>
     </message>
     <message>
@@ -2343,18 +2343,25 @@ der Nutzungszeit (1/h)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="122"/>
-        <source>Number of Person</source>
+        <source>Number of Persons</source>
         <translation>Anzahl Personen</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="148"/>
-        <source>Number of Small Plant</source>
+        <source>Number of Small Plants</source>
         <translation>Anzahl kleiner Pflanzen</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="174"/>
-        <source>Number of Big Plant</source>
+        <source>Number of Big Plants</source>
         <translation>Anzahl großer Pflanzen</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="310"/>
+        <source>Effectiveness of Humidity 
+Recovery (1= 100%)</source>
+        <translation>Wirkungsgrad Feuchte-
+rückgewinnung (1= 100%)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="200"/>
@@ -2384,13 +2391,6 @@ der Nutzungszeit (1/h)</translation>
 during Operation (1/h)</source>
         <translation>Luftwechselrate in der
 Nutzungszeit (1/h)</translation>
-    </message>
-    <message>
-        <location filename="../forms/humidityform.ui" line="310"/>
-        <source>Effectivness of Humidity 
-Recovery (1= 100%)</source>
-        <translation>Wirkungsgrad Feuchte-
-rückgewinnung (1= 100%)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="373"/>
@@ -2644,7 +2644,7 @@ temperatur [°C]</translation>
     <message>
         <location filename="../forms/mrtform.ui" line="758"/>
         <source>Radiation
-Assymetry</source>
+Asymmetry</source>
         <translation>Strahlungs-
 asymmetrie</translation>
     </message>
@@ -2939,12 +2939,12 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="558"/>
-        <source>Columns seperated by</source>
+        <source>Columns separated by</source>
         <translation>Spalten getrennt durch</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="568"/>
-        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
+        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to separate the columns in CSV file.</source>
         <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
     </message>
     <message>
@@ -3065,11 +3065,6 @@ Unzufriedener</translation>
         <translation>Formular</translation>
     </message>
     <message>
-        <location filename="../forms/pmvinverseform.ui" line="24"/>
-        <source>Select the unkown parameter</source>
-        <translation>Unbekannte Größe wählen</translation>
-    </message>
-    <message>
         <location filename="../forms/pmvinverseform.ui" line="30"/>
         <source> Operative Temp.       [°C]</source>
         <translation> Operative Temp.       [°C]</translation>
@@ -3136,8 +3131,13 @@ Unzufriedener</translation>
         <translation> Lufttemperatur          [°C]</translation>
     </message>
     <message>
+        <location filename="../forms/pmvinverseform.ui" line="24"/>
+        <source>Select the unknown parameter</source>
+        <translation>Unbekannte Größe wählen</translation>
+    </message>
+    <message>
         <location filename="../forms/pmvinverseform.ui" line="186"/>
-        <source>Global Temperature  [°C]</source>
+        <source>Globe Temperature  [°C]</source>
         <translation>Globetemperatur     [°C]</translation>
     </message>
     <message>
@@ -3249,23 +3249,23 @@ Unzufriedener</translation>
         <translation>Lufttemperatur</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvinverse.cpp" line="34"/>
-        <source>  Approx. Global Temperature found for given PMV</source>
-        <translation>  Näherungsweise Globetemperatur für das gegebene PMV gefunden</translation>
-    </message>
-    <message>
         <location filename="../comfort/pmvinverse.cpp" line="35"/>
         <source> For the given PMV, No appropriate Tg found within the range 10-40 degree C </source>
         <translation> Für das gegebene PMV wurde im Bereich 10-40 °C keine passende Tg gefunden </translation>
     </message>
     <message>
+        <location filename="../comfort/pmvinverse.cpp" line="34"/>
+        <source>  Approx. Globe Temperature found for given PMV</source>
+        <translation>  Näherungsweise Globetemperatur für das gegebene PMV gefunden</translation>
+    </message>
+    <message>
         <location filename="../comfort/pmvinverse.cpp" line="37"/>
-        <source>Find Global Temperature</source>
+        <source>Find Globe Temperature</source>
         <translation>Globetemperatur suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="38"/>
-        <source>Global Temperature</source>
+        <source>Globe Temperature</source>
         <translation>Globetemperatur</translation>
     </message>
     <message>
@@ -3340,7 +3340,7 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="63"/>
-        <source>  Approx. Clothing Insultaion for given PMV</source>
+        <source>  Approx. Clothing Insulation for given PMV</source>
         <translation>  Näherungsweise Bekleidungsisolation für das gegebene PMV</translation>
     </message>
     <message>
@@ -3496,8 +3496,8 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/summerbnbform.ui" line="161"/>
-        <source>Degreehours (kh)</source>
-        <translation>Gradstunden (Kh)</translation>
+        <source>Degree hours (K·h)</source>
+        <translation>Gradstunden (K·h)</translation>
     </message>
     <message>
         <location filename="../forms/summerbnbform.ui" line="169"/>
@@ -3639,8 +3639,8 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/winterbnbform.ui" line="161"/>
-        <source>Degree hour (k h)</source>
-        <translation>Gradstunden (Kh)</translation>
+        <source>Degree hour (K·h)</source>
+        <translation>Gradstunden (K·h)</translation>
     </message>
     <message>
         <location filename="../forms/winterbnbform.ui" line="169"/>

@@ -191,7 +191,7 @@ private slots:
         // Codes 2–4 choose their own computePMV mode: mode 0 passed in must not matter.
         const QString reference = "-0.76 17.24 59.04", found = " found for given PMV";
         QTest::newRow("operative 22 °C") << 4 << 0u << -0.76 << 22.0 << reference << "Approx. Operative Temperature" + found;
-        QTest::newRow("globe 22 °C, air 22 °C") << 2 << 0u << -0.76 << 22.0 << reference << "  Approx. Global Temperature" + found;
+        QTest::newRow("globe 22 °C, air 22 °C") << 2 << 0u << -0.76 << 22.0 << reference << "  Approx. Globe Temperature" + found;
         QTest::newRow("MRT 18.3 °C, air 22 °C") << 3 << 0u << pmvAt(3, 22, 18.3) << 18.3 << "-1.26 38.01 79.76" << "Approx. MRT" + found;
         QTest::newRow("air 22 °C, radiant 22 °C") << 1 << 3u << -0.76 << 22.0 << reference << "  Approx. Air Temperature" + found;
         QTest::newRow("air speed 0.2 m/s") << 6 << 3u << pmvAt(3, 22, 22, 60, 0.2) << 0.2 << "-1.10 30.68 74.29" << "  Approx. velocity" + found;
@@ -200,7 +200,7 @@ private slots:
         const double still = pmvAt(3, 22, 22, 60, 0);
         QCOMPARE_EQ(pmvAt(3, 22, 22, 60, 0.09), still);
         QTest::newRow("air speed tie keeps 0 m/s") << 6 << 3u << still + 0.01 << 0.0 << reference << "  Approx. velocity" + found;
-        QTest::newRow("clothing shown as 0.9 clo") << 7 << 1u << 0.0 << 0.9 << "0.01 5.00 22.42" << "  Approx. Clothing Insultaion for given PMV";
+        QTest::newRow("clothing shown as 0.9 clo") << 7 << 1u << 0.0 << 0.9 << "0.01 5.00 22.42" << "  Approx. Clothing Insulation for given PMV";
         // PMV 2.50 at 226 W/m², 2.57 at 230 W/m²: 2.54 would be nearer to 230.
         QTest::newRow("M ends at 226, not 230 W/m²") << 8 << 1u << 2.54 << 226.0 << "2.50 93.38 90.82" << "  Approx. Met for given PMV";
         // A PMV of 10 lies beyond every grid: the nearest point is the grid's far end (air temperature's: below).

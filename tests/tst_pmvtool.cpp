@@ -288,7 +288,7 @@ private slots:
         QTest::newRow("4 operative: all temperatures off") << "To" << "000 0000 11111 11 00" << "Operative Temperature" << "22.00" << "";
         QTest::newRow("1 air: MRT mode, radiant row only") << "Ta" << "120 0010 11111 11 00" << "Ambient Temperature" << "22.00" << "TaTg 0100";
         QTest::newRow("3 radiant: air row only") << "MRT" << "000 1000 11111 11 00" << "Mean Radiant Temperature" << "22.00" << "";
-        QTest::newRow("2 globe: air row only") << "Tg" << "000 1000 11111 11 00" << "Global Temperature" << "22.00" << "";
+        QTest::newRow("2 globe: air row only") << "Tg" << "000 1000 11111 11 00" << "Globe Temperature" << "22.00" << "";
         QTest::newRow("6 air speed, free convection") << "Va" << "211 1100 10111 11 00" << "Air Velocity" << "0.00" << "To 0001";
         QTest::newRow("5 humidity") << "Rh" << "211 1100 01111 11 00" << "Relative Humidity" << "60.00" << "MRT 1010";
         QTest::newRow("7 clothing") << "Clo" << "211 1100 11011 11 00" << "Clothing Insulation" << "0.50" << "TaTg 1100";
