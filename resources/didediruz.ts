@@ -533,7 +533,7 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     <message>
         <location filename="../app/tabletext.cpp" line="217"/>
         <source>Input cells without a number (empty, or text without a numeric prefix): %1. Their rows were not computed (N.A).</source>
-        <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Ihre Zeilen wurden nicht gerechnet (N.A).</translation>
+        <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Ihre Zeilen wurden nicht gerechnet (k. A.).</translation>
     </message>
     <message>
         <location filename="../app/tabletext.cpp" line="219"/>
