@@ -71,19 +71,20 @@ PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &row
     batch.inputs.resize(m.count);
     for (auto &column : batch.inputs)
         column.reserve(rowCount);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     for (const QStringList &row : rows) {
         for (int c = 0; c < m.count; ++c)
-            batch.inputs[c].push_back(c < row.size() ? parseCellNumber(row.at(c)) : 0.0);
+            batch.inputs[c].push_back(c < row.size() ? cellNumberOrNaN(row.at(c)) : nan);
     }
 
     batch.pmv.resize(rowCount);
     batch.ppd.resize(rowCount);
     batch.ppdMayer.resize(rowCount);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     for (size_t r = 0; r < rowCount; ++r) {
         const double ta = batch.inputs[m.ta][r], t2 = batch.inputs[m.t2][r];
         const double rh = batch.inputs[m.rh][r], va = batch.inputs[m.va][r];
         const double icl = batch.inputs[m.clo][r] * kCloToM2KW;
+        // A cell without a number is not a number here: such a row is not computed either.
         if (!pmvStateIsPhysical(ta, t2, rh, va, icl, M)) {
             batch.pmv[r] = batch.ppd[r] = batch.ppdMayer[r] = nan;
             continue;

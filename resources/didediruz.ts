@@ -227,8 +227,8 @@
     </message>
     <message>
         <location filename="../assessment/durationchart.cpp" line="57"/>
-        <source>%1 Kh above</source>
-        <translation>%1 Kh darüber</translation>
+        <source>%1 K·h above</source>
+        <translation>%1 K·h darüber</translation>
     </message>
     <message>
         <location filename="../assessment/durationchart.cpp" line="63"/>
@@ -555,13 +555,6 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     </message>
 </context>
 <context>
-    <name>ResultText</name>
-    <message>
-        <source>N.A</source>
-        <translation type="vanished">k. A.</translation>
-    </message>
-</context>
-<context>
     <name>Room</name>
     <message>
         <location filename="../report/room.cpp" line="67"/>
@@ -692,56 +685,76 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
 <context>
     <name>TableText</name>
     <message>
-        <location filename="../app/tabletext.cpp" line="100"/>
+        <location filename="../app/tabletext.cpp" line="33"/>
+        <source>The file is empty</source>
+        <translation>Die Datei ist leer</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="35"/>
+        <source>No line holds a number (header lines skipped: %1)</source>
+        <translation>Keine Zeile enthält eine Zahl (übersprungene Kopfzeilen: %1)</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="108"/>
+        <source>The file is not a text file (it holds binary data)</source>
+        <translation>Die Datei ist keine Textdatei (sie enthält Binärdaten)</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="122"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="101"/>
+        <location filename="../app/tabletext.cpp" line="123"/>
         <source>Cannot read file %1:
 %2.</source>
         <translation>Datei %1 kann nicht gelesen werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="123"/>
+        <location filename="../app/tabletext.cpp" line="145"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="124"/>
+        <location filename="../app/tabletext.cpp" line="146"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="156"/>
+        <location filename="../app/tabletext.cpp" line="178"/>
         <source>Spreadsheet</source>
         <translation>Tabelle</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="157"/>
+        <location filename="../app/tabletext.cpp" line="179"/>
         <source>The information cannot be pasted because the copy and paste areas aren&apos;t the same size.</source>
         <translation>Die Daten können nicht eingefügt werden, weil Kopier- und Einfügebereich nicht gleich groß sind.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="190"/>
+        <location filename="../app/tabletext.cpp" line="212"/>
         <source>row %1, %2</source>
         <translation>Zeile %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="199"/>
+        <location filename="../app/tabletext.cpp" line="222"/>
+        <source>Input cells without a number (empty, or text without a numeric prefix): %1. Their rows were not computed (N.A).</source>
+        <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Ihre Zeilen wurden nicht gerechnet (k. A.).</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="224"/>
         <source>Input cells without a number (empty, or text without a numeric prefix): %1. They were computed as 0.</source>
         <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Sie wurden als 0 gerechnet.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="192"/>
+        <location filename="../app/tabletext.cpp" line="214"/>
         <source>First: %1.</source>
         <translation>Die ersten: %1.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="205"/>
+        <location filename="../app/tabletext.cpp" line="230"/>
         <source>Cells without a number</source>
         <translation>Zellen ohne Zahl</translation>
     </message>
@@ -1050,12 +1063,12 @@ temperatur, [°C]</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="62"/>
-        <source>Columns seperated by</source>
+        <source>Columns separated by</source>
         <translation>Spalten getrennt durch</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="69"/>
-        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
+        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to separate the columns in CSV file.</source>
         <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
     </message>
     <message>
@@ -1472,14 +1485,6 @@ temperatur
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <source>%1 must be greater than 0.</source>
-        <translation type="vanished">%1 muss größer als 0 sein.</translation>
-    </message>
-    <message>
-        <source>%1 must lie between 0 and 1 (0 ≤ α &lt; 1).</source>
-        <translation type="vanished">%1 muss zwischen 0 und 1 liegen (0 ≤ α &lt; 1).</translation>
-    </message>
-    <message>
         <location filename="../assessment/bnbform.cpp" line="154"/>
         <source>The data hold no row for the season boundary %1 %2, so nothing was computed.</source>
         <translation>Die Daten enthalten keine Zeile für die Grenze der Jahreszeit %1 %2, daher wurde nichts berechnet.</translation>
@@ -1731,10 +1736,6 @@ r. F.</translation>
 %1</translation>
     </message>
     <message>
-        <source>A room names the file of its year data, and the data in the table were not read from a file: read them with &quot;%1&quot; first.</source>
-        <translation type="vanished">Ein Raum nennt die Datei seiner Jahresdaten, und die Daten der Tabelle wurden nicht aus einer Datei gelesen: Lesen Sie sie zuerst mit „%1“ ein.</translation>
-    </message>
-    <message>
         <location filename="../report/bnbmenuform.cpp" line="544"/>
         <source>Cells of the table were changed after reading %1; the room names that file as it is and not the changes.</source>
         <translation>Zellen der Tabelle wurden nach dem Lesen von %1 geändert; der Raum nennt die Datei, wie sie ist, ohne die Änderungen.</translation>
@@ -1783,34 +1784,6 @@ r. F.</translation>
 %2</source>
         <translation>Die Raumdatei %1 enthält Schlüssel, die dieses Programm nicht kennt; sie wurden übergangen:
 %2</translation>
-    </message>
-    <message>
-        <source>Summer Region A</source>
-        <translation type="vanished">Sommerklimaregion A</translation>
-    </message>
-    <message>
-        <source>Summer Region B</source>
-        <translation type="vanished">Sommerklimaregion B</translation>
-    </message>
-    <message>
-        <source>Summer Region C</source>
-        <translation type="vanished">Sommerklimaregion C</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation type="vanished">k. A.</translation>
-    </message>
-    <message>
-        <source>Not defined</source>
-        <translation type="vanished">Nicht festgelegt</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation type="vanished">Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="vanished">Nein</translation>
     </message>
     <message>
         <location filename="../report/bnbmenuform.cpp" line="347"/>
@@ -1902,8 +1875,8 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="75"/>
-        <source>Degree hour (k h)</source>
-        <translation>Gradstunden (Kh)</translation>
+        <source>Degree hour (K·h)</source>
+        <translation>Gradstunden (K·h)</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="79"/>
@@ -2580,8 +2553,13 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="133"/>
-        <source>Pantis, T-shirt, shorts, light socks, sandals</source>
+        <source>Panties, T-shirt, shorts, light socks, sandals</source>
         <translation>Slip, T-Shirt, Shorts, leichte Socken, Sandalen</translation>
+    </message>
+    <message>
+        <location filename="../forms/clothingform.ui" line="168"/>
+        <source>Panties, stockings, blouse, long skirt, jacket, shoes</source>
+        <translation>Slip, Strümpfe, Bluse, langer Rock, Jacke, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="140"/>
@@ -2602,11 +2580,6 @@ r. F.</translation>
         <location filename="../forms/clothingform.ui" line="161"/>
         <source>Panties, shirt, trousers, jacket, socks, shoes</source>
         <translation>Slip, Hemd, Hose, Jacke, Socken, Schuhe</translation>
-    </message>
-    <message>
-        <location filename="../forms/clothingform.ui" line="168"/>
-        <source>Panties, stckings, blouse, long skirt, jacket, shoes</source>
-        <translation>Slip, Strümpfe, Bluse, langer Rock, Jacke, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="175"/>
@@ -2749,14 +2722,6 @@ r. F.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Pass</source>
-        <translation type="vanished">Erfüllt</translation>
-    </message>
-    <message>
-        <source>Fail</source>
-        <translation type="vanished">Nicht erfüllt</translation>
-    </message>
-    <message>
         <location filename="../assessment/draftform.cpp" line="143"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
@@ -2788,7 +2753,7 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../forms/humidityassmtform.ui" line="100"/>
-        <source>- Distribution of Absolute Humdity (g/kg) in Winter (01. Oct. - 31. March)</source>
+        <source>- Distribution of Absolute Humidity (g/kg) in Winter (01. Oct. - 31. March)</source>
         <translation>- Verteilung des Wassergehalts (g/kg) im Winter (01. Okt. - 31. März)</translation>
     </message>
     <message>
@@ -2884,7 +2849,7 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../assessment/humidityassmtform.cpp" line="48"/>
-        <source>- Distribution of Absolute Humdity (g/kg) in Summer (01. Apr. - 30. Sept.)</source>
+        <source>- Distribution of Absolute Humidity (g/kg) in Summer (01. Apr. - 30. Sept.)</source>
         <translation>- Verteilung des Wassergehalts (g/kg) im Sommer (01. Apr. - 30. Sept.)</translation>
     </message>
     <message>
@@ -2954,18 +2919,25 @@ der Nutzungszeit (1/h)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="122"/>
-        <source>Number of Person</source>
+        <source>Number of Persons</source>
         <translation>Anzahl Personen</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="148"/>
-        <source>Number of Small Plant</source>
+        <source>Number of Small Plants</source>
         <translation>Anzahl kleiner Pflanzen</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="174"/>
-        <source>Number of Big Plant</source>
+        <source>Number of Big Plants</source>
         <translation>Anzahl großer Pflanzen</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="310"/>
+        <source>Effectiveness of Humidity 
+Recovery (1= 100%)</source>
+        <translation>Wirkungsgrad Feuchte-
+rückgewinnung (1= 100%)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="200"/>
@@ -2997,13 +2969,6 @@ during Operation (1/h)</source>
 Nutzungszeit (1/h)</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="310"/>
-        <source>Effectivness of Humidity 
-Recovery (1= 100%)</source>
-        <translation>Wirkungsgrad Feuchte-
-rückgewinnung (1= 100%)</translation>
-    </message>
-    <message>
         <location filename="../forms/humidityform.ui" line="373"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
@@ -3026,25 +2991,9 @@ rückgewinnung (1= 100%)</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Invalid input</source>
-        <translation type="vanished">Ungültige Eingabe</translation>
-    </message>
-    <message>
-        <source>%1 must be greater than 0, so nothing was computed.</source>
-        <translation type="vanished">%1 muss größer als 0 sein, daher wurde nichts berechnet.</translation>
-    </message>
-    <message>
         <location filename="../assessment/humidityform.cpp" line="93"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Humidity output generated by </source>
-        <translation type="vanished">Humidity output generated by </translation>
-    </message>
-    <message>
-        <source>Klimaro v0.3</source>
-        <translation type="vanished">Klimaro v0.3</translation>
     </message>
     <message>
         <location filename="../assessment/humidityform.cpp" line="110"/>
@@ -3251,7 +3200,7 @@ temperatur [°C]</translation>
     <message>
         <location filename="../forms/mrtform.ui" line="758"/>
         <source>Radiation
-Assymetry</source>
+Asymmetry</source>
         <translation>Strahlungs-
 asymmetrie</translation>
     </message>
@@ -3310,18 +3259,6 @@ Unzufriedener</translation>
         <location filename="../radiant/mrtform.cpp" line="83"/>
         <source>%1 cold/hot area: %2</source>
         <translation>%1 kalte/warme Fläche: %2</translation>
-    </message>
-    <message>
-        <source>Pass</source>
-        <translation type="vanished">Erfüllt</translation>
-    </message>
-    <message>
-        <source>Fail</source>
-        <translation type="vanished">Nicht erfüllt</translation>
-    </message>
-    <message>
-        <source>N.A</source>
-        <translation type="vanished">k. A.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="168"/>
@@ -3543,12 +3480,12 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="558"/>
-        <source>Columns seperated by</source>
+        <source>Columns separated by</source>
         <translation>Spalten getrennt durch</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="568"/>
-        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
+        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to separate the columns in CSV file.</source>
         <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
     </message>
     <message>
@@ -3634,29 +3571,29 @@ Unzufriedener</translation>
         <translation>PPD-M</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="132"/>
+        <location filename="../comfort/pmvform.cpp" line="133"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="133"/>
+        <location filename="../comfort/pmvform.cpp" line="134"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="138"/>
+        <location filename="../comfort/pmvform.cpp" line="139"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="140"/>
+        <location filename="../comfort/pmvform.cpp" line="141"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="270"/>
-        <location filename="../comfort/pmvform.cpp" line="275"/>
-        <location filename="../comfort/pmvform.cpp" line="280"/>
+        <location filename="../comfort/pmvform.cpp" line="277"/>
+        <location filename="../comfort/pmvform.cpp" line="282"/>
+        <location filename="../comfort/pmvform.cpp" line="287"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3667,11 +3604,6 @@ Unzufriedener</translation>
         <location filename="../forms/pmvinverseform.ui" line="14"/>
         <source>Form</source>
         <translation>Formular</translation>
-    </message>
-    <message>
-        <location filename="../forms/pmvinverseform.ui" line="24"/>
-        <source>Select the unkown parameter</source>
-        <translation>Unbekannte Größe wählen</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="30"/>
@@ -3740,8 +3672,13 @@ Unzufriedener</translation>
         <translation> Lufttemperatur          [°C]</translation>
     </message>
     <message>
+        <location filename="../forms/pmvinverseform.ui" line="24"/>
+        <source>Select the unknown parameter</source>
+        <translation>Unbekannte Größe wählen</translation>
+    </message>
+    <message>
         <location filename="../forms/pmvinverseform.ui" line="186"/>
-        <source>Global Temperature  [°C]</source>
+        <source>Globe Temperature  [°C]</source>
         <translation>Globetemperatur     [°C]</translation>
     </message>
     <message>
@@ -3853,23 +3790,23 @@ Unzufriedener</translation>
         <translation>Lufttemperatur</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvinverse.cpp" line="34"/>
-        <source>  Approx. Global Temperature found for given PMV</source>
-        <translation>  Näherungsweise Globetemperatur für das gegebene PMV gefunden</translation>
-    </message>
-    <message>
         <location filename="../comfort/pmvinverse.cpp" line="35"/>
         <source> For the given PMV, No appropriate Tg found within the range 10-40 degree C </source>
         <translation> Für das gegebene PMV wurde im Bereich 10-40 °C keine passende Tg gefunden </translation>
     </message>
     <message>
+        <location filename="../comfort/pmvinverse.cpp" line="34"/>
+        <source>  Approx. Globe Temperature found for given PMV</source>
+        <translation>  Näherungsweise Globetemperatur für das gegebene PMV gefunden</translation>
+    </message>
+    <message>
         <location filename="../comfort/pmvinverse.cpp" line="37"/>
-        <source>Find Global Temperature</source>
+        <source>Find Globe Temperature</source>
         <translation>Globetemperatur suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="38"/>
-        <source>Global Temperature</source>
+        <source>Globe Temperature</source>
         <translation>Globetemperatur</translation>
     </message>
     <message>
@@ -3944,7 +3881,7 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="63"/>
-        <source>  Approx. Clothing Insultaion for given PMV</source>
+        <source>  Approx. Clothing Insulation for given PMV</source>
         <translation>  Näherungsweise Bekleidungsisolation für das gegebene PMV</translation>
     </message>
     <message>
@@ -4209,8 +4146,8 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/summerbnbform.ui" line="161"/>
-        <source>Degreehours (kh)</source>
-        <translation>Gradstunden (Kh)</translation>
+        <source>Degree hours (K·h)</source>
+        <translation>Gradstunden (K·h)</translation>
     </message>
     <message>
         <location filename="../forms/summerbnbform.ui" line="169"/>
@@ -4246,14 +4183,6 @@ Unzufriedener</translation>
         <location filename="../assessment/summerbnbform.cpp" line="27"/>
         <source>Above limit</source>
         <translation>Über der Grenze</translation>
-    </message>
-    <message>
-        <source>complied</source>
-        <translation type="vanished">eingehalten</translation>
-    </message>
-    <message>
-        <source>not complied</source>
-        <translation type="vanished">nicht eingehalten</translation>
     </message>
     <message>
         <location filename="../assessment/summerbnbform.cpp" line="99"/>
@@ -4350,8 +4279,8 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/winterbnbform.ui" line="161"/>
-        <source>Degree hour (k h)</source>
-        <translation>Gradstunden (Kh)</translation>
+        <source>Degree hour (K·h)</source>
+        <translation>Gradstunden (K·h)</translation>
     </message>
     <message>
         <location filename="../forms/winterbnbform.ui" line="169"/>

@@ -405,7 +405,7 @@ private slots:
             QCOMPARE(pointsOf(picture, "Within").size() + pointsOf(picture, "Above").size()
                          + pointsOf(picture, "Not valid").size(), int(s[8]));   // the summer working rows
         } else {
-            QCOMPARE(picture->chart()->series().first()->name(), quality[2] + " Kh above");
+            QCOMPARE(picture->chart()->series().first()->name(), quality[2] + " K·h above");
             QCOMPARE(pointsOf(picture, "To").size(), int(s[8]) + 1);
         }
     }
