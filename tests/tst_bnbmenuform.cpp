@@ -525,6 +525,9 @@ private slots:
     // as is a year without a season boundary; every page keeps what it shows (the pages' updates read the interval).
     void refusedEntry()
     {
+        for (const QString box : {"w_checkMech", "s_checkMech"})   // the draught pages offer Compute
+            child<QCheckBox>(*window, box)->setChecked(true);
+        click(*window, "computeHumid");
         QFETCH(QString, entry);
         const QString field = entry.section('=', 0, 0), kept = text(*window, field);
         const QStringList before = pages();
@@ -699,6 +702,7 @@ private slots:
     // Compute and the report keep to the interval and model of that Compute.
     void lastComputeCounts()
     {
+        click(*window, "computeHumid");
         const QStringList before = pages();
         vstring selection, rest;
         QVERIFY(window->getSummerOperativeTemperatureAssessment(selection, rest, rest, rest, rest));
