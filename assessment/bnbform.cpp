@@ -70,16 +70,20 @@ bnbForm::bnbForm(QWidget *parent)
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+// The combo box's items stand in the order of SummerModel (26 °C, adaptive, national annex,
+// DIN 4108-2), whatever language names them.
 SummerModel bnbForm::selectedModel() const
 {
-    const QString model = ui.modelSelectBox->currentText();
-    if (model == tr("Adaptives Modell(DIN EN 15251)"))
+    switch (ui.modelSelectBox->currentIndex()) {
+    case 1:
         return SummerModel::AdaptiveEN;
-    if (model == tr("Nationaler Anhang(DIN EN 15251)"))
+    case 2:
         return SummerModel::NationalAnnex;
-    if (model == tr("DIN 4108-2"))
+    case 3:
         return SummerModel::Din4108;
-    return SummerModel::Fixed26;
+    default:
+        return SummerModel::Fixed26;
+    }
 }
 
 SummerRegion bnbForm::checkedRegion() const
@@ -303,9 +307,9 @@ void bnbForm::on_readPreviewButton_clicked()
     ui.compButton->setEnabled(true);
 }
 
-void bnbForm::on_modelSelectBox_textActivated(const QString &text)
+void bnbForm::on_modelSelectBox_textActivated(const QString &)
 {
-    const bool din = text == tr("DIN 4108-2");
+    const bool din = selectedModel() == SummerModel::Din4108;
     ui.regionCheckA->setEnabled(din);
     ui.regionCheckB->setEnabled(din);
     ui.regionCheckC->setEnabled(din);
@@ -343,7 +347,9 @@ void bnbForm::on_clearButton_clicked()
     for (int c = 0; c < kInputColumns; ++c)
         table->setColumnHidden(c, false);
     table->setRowCount(kDefaultRows);
-    table->setHorizontalHeaderLabels({tr("Outdoor\nTa"), tr("Outdoor\nR.H"), tr("Indoor\n To")});
+    // The headers of the form file.
+    table->setHorizontalHeaderLabels({tr("Outdoor\ntemperature\nTa (°C)"), tr("Outdoor\nhumidity\nRH (%)"),
+                                      tr("Indoor\ntemperature\nTo (°C)")});
 }
 
 void bnbForm::on_csvcomboBox_currentIndexChanged(int index)

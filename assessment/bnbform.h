@@ -25,7 +25,7 @@ public:
     // Compute and after one that was refused (bad field, missing period
     // boundary). The assessment window then leaves its result pages alone.
     bool lastComputeOk() const { return computeOk; }
-    // The summer model of modelSelectBox's current text.
+    // The summer model of modelSelectBox's current item (by its index, not its text).
     SummerModel selectedModel() const;
     // The checked DIN 4108-2 region; None when no region button is checked.
     SummerRegion selectedRegion() const { return checkedRegion(); }

@@ -663,8 +663,9 @@ temperatur, [°C]</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="104"/>
-        <source>Außen-
-temperatur
+        <location filename="../assessment/bnbform.cpp" line="351"/>
+        <source>Outdoor
+temperature
 Ta (°C)</source>
         <translation>Außen-
 temperatur
@@ -672,8 +673,9 @@ Ta (°C)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="111"/>
-        <source>Außen-
-luftfeuchte
+        <location filename="../assessment/bnbform.cpp" line="351"/>
+        <source>Outdoor
+humidity
 RH (%)</source>
         <translation>Außen-
 luftfeuchte
@@ -681,12 +683,13 @@ RH (%)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="118"/>
-        <source>Raum-
-temperatur
- To (°C)</source>
+        <location filename="../assessment/bnbform.cpp" line="352"/>
+        <source>Indoor
+temperature
+To (°C)</source>
         <translation>Raum-
 temperatur
- To (°C)</translation>
+To (°C)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="128"/>
@@ -875,20 +878,16 @@ temperatur
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="534"/>
-        <location filename="../assessment/bnbform.cpp" line="76"/>
-        <source>Adaptives Modell(DIN EN 15251)</source>
-        <translation>Adaptives Modell(DIN EN 15251)</translation>
+        <source>Adaptive model (DIN EN 15251)</source>
+        <translation>Adaptives Modell (DIN EN 15251)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="535"/>
-        <location filename="../assessment/bnbform.cpp" line="78"/>
-        <source>Nationaler Anhang(DIN EN 15251)</source>
-        <translation>Nationaler Anhang(DIN EN 15251)</translation>
+        <source>National annex (DIN EN 15251)</source>
+        <translation>Nationaler Anhang (DIN EN 15251)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="536"/>
-        <location filename="../assessment/bnbform.cpp" line="80"/>
-        <location filename="../assessment/bnbform.cpp" line="308"/>
         <source>DIN 4108-2</source>
         <translation>DIN 4108-2</translation>
     </message>
@@ -921,8 +920,8 @@ temperatur
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="627"/>
-        <location filename="../assessment/bnbform.cpp" line="141"/>
-        <location filename="../assessment/bnbform.cpp" line="190"/>
+        <location filename="../assessment/bnbform.cpp" line="145"/>
+        <location filename="../assessment/bnbform.cpp" line="194"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
     </message>
@@ -972,106 +971,85 @@ temperatur
         <translation>Den Inhalt der Zwischenablage in die Markierung einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="131"/>
+        <location filename="../assessment/bnbform.cpp" line="135"/>
         <source>Start Date at Hour</source>
         <translation>Startdatum um Stunde</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="134"/>
+        <location filename="../assessment/bnbform.cpp" line="138"/>
         <source>Working hours from</source>
         <translation>Arbeitszeit von</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="135"/>
+        <location filename="../assessment/bnbform.cpp" line="139"/>
         <source>Working hours to</source>
         <translation>Arbeitszeit bis</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="141"/>
+        <location filename="../assessment/bnbform.cpp" line="145"/>
         <source>Nothing was computed.</source>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="146"/>
+        <location filename="../assessment/bnbform.cpp" line="150"/>
         <source>%1 must be greater than 0.</source>
         <translation>%1 muss größer als 0 sein.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="148"/>
+        <location filename="../assessment/bnbform.cpp" line="152"/>
         <source>%1 must lie between 0 and 1 (0 ≤ α &lt; 1).</source>
         <translation>%1 muss zwischen 0 und 1 liegen (0 ≤ α &lt; 1).</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="181"/>
+        <location filename="../assessment/bnbform.cpp" line="185"/>
         <source>The data hold no row for the season boundary %1 %2, so nothing was computed.</source>
         <translation>Die Daten enthalten keine Zeile für die Grenze der Jahreszeit %1 %2, daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="184"/>
+        <location filename="../assessment/bnbform.cpp" line="188"/>
         <source>The table holds no rows.</source>
         <translation>Die Tabelle enthält keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="187"/>
+        <location filename="../assessment/bnbform.cpp" line="191"/>
         <source>The data reach from %1 %2 to %3 %4.</source>
         <translation>Die Daten reichen von %1 %2 bis %3 %4.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="280"/>
+        <location filename="../assessment/bnbform.cpp" line="284"/>
         <source>Mean (EN)</source>
         <translation>Mittel (EN)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="286"/>
+        <location filename="../assessment/bnbform.cpp" line="290"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="287"/>
+        <location filename="../assessment/bnbform.cpp" line="291"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="292"/>
+        <location filename="../assessment/bnbform.cpp" line="296"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="293"/>
+        <location filename="../assessment/bnbform.cpp" line="297"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="346"/>
-        <source>Outdoor
-Ta</source>
-        <translation>Außen
-Ta</translation>
-    </message>
-    <message>
-        <location filename="../assessment/bnbform.cpp" line="346"/>
-        <source>Outdoor
-R.H</source>
-        <translation>Außen
-r. F.</translation>
-    </message>
-    <message>
-        <location filename="../assessment/bnbform.cpp" line="346"/>
-        <source>Indoor
- To</source>
-        <translation>Innen
- To</translation>
-    </message>
-    <message>
-        <location filename="../assessment/bnbform.cpp" line="356"/>
-        <location filename="../assessment/bnbform.cpp" line="361"/>
-        <location filename="../assessment/bnbform.cpp" line="366"/>
-        <location filename="../assessment/bnbform.cpp" line="371"/>
-        <location filename="../assessment/bnbform.cpp" line="376"/>
-        <location filename="../assessment/bnbform.cpp" line="381"/>
-        <location filename="../assessment/bnbform.cpp" line="386"/>
-        <location filename="../assessment/bnbform.cpp" line="391"/>
-        <location filename="../assessment/bnbform.cpp" line="396"/>
+        <location filename="../assessment/bnbform.cpp" line="362"/>
+        <location filename="../assessment/bnbform.cpp" line="367"/>
+        <location filename="../assessment/bnbform.cpp" line="372"/>
+        <location filename="../assessment/bnbform.cpp" line="377"/>
+        <location filename="../assessment/bnbform.cpp" line="382"/>
+        <location filename="../assessment/bnbform.cpp" line="387"/>
+        <location filename="../assessment/bnbform.cpp" line="392"/>
+        <location filename="../assessment/bnbform.cpp" line="397"/>
+        <location filename="../assessment/bnbform.cpp" line="402"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -1181,79 +1159,79 @@ r. F.</translation>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="384"/>
+        <location filename="../report/bnbmenuform.cpp" line="378"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="384"/>
+        <location filename="../report/bnbmenuform.cpp" line="378"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="393"/>
+        <location filename="../report/bnbmenuform.cpp" line="387"/>
         <source>Open Output File</source>
         <translation>Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="393"/>
+        <location filename="../report/bnbmenuform.cpp" line="387"/>
         <source>XML File (*.xml)</source>
         <translation>XML-Datei (*.xml)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="415"/>
+        <location filename="../report/bnbmenuform.cpp" line="409"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="415"/>
+        <location filename="../report/bnbmenuform.cpp" line="409"/>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="461"/>
+        <location filename="../report/bnbmenuform.cpp" line="455"/>
         <source>Export Error</source>
         <translation>Exportfehler</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="493"/>
+        <location filename="../report/bnbmenuform.cpp" line="492"/>
         <source>Failed to export Winter Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="505"/>
+        <location filename="../report/bnbmenuform.cpp" line="504"/>
         <source>Failed to export Winter Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="515"/>
+        <location filename="../report/bnbmenuform.cpp" line="514"/>
         <source>Failed to export Winter Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="528"/>
+        <location filename="../report/bnbmenuform.cpp" line="527"/>
         <source>Failed to export Winter Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="540"/>
+        <location filename="../report/bnbmenuform.cpp" line="539"/>
         <source>Failed to export Summer Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="552"/>
+        <location filename="../report/bnbmenuform.cpp" line="551"/>
         <source>Failed to export Summer Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="562"/>
+        <location filename="../report/bnbmenuform.cpp" line="561"/>
         <source>Failed to export Summer Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="575"/>
+        <location filename="../report/bnbmenuform.cpp" line="574"/>
         <source>Failed to export Summer Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
@@ -2062,8 +2040,14 @@ r. F.</translation>
     <message>
         <location filename="../forms/draftform.ui" line="120"/>
         <location filename="../forms/draftform.ui" line="325"/>
-        <source>DR Berechnung</source>
-        <translation>DR Berechnung</translation>
+        <source>DR Calculation</source>
+        <translation>DR-Berechnung</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="156"/>
+        <location filename="../forms/draftform.ui" line="361"/>
+        <source>Category BNB (15%)</source>
+        <translation>Kategorie BNB (15%)</translation>
     </message>
     <message>
         <location filename="../forms/draftform.ui" line="129"/>
@@ -2076,12 +2060,6 @@ r. F.</translation>
         <location filename="../forms/draftform.ui" line="341"/>
         <source>DR%</source>
         <translation>DR%</translation>
-    </message>
-    <message>
-        <location filename="../forms/draftform.ui" line="156"/>
-        <location filename="../forms/draftform.ui" line="361"/>
-        <source>Kategorie BNB (15%)</source>
-        <translation>Kategorie BNB (15%)</translation>
     </message>
     <message>
         <location filename="../forms/draftform.ui" line="179"/>
@@ -3326,7 +3304,7 @@ Unzufriedener</translation>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="64"/>
         <source> For the given PMV, No appropriate Icl found within the range 0 to 0.310 m2K/W </source>
-        <translation> Für das gegebene PMV wurde im Bereich 0 bis 0,310 m2K/W keine passende Icl gefunden </translation>
+        <translation> Für das gegebene PMV wurde im Bereich 0 bis 0.310 m2K/W keine passende Icl gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="66"/>

@@ -206,7 +206,7 @@ private slots:
         MessageCatcher catcher;
         click(data(), "compButton");
         QCOMPARE(catcher.count, 1);   // computed as 0, and Compute goes on
-        QVERIFY2(catcher.text.contains("First: row 1, Raum- temperatur To (°C)."), qPrintable(catcher.text));
+        QVERIFY2(catcher.text.contains("First: row 1, Indoor temperature To (°C)."), qPrintable(catcher.text));
         QVERIFY(data().lastComputeOk() && enabled(data(), "writeButton"));
     }
     void init() { QTest::failOnWarning(QRegularExpression("connectSlotsByName")); }
@@ -272,7 +272,7 @@ private slots:
     }
 
     // The data page alone: import with header lines and separator, a decimal comma kept, a file shorter than
-    // its header keeps the table; Compute on no rows names the season boundary. The year written as shown.
+    // its header keeps the table; Compute on no rows names the season boundary. The year written as shown; cleared.
     void dataPageAlone()
     {
         QTemporaryDir dir;
@@ -301,6 +301,15 @@ private slots:
         form.saveName = dir.filePath("bnbout.csv");
         click(form, "writeButton");
         QCOMPARE(contents(form.saveName).split('\n').at(5000), "21.00,82.00,24.37");   // 28.07.
+        const auto headers = [&form] {   // Clear gives the empty table the headers of a new page
+            QStringList texts;
+            auto *t = child<QTableWidget>(form, "tableWidget");
+            for (int c = 0; c < t->columnCount(); ++c)
+                texts << t->horizontalHeaderItem(c)->text();
+            return texts.join('|');
+        };
+        click(form, "clearButton");
+        QCOMPARE(headers(), "Outdoor\ntemperature\nTa (°C)|Outdoor\nhumidity\nRH (%)|Indoor\ntemperature\nTo (°C)");
     }
 
     void everyModelReachesPagesAndCharts_data()
@@ -312,8 +321,8 @@ private slots:
         QTest::addColumn<QString>("limit");   // the picture's limit line, left to right
         QTest::addColumn<QString>("degreeHours");   // on the summer page: the model's own array
         QTest::newRow("26 °C") << 0 << 0 << "26 °C|N/A" << QList<int>{3, 4, 5, 6, 7} << "26 26" << "107.6";
-        QTest::newRow("adaptive") << 1 << 0 << "Adaptives Modell(DIN EN 15251)|N/A" << QList<int>{7} << "25.1 25.1 31.7" << "16.7";
-        QTest::newRow("national annex") << 2 << 0 << "Nationaler Anhang(DIN EN 15251)|N/A" << QList<int>{5, 6, 7} << "24 24 28 28" << "45.6";
+        QTest::newRow("adaptive") << 1 << 0 << "Adaptive model (DIN EN 15251)|N/A" << QList<int>{7} << "25.1 25.1 31.7" << "16.7";
+        QTest::newRow("national annex") << 2 << 0 << "National annex (DIN EN 15251)|N/A" << QList<int>{5, 6, 7} << "24 24 28 28" << "45.6";
         QTest::newRow("DIN A") << 3 << 1 << "DIN 4108-2|Summer Region A" << QList<int>{2, 3, 4, 5, 6, 7} << "25 25" << "218.4";
         QTest::newRow("DIN B") << 3 << 2 << "DIN 4108-2|Summer Region B" << QList<int>{3, 4, 5, 6, 7} << "26 26" << "107.6";
         QTest::newRow("DIN C") << 3 << 3 << "DIN 4108-2|Summer Region C" << QList<int>{4, 5, 6, 7} << "27 27" << "50.9";
