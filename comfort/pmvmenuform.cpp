@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,7 +29,7 @@ T *child(QWidget *form, const char *name)
 }
 
 pmvMenuForm::pmvMenuForm(QWidget *parent)
-    : QWidget(parent)
+    : ToolPage(parent)
 {
     pmv = new pmvForm(nullptr);
     mrt = new mrtForm(true, nullptr);   // the PMV tool's variant: summer points scale
@@ -57,6 +58,7 @@ pmvMenuForm::pmvMenuForm(QWidget *parent)
     setLayout(layout);
 
     ui.setupUi(this);
+    watchForWork({child<QTableWidget>(pmv, "tableWidget")});
 }
 
 // A source that is still not a number is copied as it stands, so that the

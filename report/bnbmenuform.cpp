@@ -46,7 +46,7 @@ T *requireChild(QObject *root, const char *name)
 // connections below: on a click on Compute the data page computes first, then
 // winterUpdate and summerUpdate show what it has just produced.
 bnbMenuForm::bnbMenuForm(QWidget *parent)
-    : QWidget(parent)
+    : ToolPage(parent)
 {
     bnb = new bnbForm(nullptr);
     winterPage = new winterBNBForm(nullptr);
@@ -94,6 +94,7 @@ bnbMenuForm::bnbMenuForm(QWidget *parent)
             &bnbMenuForm::exportPDF);
 
     ui.setupUi(this);
+    watchForWork({requireChild<QTableWidget>(bnb, "tableWidget")});
 }
 
 void bnbMenuForm::recompute(bool v)

@@ -2,13 +2,14 @@
 // radiation pages and the humidity pages in nested tabs. It computes nothing itself
 // but the humidity: it carries the results of the data page's Compute into the winter
 // and summer pages, runs the humidity calculation on the data page's series, and
-// gathers what the pages show for the report.
+// gathers what the pages show for the report. Kept by the main window for the session;
+// its work is unsaved once a field was edited or the data page's table holds data
+// (ToolPage::hasUnsavedWork).
 #pragma once
 
+#include "app/toolpage.h"
 #include "report/xmlreport.h"
 #include "ui_bnbmenuform.h"
-
-#include <QWidget>
 
 class QIODevice;
 class QTabWidget;
@@ -21,7 +22,7 @@ class mrtForm;
 class summerBNBForm;
 class winterBNBForm;
 
-class bnbMenuForm : public QWidget
+class bnbMenuForm : public ToolPage
 {
     Q_OBJECT
 

@@ -297,7 +297,7 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     <name>MainWindow</name>
     <message>
         <location filename="../forms/mainwindow.ui" line="10"/>
-        <location filename="../app/mainwindow.cpp" line="109"/>
+        <location filename="../app/mainwindow.cpp" line="30"/>
         <source>Klimaro v0.3</source>
         <translation>Klimaro v0.3</translation>
     </message>
@@ -333,7 +333,7 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     </message>
     <message>
         <location filename="../forms/mainwindow.ui" line="98"/>
-        <location filename="../app/mainwindow.cpp" line="57"/>
+        <location filename="../app/mainwindow.cpp" line="67"/>
         <source>Documentation</source>
         <translation>Dokumentation</translation>
     </message>
@@ -348,91 +348,141 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="36"/>
+        <location filename="../app/mainwindow.cpp" line="46"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="38"/>
+        <location filename="../app/mainwindow.cpp" line="48"/>
         <source>Exit the application</source>
         <translation>Programm beenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="41"/>
+        <location filename="../app/mainwindow.cpp" line="51"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="42"/>
-        <location filename="../app/mainwindow.cpp" line="80"/>
+        <location filename="../app/mainwindow.cpp" line="52"/>
+        <location filename="../app/mainwindow.cpp" line="108"/>
         <source>About Klimaro</source>
         <translation>Über Klimaro</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="45"/>
+        <location filename="../app/mainwindow.cpp" line="55"/>
         <source>Main Menu</source>
         <translation>Hauptmenü</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="46"/>
+        <location filename="../app/mainwindow.cpp" line="56"/>
         <source>Return to main menu</source>
         <translation>Zurück zum Hauptmenü</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="49"/>
+        <location filename="../app/mainwindow.cpp" line="59"/>
         <source>PMV</source>
         <translation>PMV</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="50"/>
+        <location filename="../app/mainwindow.cpp" line="60"/>
         <source>PMV, MRT, Inverse PMV</source>
         <translation>PMV, MRT, inverses PMV</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="53"/>
-        <location filename="../app/mainwindow.cpp" line="54"/>
+        <location filename="../app/mainwindow.cpp" line="63"/>
+        <location filename="../app/mainwindow.cpp" line="64"/>
         <source>BNB Assessment</source>
         <translation>BNB-Bewertung</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="58"/>
+        <location filename="../app/mainwindow.cpp" line="68"/>
         <source>User documentation</source>
         <translation>Benutzerdokumentation</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="64"/>
+        <location filename="../app/mainwindow.cpp" line="72"/>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="74"/>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="86"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="68"/>
+        <location filename="../app/mainwindow.cpp" line="90"/>
         <source>&amp;Tools</source>
         <translation>&amp;Werkzeuge</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="73"/>
+        <location filename="../app/mainwindow.cpp" line="95"/>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="96"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="97"/>
+        <source>Language of the interface, applied at the next start</source>
+        <translation>Sprache der Oberfläche, gilt ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="101"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="81"/>
+        <location filename="../app/mainwindow.cpp" line="109"/>
         <source>&lt;center&gt;Klimaro v0.3&lt;hr&gt;Thermal comfort of rooms after ISO 7730 and BNB, developed by the Klimaro team, &lt;a href=&quot;https://klimaro.example.org&quot;&gt;klimaro.example.org&lt;/a&gt;, 2026&lt;/center&gt;</source>
         <translation>&lt;center&gt;Klimaro v0.3&lt;hr&gt;Thermische Behaglichkeit von Räumen nach ISO 7730 und BNB, entwickelt vom Klimaro-Team, &lt;a href=&quot;https://klimaro.example.org&quot;&gt;klimaro.example.org&lt;/a&gt;, 2026&lt;/center&gt;</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="111"/>
+        <location filename="../app/mainwindow.cpp" line="32"/>
         <source>title.png</source>
         <extracomment>Title picture in this language (resources/images/).</extracomment>
         <translation>title_de.png</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="128"/>
+        <location filename="../app/mainwindow.cpp" line="123"/>
+        <source>Quit Klimaro</source>
+        <translation>Klimaro beenden</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="124"/>
+        <source>Quit Klimaro? Entered data and results are not saved.</source>
+        <translation>Klimaro beenden? Eingegebene Daten und Ergebnisse werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="126"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="141"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="142"/>
+        <source>Klimaro shows the chosen language from its next start on.</source>
+        <translation>Klimaro zeigt die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="184"/>
         <source>Dokumentation_Hilfe.html</source>
         <extracomment>File name of the user documentation in this language (resources/doc/).</extracomment>
         <translation>Dokumentation_Hilfe_de.html</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="151"/>
+        <location filename="../app/mainwindow.cpp" line="207"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -477,56 +527,56 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
 <context>
     <name>TableText</name>
     <message>
-        <location filename="../app/tabletext.cpp" line="100"/>
+        <location filename="../app/tabletext.cpp" line="122"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="101"/>
+        <location filename="../app/tabletext.cpp" line="123"/>
         <source>Cannot read file %1:
 %2.</source>
         <translation>Datei %1 kann nicht gelesen werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="123"/>
+        <location filename="../app/tabletext.cpp" line="145"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="124"/>
+        <location filename="../app/tabletext.cpp" line="146"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="156"/>
+        <location filename="../app/tabletext.cpp" line="178"/>
         <source>Spreadsheet</source>
         <translation>Tabelle</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="157"/>
+        <location filename="../app/tabletext.cpp" line="179"/>
         <source>The information cannot be pasted because the copy and paste areas aren&apos;t the same size.</source>
         <translation>Die Daten können nicht eingefügt werden, weil Kopier- und Einfügebereich nicht gleich groß sind.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="192"/>
+        <location filename="../app/tabletext.cpp" line="214"/>
         <source>row %1, %2</source>
         <translation>Zeile %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="194"/>
+        <location filename="../app/tabletext.cpp" line="219"/>
         <source>Input cells without a number (empty, or text without a numeric prefix): %1. They were computed as 0.</source>
         <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Sie wurden als 0 gerechnet.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="199"/>
+        <location filename="../app/tabletext.cpp" line="224"/>
         <source>First: %1.</source>
         <translation>Die ersten: %1.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="200"/>
+        <location filename="../app/tabletext.cpp" line="225"/>
         <source>Cells without a number</source>
         <translation>Zellen ohne Zahl</translation>
     </message>
@@ -1114,124 +1164,124 @@ To (°C)</translation>
         <translation>4. Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="151"/>
+        <location filename="../report/bnbmenuform.cpp" line="152"/>
         <source>Humidity</source>
         <translation>Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="152"/>
+        <location filename="../report/bnbmenuform.cpp" line="153"/>
         <source>The year data must be computed first: read them on the page &quot;Im/Export Data&quot; and press Compute there.</source>
         <translation>Die Jahresdaten müssen zuerst berechnet werden: Lesen Sie sie auf der Seite „Im-/Export Daten“ ein und drücken Sie dort Berechnen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="221"/>
+        <location filename="../report/bnbmenuform.cpp" line="222"/>
         <source>Summer Region A</source>
         <translation>Sommerklimaregion A</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="222"/>
+        <location filename="../report/bnbmenuform.cpp" line="223"/>
         <source>Summer Region B</source>
         <translation>Sommerklimaregion B</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="223"/>
+        <location filename="../report/bnbmenuform.cpp" line="224"/>
         <source>Summer Region C</source>
         <translation>Sommerklimaregion C</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="230"/>
+        <location filename="../report/bnbmenuform.cpp" line="231"/>
         <source>N/A</source>
         <translation>k. A.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="265"/>
+        <location filename="../report/bnbmenuform.cpp" line="266"/>
         <source>Not defined</source>
         <translation>Nicht festgelegt</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="319"/>
+        <location filename="../report/bnbmenuform.cpp" line="320"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="319"/>
+        <location filename="../report/bnbmenuform.cpp" line="320"/>
         <source>No</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="378"/>
+        <location filename="../report/bnbmenuform.cpp" line="379"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="378"/>
+        <location filename="../report/bnbmenuform.cpp" line="379"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="387"/>
+        <location filename="../report/bnbmenuform.cpp" line="388"/>
         <source>Open Output File</source>
         <translation>Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="387"/>
+        <location filename="../report/bnbmenuform.cpp" line="388"/>
         <source>XML File (*.xml)</source>
         <translation>XML-Datei (*.xml)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="409"/>
+        <location filename="../report/bnbmenuform.cpp" line="410"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="409"/>
+        <location filename="../report/bnbmenuform.cpp" line="410"/>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="455"/>
+        <location filename="../report/bnbmenuform.cpp" line="456"/>
         <source>Export Error</source>
         <translation>Exportfehler</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="492"/>
+        <location filename="../report/bnbmenuform.cpp" line="493"/>
         <source>Failed to export Winter Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="504"/>
+        <location filename="../report/bnbmenuform.cpp" line="505"/>
         <source>Failed to export Winter Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="514"/>
+        <location filename="../report/bnbmenuform.cpp" line="515"/>
         <source>Failed to export Winter Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="527"/>
+        <location filename="../report/bnbmenuform.cpp" line="528"/>
         <source>Failed to export Winter Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="539"/>
+        <location filename="../report/bnbmenuform.cpp" line="540"/>
         <source>Failed to export Summer Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="551"/>
+        <location filename="../report/bnbmenuform.cpp" line="552"/>
         <source>Failed to export Summer Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="561"/>
+        <location filename="../report/bnbmenuform.cpp" line="562"/>
         <source>Failed to export Summer Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="574"/>
+        <location filename="../report/bnbmenuform.cpp" line="575"/>
         <source>Failed to export Summer Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
@@ -2988,29 +3038,29 @@ Unzufriedener</translation>
         <translation>PPD-M</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="132"/>
+        <location filename="../comfort/pmvform.cpp" line="133"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="133"/>
+        <location filename="../comfort/pmvform.cpp" line="134"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="138"/>
+        <location filename="../comfort/pmvform.cpp" line="139"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="140"/>
+        <location filename="../comfort/pmvform.cpp" line="141"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="270"/>
-        <location filename="../comfort/pmvform.cpp" line="275"/>
-        <location filename="../comfort/pmvform.cpp" line="280"/>
+        <location filename="../comfort/pmvform.cpp" line="277"/>
+        <location filename="../comfort/pmvform.cpp" line="282"/>
+        <location filename="../comfort/pmvform.cpp" line="287"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3345,22 +3395,22 @@ Unzufriedener</translation>
         <translation>Formular</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="49"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="50"/>
         <source>Predicted Mean Vote</source>
         <translation>Vorausgesagtes mittleres Votum</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="50"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="51"/>
         <source>Mean Radiant Temperature</source>
         <translation>Mittlere Strahlungstemperatur</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="51"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="52"/>
         <source>Clothing </source>
         <translation>Bekleidung </translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="52"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="53"/>
         <source>PMV Inverse</source>
         <translation>PMV invers</translation>
     </message>

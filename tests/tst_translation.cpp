@@ -3,6 +3,7 @@
 // every text of every form (compared with the English source texts of the same form), the
 // report's titles and the manual, and leaves the words of the file formats alone.
 #include "app/datafolders.h"
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "assessment/bnbform.h"
 #include "assessment/summerbnbform.h"
@@ -197,6 +198,29 @@ private slots:
         for (const QString &folder : copies)
             QFile::remove(path(folder + "/didediruz.qm"));
         QCOMPARE(QDir::cleanPath(file), QDir::cleanPath(path(found + "/didediruz.qm")));
+    }
+
+    // Settings → Language: the stored "en" or "de"; else German only on a German system.
+    void languageChoice_data()
+    {
+        QTest::addColumn<QString>("stored");   // empty: nothing stored
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German stored, English system") << "de" << "en_GB" << "de";
+        QTest::newRow("English stored, German system") << "en" << "de_DE" << "en";
+        QTest::newRow("nothing stored, Austrian German system") << "" << "de_AT" << "de";
+        QTest::newRow("nothing stored, French system") << "" << "fr_FR" << "en";
+        QTest::newRow("unknown value stored, German system") << "fr" << "de_DE" << "de";
+    }
+    void languageChoice()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, system);
+        QSettings settings(path("settings.ini"), QSettings::IniFormat);   // never the user's
+        settings.clear();
+        if (!stored.isEmpty())
+            settings.setValue("language", stored);
+        QTEST(interfaceLanguage(settings, QLocale(system)), "language");
     }
 
     // The translation names the German manual: the browser shows it. Both manuals are found
