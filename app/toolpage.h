@@ -18,7 +18,8 @@ public:
     // Nothing of a page is saved yet, so its work is unsaved once the user edited one of its
     // fields (typed into a line edit, chose a combo box item, clicked a check box or a radio
     // button) or once one of its data tables holds a filled cell (a file read, a paste, a cell
-    // typed); it stays so for the session.
+    // typed); it stays so for the session. A page that learns to save (a room file) overrides
+    // it with its own "modified since the last save".
     virtual bool hasUnsavedWork() const;
 
 protected:
