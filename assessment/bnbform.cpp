@@ -73,6 +73,8 @@ bnbForm::bnbForm(QWidget *parent)
     connect(ui.tableWidget->itemDelegate(), &QAbstractItemDelegate::commitData, this, &bnbForm::markEdited);
 }
 
+// The combo box's items stand in the order of SummerModel (26 °C, adaptive, national annex,
+// DIN 4108-2), whatever language names them.
 SummerModel bnbForm::selectedModel() const
 {
     return SummerModel(std::clamp(ui.modelSelectBox->currentIndex(), 0, 3));
@@ -454,7 +456,9 @@ void bnbForm::on_clearButton_clicked()
     for (int c = 0; c < kYearColumns; ++c)
         table->setColumnHidden(c, false);
     table->setRowCount(kDefaultRows);
-    table->setHorizontalHeaderLabels({tr("Outdoor\nTa"), tr("Outdoor\nR.H"), tr("Indoor\n To")});
+    // The headers of the form file.
+    table->setHorizontalHeaderLabels({tr("Outdoor\ntemperature\nTa (°C)"), tr("Outdoor\nhumidity\nRH (%)"),
+                                      tr("Indoor\ntemperature\nTo (°C)")});
     yearFile.clear();
     markEdited();
 }

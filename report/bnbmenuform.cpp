@@ -46,7 +46,7 @@ constexpr int kRecentRooms = 8;
 // connections below: on a click on Compute the data page computes first, then
 // winterUpdate and summerUpdate show what it has just produced.
 bnbMenuForm::bnbMenuForm(QWidget *parent)
-    : QWidget(parent)
+    : ToolPage(parent)
 {
     bnb = new bnbForm(nullptr);
     winterPage = new winterBNBForm(nullptr);
@@ -123,6 +123,7 @@ bnbMenuForm::bnbMenuForm(QWidget *parent)
     connect(bnb, &bnbForm::yearDataChanged, this, &bnbMenuForm::markModified);
 
     ui.setupUi(this);
+    watchForWork({requireChild<QTableWidget>(bnb, "tableWidget")});
 }
 
 void bnbMenuForm::recompute(bool)
