@@ -1181,79 +1181,79 @@ r. F.</translation>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="384"/>
+        <location filename="../report/bnbmenuform.cpp" line="378"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="384"/>
+        <location filename="../report/bnbmenuform.cpp" line="378"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="393"/>
+        <location filename="../report/bnbmenuform.cpp" line="387"/>
         <source>Open Output File</source>
         <translation>Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="393"/>
+        <location filename="../report/bnbmenuform.cpp" line="387"/>
         <source>XML File (*.xml)</source>
         <translation>XML-Datei (*.xml)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="415"/>
+        <location filename="../report/bnbmenuform.cpp" line="409"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="415"/>
+        <location filename="../report/bnbmenuform.cpp" line="409"/>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="461"/>
+        <location filename="../report/bnbmenuform.cpp" line="455"/>
         <source>Export Error</source>
         <translation>Exportfehler</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="493"/>
+        <location filename="../report/bnbmenuform.cpp" line="492"/>
         <source>Failed to export Winter Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="505"/>
+        <location filename="../report/bnbmenuform.cpp" line="504"/>
         <source>Failed to export Winter Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="515"/>
+        <location filename="../report/bnbmenuform.cpp" line="514"/>
         <source>Failed to export Winter Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="528"/>
+        <location filename="../report/bnbmenuform.cpp" line="527"/>
         <source>Failed to export Winter Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Winter konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="540"/>
+        <location filename="../report/bnbmenuform.cpp" line="539"/>
         <source>Failed to export Summer Operative Temperature Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der operativen Temperatur im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="552"/>
+        <location filename="../report/bnbmenuform.cpp" line="551"/>
         <source>Failed to export Summer Draft Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Zugluft im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="562"/>
+        <location filename="../report/bnbmenuform.cpp" line="561"/>
         <source>Failed to export Summer Mean Radiant Temperatures Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Strahlungsasymmetrie im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="575"/>
+        <location filename="../report/bnbmenuform.cpp" line="574"/>
         <source>Failed to export Summer Humidity Assessment. Please check availability of results.</source>
         <translation>Die Bewertung der Raumluftfeuchte im Sommer konnte nicht exportiert werden. Bitte prüfen Sie, ob Ergebnisse vorliegen.</translation>
     </message>
@@ -1708,8 +1708,8 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="224"/>
-        <source>Other humidity sources</source>
-        <translation>Weitere Feuchtequellen</translation>
+        <source>Other humidity sources (g/h)</source>
+        <translation>Weitere Feuchtequellen (g/h)</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="227"/>
@@ -2339,9 +2339,9 @@ der Nutzungszeit (1/h)</translation>
     <message>
         <location filename="../forms/humidityform.ui" line="200"/>
         <source>Another Humidity
- Source (g/m³)</source>
+ Source (g/h)</source>
         <translation>Weitere Feuchte-
- quelle (g/m³)</translation>
+ quelle (g/h)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="236"/>
