@@ -57,70 +57,84 @@
 <context>
     <name>ComfortScatterChart</name>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="50"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="63"/>
         <source>Adaptive model DIN EN 15251</source>
         <translation>Adaptives Modell DIN EN 15251</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="55"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="68"/>
         <source>Θrm (°C)</source>
         <translation>Θrm (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="62"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="75"/>
         <source>Cat. I-III</source>
         <translation>Kat. I–III</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="67"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="80"/>
         <source>Θc</source>
         <translation>Θc</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="68"/>
-        <location filename="../assessment/comfortscatterchart.cpp" line="79"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="99"/>
         <source>Limit</source>
         <translation>Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="74"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="94"/>
         <source>National annex DIN EN 15251</source>
         <translation>Nationaler Anhang DIN EN 15251</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="77"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="82"/>
+        <source>Limit Θc + 3 K</source>
+        <translation>Grenze Θc + 3 K</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="85"/>
+        <source>Upper limit of category II at Θrm %1 °C: %2 °C</source>
+        <translation>Obere Grenze der Kategorie II bei Θrm %1 °C: %2 °C</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="97"/>
         <source>Te (°C)</source>
         <translation>Te (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="86"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="102"/>
+        <source>Limit of the national annex at Te %1 °C: %2 °C</source>
+        <translation>Grenze des Nationalen Anhangs bei Te %1 °C: %2 °C</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="129"/>
         <source>To (°C)</source>
         <translation>To (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="98"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="141"/>
         <source>%1 (density)</source>
         <translation>%1 (Dichte)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="100"/>
-        <location filename="../assessment/comfortscatterchart.cpp" line="109"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="143"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="152"/>
         <source>Within</source>
         <translation>Innerhalb</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="102"/>
-        <location filename="../assessment/comfortscatterchart.cpp" line="110"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="145"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="153"/>
         <source>Above</source>
         <translation>Darüber</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="103"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="146"/>
         <source>Darkest cells: %1 h within, %2 h above the limit</source>
         <translation>Dunkelste Zellen: %1 h innerhalb, %2 h über der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="111"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="154"/>
         <source>Not valid</source>
         <translation>Nicht gültig</translation>
     </message>
@@ -3451,6 +3465,7 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/summerbnbform.ui" line="108"/>
+        <location filename="../assessment/summerbnbform.cpp" line="52"/>
         <source>Total</source>
         <translation>Summe</translation>
     </message>
@@ -3495,37 +3510,75 @@ Unzufriedener</translation>
         <translation>?</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="33"/>
+        <location filename="../assessment/summerbnbform.cpp" line="36"/>
         <source>Summer: working hours per band</source>
         <translation>Sommer: Nutzungsstunden je Band</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="33"/>
+        <location filename="../assessment/summerbnbform.cpp" line="36"/>
         <source>To (°C)</source>
         <translation>To (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="35"/>
+        <location filename="../assessment/summerbnbform.cpp" line="38"/>
         <source>Within limit</source>
         <translation>Innerhalb der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="35"/>
+        <location filename="../assessment/summerbnbform.cpp" line="38"/>
         <source>Above limit</source>
         <translation>Über der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="59"/>
+        <location filename="../assessment/summerbnbform.cpp" line="51"/>
+        <source>Cat. I</source>
+        <translation>Kat. I</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="51"/>
+        <source>Cat. II</source>
+        <translation>Kat. II</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="51"/>
+        <source>Cat. III</source>
+        <translation>Kat. III</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="52"/>
+        <source>Beyond III</source>
+        <translation>Außerhalb III</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="52"/>
+        <source>Not valid</source>
+        <translation>Nicht gültig</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="54"/>
+        <source>Summer working hours per comfort category of DIN EN 15251
+around Θc: I ±2 K, II ±3 K, III ±4 K.
+Not valid: no running mean or Θrm below 10 °C.</source>
+        <translation>Nutzungsstunden im Sommer je Kategorie nach DIN EN 15251
+um Θc: I ±2 K, II ±3 K, III ±4 K.
+Nicht gültig: kein gleitender Mittelwert oder Θrm unter 10 °C.</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation type="obsolete">h</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="92"/>
         <source>complied</source>
         <translation>eingehalten</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="59"/>
+        <location filename="../assessment/summerbnbform.cpp" line="92"/>
         <source>not complied</source>
         <translation>nicht eingehalten</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="108"/>
+        <location filename="../assessment/summerbnbform.cpp" line="151"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>

@@ -309,17 +309,23 @@ private slots:
         QTest::addColumn<int>("region");   // SummerRegion, ticked as regionCheckA, B, C
         QTest::addColumn<QString>("selection");   // gathered for the report
         QTest::addColumn<QList<int>>("bandsAbove");   // of the summer band chart, in the warning colour
-        QTest::addColumn<QString>("limit");   // the picture's limit line, left to right
+        QTest::addColumn<QString>("limit");   // the picture's limit line as the legend names it, left to right
         QTest::addColumn<QString>("degreeHours");   // on the summer page: the model's own array
-        QTest::newRow("26 °C") << 0 << 0 << "26 °C|N/A" << QList<int>{3, 4, 5, 6, 7} << "26 26" << "107.6";
-        QTest::newRow("adaptive") << 1 << 0 << "Adaptives Modell(DIN EN 15251)|N/A" << QList<int>{7} << "25.1 25.1 31.7" << "16.7";
-        QTest::newRow("national annex") << 2 << 0 << "Nationaler Anhang(DIN EN 15251)|N/A" << QList<int>{5, 6, 7} << "24 24 28 28" << "45.6";
-        QTest::newRow("DIN A") << 3 << 1 << "DIN 4108-2|Summer Region A" << QList<int>{2, 3, 4, 5, 6, 7} << "25 25" << "218.4";
-        QTest::newRow("DIN B") << 3 << 2 << "DIN 4108-2|Summer Region B" << QList<int>{3, 4, 5, 6, 7} << "26 26" << "107.6";
-        QTest::newRow("DIN C") << 3 << 3 << "DIN 4108-2|Summer Region C" << QList<int>{4, 5, 6, 7} << "27 27" << "50.9";
+        QTest::addColumn<QString>("readOff");   // the scatter's limit read off at x = 20 °C
+        QTest::addColumn<QString>("categories");   // hours I, II, III, beyond, not valid, total; adaptive only
+        QTest::newRow("26 °C") << 0 << 0 << "26 °C|N/A" << QList<int>{3, 4, 5, 6, 7} << "Limit 26 °C: 26 26" << "107.6" << "" << "";
+        QTest::newRow("adaptive") << 1 << 0 << "Adaptives Modell(DIN EN 15251)|N/A" << QList<int>{7} << "Limit Θc + 3 K: 25.1 25.1 31.7"
+                                  << "16.7" << "Upper limit of category II at Θrm 20.0 °C: 28.40 °C" << "756.0|159.0|84.0|121.0|180.0|1300.0";
+        QTest::newRow("national annex") << 2 << 0 << "Nationaler Anhang(DIN EN 15251)|N/A" << QList<int>{5, 6, 7} << "Limit: 24 24 28 28"
+                                        << "45.6" << "Limit of the national annex at Te 20.0 °C: 25.00 °C" << "";
+        QTest::newRow("DIN A") << 3 << 1 << "DIN 4108-2|Summer Region A" << QList<int>{2, 3, 4, 5, 6, 7} << "Limit 25 °C: 25 25" << "218.4" << "" << "";
+        QTest::newRow("DIN B") << 3 << 2 << "DIN 4108-2|Summer Region B" << QList<int>{3, 4, 5, 6, 7} << "Limit 26 °C: 26 26" << "107.6" << "" << "";
+        QTest::newRow("DIN C") << 3 << 3 << "DIN 4108-2|Summer Region C" << QList<int>{4, 5, 6, 7} << "Limit 27 °C: 27 27" << "50.9" << "" << "";
     }
     // Pages = the data page's arrays in hours; the compliance box recomputes the summer page at once,
-    // unticking changes nothing. Band charts = the pages' hours; the picture (new each Compute) fits the model.
+    // unticking changes nothing. Band charts = the pages' hours; the picture (new each Compute) fits the model,
+    // its limit a line of its own in the legend, read off where the pointer rests; under the adaptive
+    // scatter its hours per category, adding up to the summer working hours.
     void everyModelReachesPagesAndCharts()
     {
         QFETCH(int, model);
@@ -329,15 +335,19 @@ private slots:
         const ResultArray w = results(data(), false), s = results(data());
         QWidget &winter = tab(*window, 1, 0), &summer = tab(*window, 1, 1);
         QCOMPARE(shown(winter), expectedCells(w, 0.5) << resultText(w[12], 1));
-        const bool din = model == 3;
-        QCOMPARE(shown(summer), expectedCells(s, 0.5) << (din ? "complied" : "0"));   // every region below 500 K·h
+        const bool din = model == 3, adaptive = model == 1;
+        QFETCH(QString, categories);   // emptied for another model
+        const QStringList hours = adaptive ? categories.split('|') : QStringList(6, "<none>");
+        QCOMPARE(shown(summer), expectedCells(s, 0.5) + hours << (din ? "complied" : "0"));   // every region below 500 K·h
+        QCOMPARE(child<QTableWidget>(summer, "adaptiveCategories")->isVisibleTo(&summer), adaptive);
+        if (adaptive)
+            QCOMPARE(hours.last(), expectedCells(s, 0.5).at(8));   // the summer working hours
         const QString justified = s[15] < 9.9991 ? "10" : resultText(s[15], 1);
         for (bool ticked : {true, false}) {
             child<QCheckBox>(summer, "checkBoxJustify")->setChecked(ticked);
             QCOMPARE(text(summer, "pointsField"), din ? "complied" : justified);
         }
         // Rows with two decimals, the adaptive model's running mean beside them (999 before day 16); 28.07. second.
-        const bool adaptive = model == 1;
         QCOMPARE(tableRows(data(), 0, 1) + tableRows(data(), 10000, 1),
                  adaptive ? QStringList({"-1.30|96.00|0.00|999.00", "21.00|82.00|24.37|22.20"})
                           : QStringList({"-1.30|96.00|0.00", "21.00|82.00|24.37"}));
@@ -358,10 +368,23 @@ private slots:
         QTEST(summerAbove, "bandsAbove");
         auto *picture = qobject_cast<QChartView *>(child<QStackedWidget>(summer, "")->currentWidget());
         QVERIFY(picture->isVisibleTo(&summer));
-        QStringList limit;
+        QList<QAbstractSeries *> limits;
+        for (QAbstractSeries *s : picture->chart()->series())
+            if (s->name().startsWith("Limit"))
+                limits << s;
+        QCOMPARE(limits.size(), 1);
+        QStringList limit{limits[0]->name() + ':'};
         for (const QPointF &p : pointsOf(picture, "Limit"))
             limit << QString::number(p.y());
         QTEST(limit.join(' '), "limit");
+        if (auto *scatter = qobject_cast<ComfortScatterChart *>(picture)) {
+            auto *line = qobject_cast<QLineSeries *>(limits[0]);
+            emit line->hovered(QPointF(20, 0), true);
+            QTEST(scatter->limitReadOff(), "readOff");
+            emit line->hovered(QPointF(20, 0), false);
+            QCOMPARE(scatter->limitReadOff(), QString());
+        }
+
         // The picture's hours or degree hours above the limit are the page's.
         const QStringList quality = shown(summer, {}, "summerQuality");
         QTEST(quality[2], "degreeHours");
