@@ -8,6 +8,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The settings (the file dialogs' last folders) go to <config>/Klimaro/klimaro.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("Klimaro"));
+    QCoreApplication::setApplicationName(QStringLiteral("klimaro"));
 
     // "didediruz" is looked up in the working directory, beside the program and
     // in the installed data folder; without it the texts stay English.

@@ -1,12 +1,13 @@
 #include "assessment/bnbform.h"
 
 #include "app/fieldreader.h"
+#include "app/lastfolder.h"
 #include "app/tabletext.h"
 #include "comfort/delimitedtext.h"
 #include "help/infodialog.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QFileDialog>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -39,6 +40,16 @@ QString twoDecimals(double value)
     return QString::number(value, 'f', 2);
 }
 
+// The key acts while the page shows; the tool tip names it.
+void setShortcutShown(QAbstractButton *button, const QKeySequence &keys)
+{
+    button->setShortcut(keys);
+    const QString key = keys.toString(QKeySequence::NativeText);
+    button->setToolTip(button->toolTip().isEmpty()
+                           ? key
+                           : QStringLiteral("%1 (%2)").arg(button->toolTip(), key));
+}
+
 }
 
 bnbForm::bnbForm(QWidget *parent)
@@ -68,6 +79,12 @@ bnbForm::bnbForm(QWidget *parent)
         addAction(action);
     }
     setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // Ctrl+S and Ctrl+O are left to saving and opening a room, Ctrl+C, V, X to the table.
+    setShortcutShown(ui.readPreviewButton, QKeySequence(Qt::CTRL | Qt::Key_R));
+    setShortcutShown(ui.compButton, QKeySequence(Qt::Key_F9));
+    setShortcutShown(ui.exportButton, QKeySequence(Qt::CTRL | Qt::Key_E));
+    setShortcutShown(ui.exportPdfButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
 }
 
 SummerModel bnbForm::selectedModel() const
@@ -283,14 +300,14 @@ void bnbForm::showConvertedTable(bool withRunningMean)
 
 QString bnbForm::askOpenFileName()
 {
-    return QFileDialog::getOpenFileName(this, tr("Open Spreadsheet"), QStringLiteral("."),
-                                        tr("Spreadsheet files (*.*)"));
+    return askOpenFile(this, tr("Open Spreadsheet"), FileKind::YearData,
+                       tr("Spreadsheet files (*.*)"));
 }
 
 QString bnbForm::askSaveFileName()
 {
-    return QFileDialog::getSaveFileName(this, tr("Choose output filename"),
-                                        QStringLiteral("bnbout.csv"), tr("Spreadsheet files (*.csv*)"));
+    return askSaveFile(this, tr("Choose output filename"), FileKind::YearData,
+                       QStringLiteral("bnbout.csv"), tr("Spreadsheet files (*.csv*)"));
 }
 
 // Compute is offered after every import, also one that read nothing.

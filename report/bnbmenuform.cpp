@@ -1,5 +1,6 @@
 #include "report/bnbmenuform.h"
 
+#include "app/lastfolder.h"
 #include "assessment/bnbform.h"
 #include "assessment/draftform.h"
 #include "assessment/humidity.h"
@@ -17,7 +18,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -370,7 +370,7 @@ const char *const kChapterBoxes[] = {nullptr, "summerOperativeTemperaturCheck", 
 
 QString bnbMenuForm::askReportFileName(const QString &caption, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    return askSaveFile(this, caption, FileKind::Report, QString(), filter);
 }
 
 void bnbMenuForm::showWriteError(const QString &fileName, const QString &reason)

@@ -12,42 +12,42 @@
 <context>
     <name>ChartView</name>
     <message>
-        <location filename="../app/chartview.cpp" line="118"/>
+        <location filename="../app/chartview.cpp" line="119"/>
         <source>Save as PNG…</source>
         <translation>Als PNG speichern…</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="119"/>
+        <location filename="../app/chartview.cpp" line="120"/>
         <source>Save as SVG…</source>
         <translation>Als SVG speichern…</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="130"/>
+        <location filename="../app/chartview.cpp" line="131"/>
         <source>Save as PNG</source>
         <translation>Als PNG speichern</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="130"/>
+        <location filename="../app/chartview.cpp" line="131"/>
         <source>PNG picture (*.png)</source>
         <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="137"/>
+        <location filename="../app/chartview.cpp" line="138"/>
         <source>Save as SVG</source>
         <translation>Als SVG speichern</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="137"/>
+        <location filename="../app/chartview.cpp" line="138"/>
         <source>SVG picture (*.svg)</source>
         <translation>SVG-Bild (*.svg)</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="176"/>
+        <location filename="../app/chartview.cpp" line="177"/>
         <source>Save Chart</source>
         <translation>Diagramm speichern</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="177"/>
+        <location filename="../app/chartview.cpp" line="178"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
@@ -642,11 +642,11 @@ temperatur, [°C]</translation>
     <message>
         <location filename="../forms/bnbform.ui" line="45"/>
         <location filename="../forms/bnbform.ui" line="155"/>
-        <location filename="../forms/bnbform.ui" line="245"/>
-        <location filename="../forms/bnbform.ui" line="298"/>
-        <location filename="../forms/bnbform.ui" line="408"/>
-        <location filename="../forms/bnbform.ui" line="467"/>
-        <location filename="../forms/bnbform.ui" line="561"/>
+        <location filename="../forms/bnbform.ui" line="248"/>
+        <location filename="../forms/bnbform.ui" line="301"/>
+        <location filename="../forms/bnbform.ui" line="411"/>
+        <location filename="../forms/bnbform.ui" line="470"/>
+        <location filename="../forms/bnbform.ui" line="564"/>
         <source>?</source>
         <translation>?</translation>
     </message>
@@ -743,349 +743,359 @@ temperatur
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="220"/>
+        <source>Writes the ticked chapters as an XML report with its stylesheet</source>
+        <translation>Schreibt die angekreuzten Kapitel als XML-Bericht mit seinem Stylesheet</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="223"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="227"/>
+        <location filename="../forms/bnbform.ui" line="230"/>
         <source>PDF Print ?</source>
         <translation>PDF-Druck ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="234"/>
+        <location filename="../forms/bnbform.ui" line="237"/>
         <source>Writes the ticked chapters as a PDF report on A4 pages</source>
         <translation>Schreibt die angekreuzten Kapitel als PDF-Bericht auf A4-Seiten</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="237"/>
+        <location filename="../forms/bnbform.ui" line="240"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="269"/>
+        <location filename="../forms/bnbform.ui" line="272"/>
         <source>Data Interpretation</source>
         <translation>Dateninterpretation</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="275"/>
+        <location filename="../forms/bnbform.ui" line="278"/>
         <source>Start Date</source>
         <translation>Startdatum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="287"/>
-        <location filename="../forms/bnbform.ui" line="382"/>
-        <location filename="../forms/bnbform.ui" line="427"/>
+        <location filename="../forms/bnbform.ui" line="290"/>
+        <location filename="../forms/bnbform.ui" line="385"/>
+        <location filename="../forms/bnbform.ui" line="430"/>
         <source>dd.mm.yyyy</source>
         <translation>TT.MM.JJJJ</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="305"/>
+        <location filename="../forms/bnbform.ui" line="308"/>
         <source>at Hour</source>
         <translation>um Stunde</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="314"/>
-        <location filename="../forms/bnbform.ui" line="397"/>
-        <location filename="../forms/bnbform.ui" line="442"/>
-        <location filename="../forms/bnbform.ui" line="487"/>
-        <location filename="../forms/bnbform.ui" line="505"/>
+        <location filename="../forms/bnbform.ui" line="317"/>
+        <location filename="../forms/bnbform.ui" line="400"/>
+        <location filename="../forms/bnbform.ui" line="445"/>
+        <location filename="../forms/bnbform.ui" line="490"/>
+        <location filename="../forms/bnbform.ui" line="508"/>
         <source>0.0 to 23.0 hours</source>
         <translation>0.0 bis 23.0 Stunden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="324"/>
+        <location filename="../forms/bnbform.ui" line="327"/>
         <source>Weekday</source>
         <translation>Wochentag</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="330"/>
+        <location filename="../forms/bnbform.ui" line="333"/>
         <source>Sun</source>
         <translation>So</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="331"/>
+        <location filename="../forms/bnbform.ui" line="334"/>
         <source>Mon</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="332"/>
+        <location filename="../forms/bnbform.ui" line="335"/>
         <source>Tue</source>
         <translation>Di</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="333"/>
+        <location filename="../forms/bnbform.ui" line="336"/>
         <source>Wed</source>
         <translation>Mi</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="334"/>
+        <location filename="../forms/bnbform.ui" line="337"/>
         <source>Thu</source>
         <translation>Do</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="335"/>
+        <location filename="../forms/bnbform.ui" line="338"/>
         <source>Fri</source>
         <translation>Fr</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="336"/>
+        <location filename="../forms/bnbform.ui" line="339"/>
         <source>Sat</source>
         <translation>Sa</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="342"/>
+        <location filename="../forms/bnbform.ui" line="345"/>
         <source>Data Interval [h]</source>
         <translation>Datenintervall [h]</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="351"/>
+        <location filename="../forms/bnbform.ui" line="354"/>
         <source>e.g If data is recorded every 30mins, then Data Interval = 0.5</source>
         <translation>z. B. bei Daten alle 30 Minuten: Datenintervall = 0.5</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="364"/>
+        <location filename="../forms/bnbform.ui" line="367"/>
         <source>Model Period</source>
         <translation>Modellzeitraum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="370"/>
+        <location filename="../forms/bnbform.ui" line="373"/>
         <source>Summer Start</source>
         <translation>Sommerbeginn</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="415"/>
+        <location filename="../forms/bnbform.ui" line="418"/>
         <source>Summer End</source>
         <translation>Sommerende</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="452"/>
+        <location filename="../forms/bnbform.ui" line="455"/>
         <source>    Working hours</source>
         <translation>    Arbeitszeit</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="459"/>
+        <location filename="../forms/bnbform.ui" line="462"/>
         <source>With weekends</source>
         <translation>Mit Wochenenden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="476"/>
+        <location filename="../forms/bnbform.ui" line="479"/>
         <source>from</source>
         <translation>von</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="497"/>
+        <location filename="../forms/bnbform.ui" line="500"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="528"/>
+        <location filename="../forms/bnbform.ui" line="531"/>
         <source>Model Selection</source>
         <translation>Modellauswahl</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="533"/>
+        <location filename="../forms/bnbform.ui" line="536"/>
         <source>26 °C</source>
         <translation>26 °C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="534"/>
-        <location filename="../assessment/bnbform.cpp" line="76"/>
+        <location filename="../forms/bnbform.ui" line="537"/>
+        <location filename="../assessment/bnbform.cpp" line="93"/>
         <source>Adaptives Modell(DIN EN 15251)</source>
         <translation>Adaptives Modell(DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="535"/>
-        <location filename="../assessment/bnbform.cpp" line="78"/>
+        <location filename="../forms/bnbform.ui" line="538"/>
+        <location filename="../assessment/bnbform.cpp" line="95"/>
         <source>Nationaler Anhang(DIN EN 15251)</source>
         <translation>Nationaler Anhang(DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="536"/>
-        <location filename="../assessment/bnbform.cpp" line="80"/>
-        <location filename="../assessment/bnbform.cpp" line="308"/>
+        <location filename="../forms/bnbform.ui" line="539"/>
+        <location filename="../assessment/bnbform.cpp" line="97"/>
+        <location filename="../assessment/bnbform.cpp" line="325"/>
         <source>DIN 4108-2</source>
         <translation>DIN 4108-2</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="542"/>
+        <location filename="../forms/bnbform.ui" line="545"/>
         <source>Alpha (EN)</source>
         <translation>Alpha (EN)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="568"/>
+        <location filename="../forms/bnbform.ui" line="571"/>
         <source>DIN 4108-2 
  Summer Region</source>
         <translation>DIN 4108-2 
  Sommerklimaregion</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="581"/>
+        <location filename="../forms/bnbform.ui" line="584"/>
         <source>A</source>
         <translation>A</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="594"/>
+        <location filename="../forms/bnbform.ui" line="597"/>
         <source>B</source>
         <translation>B</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="604"/>
+        <location filename="../forms/bnbform.ui" line="607"/>
         <source>C</source>
         <translation>C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="627"/>
-        <location filename="../assessment/bnbform.cpp" line="141"/>
-        <location filename="../assessment/bnbform.cpp" line="190"/>
+        <location filename="../forms/bnbform.ui" line="630"/>
+        <source>Computes the assessment of the year in the table</source>
+        <translation>Berechnet die Bewertung des Jahres in der Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="633"/>
+        <location filename="../assessment/bnbform.cpp" line="158"/>
+        <location filename="../assessment/bnbform.cpp" line="207"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="637"/>
+        <location filename="../forms/bnbform.ui" line="643"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="644"/>
+        <location filename="../forms/bnbform.ui" line="650"/>
         <source>Read in Excel ?</source>
         <translation>In Excel öffnen ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="651"/>
+        <location filename="../forms/bnbform.ui" line="657"/>
         <source>Clear Table</source>
         <translation>Tabelle leeren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="50"/>
+        <location filename="../assessment/bnbform.cpp" line="61"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="52"/>
+        <location filename="../assessment/bnbform.cpp" line="63"/>
         <source>Cut the current selection&apos;s contents to the clipboard</source>
         <translation>Den markierten Inhalt in die Zwischenablage ausschneiden</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="55"/>
+        <location filename="../assessment/bnbform.cpp" line="66"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="57"/>
+        <location filename="../assessment/bnbform.cpp" line="68"/>
         <source>Copy the current selection&apos;s contents to the clipboard</source>
         <translation>Den markierten Inhalt in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="60"/>
+        <location filename="../assessment/bnbform.cpp" line="71"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="62"/>
+        <location filename="../assessment/bnbform.cpp" line="73"/>
         <source>Paste the clipboard&apos;s contents into the current selection</source>
         <translation>Den Inhalt der Zwischenablage in die Markierung einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="131"/>
+        <location filename="../assessment/bnbform.cpp" line="148"/>
         <source>Start Date at Hour</source>
         <translation>Startdatum um Stunde</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="134"/>
+        <location filename="../assessment/bnbform.cpp" line="151"/>
         <source>Working hours from</source>
         <translation>Arbeitszeit von</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="135"/>
+        <location filename="../assessment/bnbform.cpp" line="152"/>
         <source>Working hours to</source>
         <translation>Arbeitszeit bis</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="141"/>
+        <location filename="../assessment/bnbform.cpp" line="158"/>
         <source>Nothing was computed.</source>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="146"/>
+        <location filename="../assessment/bnbform.cpp" line="163"/>
         <source>%1 must be greater than 0.</source>
         <translation>%1 muss größer als 0 sein.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="148"/>
+        <location filename="../assessment/bnbform.cpp" line="165"/>
         <source>%1 must lie between 0 and 1 (0 ≤ α &lt; 1).</source>
         <translation>%1 muss zwischen 0 und 1 liegen (0 ≤ α &lt; 1).</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="181"/>
+        <location filename="../assessment/bnbform.cpp" line="198"/>
         <source>The data hold no row for the season boundary %1 %2, so nothing was computed.</source>
         <translation>Die Daten enthalten keine Zeile für die Grenze der Jahreszeit %1 %2, daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="184"/>
+        <location filename="../assessment/bnbform.cpp" line="201"/>
         <source>The table holds no rows.</source>
         <translation>Die Tabelle enthält keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="187"/>
+        <location filename="../assessment/bnbform.cpp" line="204"/>
         <source>The data reach from %1 %2 to %3 %4.</source>
         <translation>Die Daten reichen von %1 %2 bis %3 %4.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="280"/>
+        <location filename="../assessment/bnbform.cpp" line="297"/>
         <source>Mean (EN)</source>
         <translation>Mittel (EN)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="286"/>
+        <location filename="../assessment/bnbform.cpp" line="303"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="287"/>
+        <location filename="../assessment/bnbform.cpp" line="304"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="292"/>
+        <location filename="../assessment/bnbform.cpp" line="309"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="293"/>
+        <location filename="../assessment/bnbform.cpp" line="310"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="346"/>
+        <location filename="../assessment/bnbform.cpp" line="363"/>
         <source>Outdoor
 Ta</source>
         <translation>Außen
 Ta</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="346"/>
+        <location filename="../assessment/bnbform.cpp" line="363"/>
         <source>Outdoor
 R.H</source>
         <translation>Außen
 r. F.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="346"/>
+        <location filename="../assessment/bnbform.cpp" line="363"/>
         <source>Indoor
  To</source>
         <translation>Innen
  To</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="356"/>
-        <location filename="../assessment/bnbform.cpp" line="361"/>
-        <location filename="../assessment/bnbform.cpp" line="366"/>
-        <location filename="../assessment/bnbform.cpp" line="371"/>
-        <location filename="../assessment/bnbform.cpp" line="376"/>
-        <location filename="../assessment/bnbform.cpp" line="381"/>
-        <location filename="../assessment/bnbform.cpp" line="386"/>
-        <location filename="../assessment/bnbform.cpp" line="391"/>
-        <location filename="../assessment/bnbform.cpp" line="396"/>
+        <location filename="../assessment/bnbform.cpp" line="373"/>
+        <location filename="../assessment/bnbform.cpp" line="378"/>
+        <location filename="../assessment/bnbform.cpp" line="383"/>
+        <location filename="../assessment/bnbform.cpp" line="388"/>
+        <location filename="../assessment/bnbform.cpp" line="393"/>
+        <location filename="../assessment/bnbform.cpp" line="398"/>
+        <location filename="../assessment/bnbform.cpp" line="403"/>
+        <location filename="../assessment/bnbform.cpp" line="408"/>
+        <location filename="../assessment/bnbform.cpp" line="413"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -2393,7 +2403,7 @@ rückgewinnung (1= 100%)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="383"/>
-        <location filename="../assessment/humidityform.cpp" line="102"/>
+        <location filename="../assessment/humidityform.cpp" line="101"/>
         <location filename="../assessment/humidityform.cpp" line="131"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
@@ -3039,14 +3049,14 @@ Unzufriedener</translation>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="140"/>
+        <location filename="../comfort/pmvform.cpp" line="139"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="270"/>
-        <location filename="../comfort/pmvform.cpp" line="275"/>
-        <location filename="../comfort/pmvform.cpp" line="280"/>
+        <location filename="../comfort/pmvform.cpp" line="269"/>
+        <location filename="../comfort/pmvform.cpp" line="274"/>
+        <location filename="../comfort/pmvform.cpp" line="279"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3578,7 +3588,7 @@ Nicht gültig: kein gleitender Mittelwert oder Θrm unter 10 °C.</translation>
         <translation>nicht eingehalten</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="151"/>
+        <location filename="../assessment/summerbnbform.cpp" line="152"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>

@@ -2,6 +2,7 @@
 // saving a chart, the comfort scatter's density, the PPD chart; the report's XML, stylesheet and PDF.
 #include "report/bnbmenuform.h"
 
+#include "app/lastfolder.h"
 #include "app/resulttext.h"
 #include "assessment/bnbform.h"
 #include "assessment/comfortscatterchart.h"
@@ -164,6 +165,31 @@ public:
     QString openName, saveName;
 };
 
+// Opens a file dialog by `open` and answers it with `file` (empty: cancelled); returns the folder the
+// dialog opened in, empty when none opened. A button's key clicks it a moment later.
+QString answerFileDialog(const std::function<void()> &open, const QString &file)
+{
+    QString folder;
+    bool answered = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            timer.stop();
+            answered = true;
+            folder = dialog->directory().absolutePath();
+            if (file.isEmpty())
+                return dialog->reject();
+            dialog->selectFile(file);
+            static_cast<QDialog *>(dialog)->accept();   // QFileDialog hides it
+        }
+    });
+    timer.start(5);
+    open();
+    for (int wait = 0; wait < 100 && !answered; ++wait)
+        QTest::qWait(10);
+    return folder;
+}
+
 class ReportWindow : public bnbMenuForm
 {
 public:
@@ -192,6 +218,9 @@ class TestBnbMenuForm : public QObject
 private slots:
     void initTestCase()
     {
+        QStandardPaths::setTestModeEnabled(true);   // the file dialogs' folders: not in the user's settings
+        QCoreApplication::setOrganizationName("KlimaroTest");
+        QSettings().clear();
         QTextStream in(contents(QFINDTESTDATA("../examples/sample_year.csv")));
         QStringList lines;
         for (const QStringList &record : readDelimitedRows(in, 1, ";").rows)
@@ -598,6 +627,59 @@ private slots:
         QVERIFY2(out.startsWith("<kapitel nr=\"1\" typ=\"Winter\" titel=\"«Operative Temperature: Winter»\">"), qPrintable(out));
         QVERIFY2(out.contains("<zeile nr=\"0\" titel=\" \"><wert>«To &lt;= 19»</wert>"), qPrintable(out));
         QVERIFY2(out.contains("<zeile nr=\"1\" titel=\"«Hours (h)»\"><wert>wd</wert></zeile>"), qPrintable(out));
+    }
+
+    // Every file dialog of both tools opens in the folder of the last file of its kind, also after a
+    // dialog cancelled; a folder since removed gives the working directory. Read & Preview, Compute and
+    // both exports answer their keys on the data page, named in their tool tips.
+    void fileDialogsAndKeys()
+    {
+        QTemporaryDir dir;
+        bnbMenuForm report(nullptr);
+        pmvForm pmv(nullptr);
+        child<QCheckBox>(pmv, "checkBoxReadData")->setChecked(true);   // the table's buttons
+        report.show();
+        QVERIFY(QTest::qWaitForWindowActive(&report));
+        QWidget &start = tab(report, 0);
+        QWidget *chart = child<QWidget>(report, "summerBandChart");
+        struct Case { QWidget *page; const char *button, *keys, *file; };
+        for (const Case &c : {Case{&start, "readPreviewButton", "Ctrl+R", "year.csv"}, {&start, "writeButton", "", "bnbout.csv"},
+                              {&start, "exportButton", "Ctrl+E", "report.xml"}, {&start, "exportPdfButton", "Ctrl+Shift+E", "report.pdf"},
+                              {&tab(report, 4, 0), "writeButton", "", "humidity.csv"}, {&pmv, "readPreviewButton", "", "table.csv"},
+                              {&pmv, "CsvWriteButton", "", "pmvout.csv"}, {chart, nullptr, "", "chart.png"}}) {
+            const QString folder = dir.filePath(c.file), file = folder + '/' + c.file;   // a folder each
+            const bool import = c.button && QString(c.button) == "readPreviewButton";
+            QVERIFY(QDir().mkpath(folder));
+            if (import)
+                QVERIFY(QFile::copy(QFINDTESTDATA("../examples/sample_year.csv"), file));
+            const auto open = [&] {
+                if (!c.button)
+                    QMetaObject::invokeMethod(c.page, "savePng");
+                else if (*c.keys) {
+                    report.activateWindow();   // the closed dialog had the focus
+                    QVERIFY(QTest::qWaitForWindowActive(&report));
+                    QTest::keySequence(&report, QKeySequence(c.keys));
+                }
+                else
+                    click(*c.page, c.button);
+            };
+            if (*c.keys)
+                QVERIFY(child<QAbstractButton>(*c.page, c.button)->toolTip().endsWith(QString("(%1)").arg(c.keys)));
+            QVERIFY(!answerFileDialog(open, file).isEmpty());
+            QVERIFY2(QFileInfo::exists(file), c.file);
+            QCOMPARE(answerFileDialog(open, {}), folder);
+            QCOMPARE(answerFileDialog(open, {}), folder);   // a cancelled dialog changes nothing
+            if (c.page == &start && import) {
+                report.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&report));
+                QTest::keySequence(&report, QKeySequence(Qt::Key_F9));
+                QTRY_VERIFY(static_cast<bnbForm &>(start).lastComputeOk());
+                click(report, "computeHumid");
+            }
+        }
+        QCOMPARE(lastFolder(FileKind::Report), dir.filePath("report.pdf"));
+        QVERIFY(QDir(dir.filePath("report.pdf")).removeRecursively());
+        QCOMPARE(lastFolder(FileKind::Report), QDir::currentPath());
     }
 
     // tests/data/report_sample.xml, by hand from the chapter tables: names, attribute order, row numbers, one-space
