@@ -11,7 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // The settings (Settings → Language) live under these names.
+    // The settings (Settings → Language, the file dialogs' last folders) live under these names.
     QCoreApplication::setOrganizationName(QStringLiteral("Klimaro"));
     QCoreApplication::setApplicationName(QStringLiteral("Klimaro"));
 

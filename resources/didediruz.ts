@@ -95,42 +95,42 @@
 <context>
     <name>ChartView</name>
     <message>
-        <location filename="../app/chartview.cpp" line="118"/>
+        <location filename="../app/chartview.cpp" line="119"/>
         <source>Save as PNG…</source>
         <translation>Als PNG speichern…</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="119"/>
+        <location filename="../app/chartview.cpp" line="120"/>
         <source>Save as SVG…</source>
         <translation>Als SVG speichern…</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="130"/>
+        <location filename="../app/chartview.cpp" line="131"/>
         <source>Save as PNG</source>
         <translation>Als PNG speichern</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="130"/>
+        <location filename="../app/chartview.cpp" line="131"/>
         <source>PNG picture (*.png)</source>
         <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="137"/>
+        <location filename="../app/chartview.cpp" line="138"/>
         <source>Save as SVG</source>
         <translation>Als SVG speichern</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="137"/>
+        <location filename="../app/chartview.cpp" line="138"/>
         <source>SVG picture (*.svg)</source>
         <translation>SVG-Bild (*.svg)</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="176"/>
+        <location filename="../app/chartview.cpp" line="177"/>
         <source>Save Chart</source>
         <translation>Diagramm speichern</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="177"/>
+        <location filename="../app/chartview.cpp" line="178"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
@@ -140,70 +140,84 @@
 <context>
     <name>ComfortScatterChart</name>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="50"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="63"/>
         <source>Adaptive model DIN EN 15251</source>
         <translation>Adaptives Modell DIN EN 15251</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="55"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="68"/>
         <source>Θrm (°C)</source>
         <translation>Θrm (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="62"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="75"/>
         <source>Cat. I-III</source>
         <translation>Kat. I–III</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="67"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="80"/>
         <source>Θc</source>
         <translation>Θc</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="68"/>
-        <location filename="../assessment/comfortscatterchart.cpp" line="79"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="99"/>
         <source>Limit</source>
         <translation>Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="74"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="94"/>
         <source>National annex DIN EN 15251</source>
         <translation>Nationaler Anhang DIN EN 15251</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="77"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="82"/>
+        <source>Limit Θc + 3 K</source>
+        <translation>Grenze Θc + 3 K</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="85"/>
+        <source>Upper limit of category II at Θrm %1 °C: %2 °C</source>
+        <translation>Obere Grenze der Kategorie II bei Θrm %1 °C: %2 °C</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="97"/>
         <source>Te (°C)</source>
         <translation>Te (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="86"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="102"/>
+        <source>Limit of the national annex at Te %1 °C: %2 °C</source>
+        <translation>Grenze des Nationalen Anhangs bei Te %1 °C: %2 °C</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="129"/>
         <source>To (°C)</source>
         <translation>To (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="98"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="141"/>
         <source>%1 (density)</source>
         <translation>%1 (Dichte)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="100"/>
-        <location filename="../assessment/comfortscatterchart.cpp" line="109"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="143"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="152"/>
         <source>Within</source>
         <translation>Innerhalb</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="102"/>
-        <location filename="../assessment/comfortscatterchart.cpp" line="110"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="145"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="153"/>
         <source>Above</source>
         <translation>Darüber</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="103"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="146"/>
         <source>Darkest cells: %1 h within, %2 h above the limit</source>
         <translation>Dunkelste Zellen: %1 h innerhalb, %2 h über der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="111"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="154"/>
         <source>Not valid</source>
         <translation>Nicht gültig</translation>
     </message>
@@ -386,6 +400,7 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     <message>
         <location filename="../forms/mainwindow.ui" line="10"/>
         <location filename="../app/mainwindow.cpp" line="30"/>
+        <location filename="../app/mainwindow.cpp" line="171"/>
         <source>Klimaro v0.3</source>
         <translation>Klimaro v0.3</translation>
     </message>
@@ -539,38 +554,43 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
         <translation>title_de.png</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="123"/>
+        <location filename="../app/mainwindow.cpp" line="130"/>
         <source>Quit Klimaro</source>
         <translation>Klimaro beenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="124"/>
+        <location filename="../app/mainwindow.cpp" line="131"/>
         <source>Quit Klimaro? Entered data and results are not saved.</source>
         <translation>Klimaro beenden? Eingegebene Daten und Ergebnisse werden nicht gespeichert.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="126"/>
+        <location filename="../app/mainwindow.cpp" line="133"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="141"/>
+        <location filename="../app/mainwindow.cpp" line="148"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="142"/>
+        <location filename="../app/mainwindow.cpp" line="149"/>
         <source>Klimaro shows the chosen language from its next start on.</source>
         <translation>Klimaro zeigt die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="184"/>
+        <location filename="../app/mainwindow.cpp" line="171"/>
+        <source>%1 – Klimaro v0.3</source>
+        <translation>%1 – Klimaro v0.3</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="204"/>
         <source>Dokumentation_Hilfe.html</source>
         <extracomment>File name of the user documentation in this language (resources/doc/).</extracomment>
         <translation>Dokumentation_Hilfe_de.html</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="207"/>
+        <location filename="../app/mainwindow.cpp" line="227"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -1149,11 +1169,11 @@ temperatur, [°C]</translation>
     <message>
         <location filename="../forms/bnbform.ui" line="84"/>
         <location filename="../forms/bnbform.ui" line="220"/>
-        <location filename="../forms/bnbform.ui" line="310"/>
-        <location filename="../forms/bnbform.ui" line="363"/>
-        <location filename="../forms/bnbform.ui" line="473"/>
-        <location filename="../forms/bnbform.ui" line="532"/>
-        <location filename="../forms/bnbform.ui" line="626"/>
+        <location filename="../forms/bnbform.ui" line="313"/>
+        <location filename="../forms/bnbform.ui" line="366"/>
+        <location filename="../forms/bnbform.ui" line="476"/>
+        <location filename="../forms/bnbform.ui" line="535"/>
+        <location filename="../forms/bnbform.ui" line="629"/>
         <source>?</source>
         <translation>?</translation>
     </message>
@@ -1194,7 +1214,7 @@ temperatur, [°C]</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="153"/>
-        <location filename="../assessment/bnbform.cpp" line="460"/>
+        <location filename="../assessment/bnbform.cpp" line="478"/>
         <source>Outdoor
 temperature
 Ta (°C)</source>
@@ -1204,7 +1224,7 @@ Ta (°C)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="160"/>
-        <location filename="../assessment/bnbform.cpp" line="460"/>
+        <location filename="../assessment/bnbform.cpp" line="478"/>
         <source>Outdoor
 humidity
 RH (%)</source>
@@ -1214,7 +1234,7 @@ RH (%)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="167"/>
-        <location filename="../assessment/bnbform.cpp" line="461"/>
+        <location filename="../assessment/bnbform.cpp" line="479"/>
         <source>Indoor
 temperature
 To (°C)</source>
@@ -1268,387 +1288,397 @@ To (°C)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="285"/>
+        <source>Writes the ticked chapters as an XML report with its stylesheet</source>
+        <translation>Schreibt die angekreuzten Kapitel als XML-Bericht mit seinem Stylesheet</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="288"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="292"/>
+        <location filename="../forms/bnbform.ui" line="295"/>
         <source>PDF Print ?</source>
         <translation>PDF-Druck ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="299"/>
+        <location filename="../forms/bnbform.ui" line="302"/>
         <source>Writes the ticked chapters as a PDF report on A4 pages</source>
         <translation>Schreibt die angekreuzten Kapitel als PDF-Bericht auf A4-Seiten</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="302"/>
+        <location filename="../forms/bnbform.ui" line="305"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="334"/>
+        <location filename="../forms/bnbform.ui" line="337"/>
         <source>Data Interpretation</source>
         <translation>Dateninterpretation</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="340"/>
+        <location filename="../forms/bnbform.ui" line="343"/>
         <source>Start Date</source>
         <translation>Startdatum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="352"/>
-        <location filename="../forms/bnbform.ui" line="447"/>
-        <location filename="../forms/bnbform.ui" line="492"/>
+        <location filename="../forms/bnbform.ui" line="355"/>
+        <location filename="../forms/bnbform.ui" line="450"/>
+        <location filename="../forms/bnbform.ui" line="495"/>
         <source>dd.mm.yyyy</source>
         <translation>TT.MM.JJJJ</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="370"/>
+        <location filename="../forms/bnbform.ui" line="373"/>
         <source>at Hour</source>
         <translation>um Stunde</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="379"/>
-        <location filename="../forms/bnbform.ui" line="462"/>
-        <location filename="../forms/bnbform.ui" line="507"/>
-        <location filename="../forms/bnbform.ui" line="552"/>
-        <location filename="../forms/bnbform.ui" line="570"/>
+        <location filename="../forms/bnbform.ui" line="382"/>
+        <location filename="../forms/bnbform.ui" line="465"/>
+        <location filename="../forms/bnbform.ui" line="510"/>
+        <location filename="../forms/bnbform.ui" line="555"/>
+        <location filename="../forms/bnbform.ui" line="573"/>
         <source>0.0 to 23.0 hours</source>
         <translation>0.0 bis 23.0 Stunden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="389"/>
+        <location filename="../forms/bnbform.ui" line="392"/>
         <source>Weekday</source>
         <translation>Wochentag</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="395"/>
+        <location filename="../forms/bnbform.ui" line="398"/>
         <source>Sun</source>
         <translation>So</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="396"/>
+        <location filename="../forms/bnbform.ui" line="399"/>
         <source>Mon</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="397"/>
+        <location filename="../forms/bnbform.ui" line="400"/>
         <source>Tue</source>
         <translation>Di</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="398"/>
+        <location filename="../forms/bnbform.ui" line="401"/>
         <source>Wed</source>
         <translation>Mi</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="399"/>
+        <location filename="../forms/bnbform.ui" line="402"/>
         <source>Thu</source>
         <translation>Do</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="400"/>
+        <location filename="../forms/bnbform.ui" line="403"/>
         <source>Fri</source>
         <translation>Fr</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="401"/>
+        <location filename="../forms/bnbform.ui" line="404"/>
         <source>Sat</source>
         <translation>Sa</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="407"/>
+        <location filename="../forms/bnbform.ui" line="410"/>
         <source>Data Interval [h]</source>
         <translation>Datenintervall [h]</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="416"/>
+        <location filename="../forms/bnbform.ui" line="419"/>
         <source>e.g If data is recorded every 30mins, then Data Interval = 0.5</source>
         <translation>z. B. bei Daten alle 30 Minuten: Datenintervall = 0.5</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="429"/>
+        <location filename="../forms/bnbform.ui" line="432"/>
         <source>Model Period</source>
         <translation>Modellzeitraum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="435"/>
+        <location filename="../forms/bnbform.ui" line="438"/>
         <source>Summer Start</source>
         <translation>Sommerbeginn</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="480"/>
+        <location filename="../forms/bnbform.ui" line="483"/>
         <source>Summer End</source>
         <translation>Sommerende</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="517"/>
+        <location filename="../forms/bnbform.ui" line="520"/>
         <source>    Working hours</source>
         <translation>    Arbeitszeit</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="524"/>
+        <location filename="../forms/bnbform.ui" line="527"/>
         <source>With weekends</source>
         <translation>Mit Wochenenden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="541"/>
+        <location filename="../forms/bnbform.ui" line="544"/>
         <source>from</source>
         <translation>von</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="562"/>
+        <location filename="../forms/bnbform.ui" line="565"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="593"/>
+        <location filename="../forms/bnbform.ui" line="596"/>
         <source>Model Selection</source>
         <translation>Modellauswahl</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="598"/>
+        <location filename="../forms/bnbform.ui" line="601"/>
         <source>26 °C</source>
         <translation>26 °C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="599"/>
+        <location filename="../forms/bnbform.ui" line="602"/>
         <source>Adaptive model (DIN EN 15251)</source>
         <translation>Adaptives Modell (DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="600"/>
+        <location filename="../forms/bnbform.ui" line="603"/>
         <source>National annex (DIN EN 15251)</source>
         <translation>Nationaler Anhang (DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="601"/>
+        <location filename="../forms/bnbform.ui" line="604"/>
         <source>DIN 4108-2</source>
         <translation>DIN 4108-2</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="607"/>
+        <location filename="../forms/bnbform.ui" line="610"/>
         <source>Alpha (EN)</source>
         <translation>Alpha (EN)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="633"/>
+        <location filename="../forms/bnbform.ui" line="636"/>
         <source>DIN 4108-2 
  Summer Region</source>
         <translation>DIN 4108-2 
  Sommerklimaregion</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="646"/>
+        <location filename="../forms/bnbform.ui" line="649"/>
         <source>A</source>
         <translation>A</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="659"/>
+        <location filename="../forms/bnbform.ui" line="662"/>
         <source>B</source>
         <translation>B</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="669"/>
+        <location filename="../forms/bnbform.ui" line="672"/>
         <source>C</source>
         <translation>C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="692"/>
-        <location filename="../assessment/bnbform.cpp" line="147"/>
+        <location filename="../forms/bnbform.ui" line="695"/>
+        <source>Computes the assessment of the year in the table</source>
+        <translation>Berechnet die Bewertung des Jahres in der Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="698"/>
         <location filename="../assessment/bnbform.cpp" line="165"/>
-        <location filename="../assessment/bnbform.cpp" line="212"/>
+        <location filename="../assessment/bnbform.cpp" line="183"/>
+        <location filename="../assessment/bnbform.cpp" line="230"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="702"/>
-        <location filename="../assessment/bnbform.cpp" line="122"/>
-        <location filename="../assessment/bnbform.cpp" line="362"/>
+        <location filename="../forms/bnbform.ui" line="708"/>
+        <location filename="../assessment/bnbform.cpp" line="140"/>
+        <location filename="../assessment/bnbform.cpp" line="380"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="709"/>
+        <location filename="../forms/bnbform.ui" line="715"/>
         <source>Read in Excel ?</source>
         <translation>In Excel öffnen ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="716"/>
+        <location filename="../forms/bnbform.ui" line="722"/>
         <source>Clear Table</source>
         <translation>Tabelle leeren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="51"/>
+        <location filename="../assessment/bnbform.cpp" line="63"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="53"/>
+        <location filename="../assessment/bnbform.cpp" line="65"/>
         <source>Cut the current selection&apos;s contents to the clipboard</source>
         <translation>Den markierten Inhalt in die Zwischenablage ausschneiden</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="56"/>
+        <location filename="../assessment/bnbform.cpp" line="68"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="58"/>
+        <location filename="../assessment/bnbform.cpp" line="70"/>
         <source>Copy the current selection&apos;s contents to the clipboard</source>
         <translation>Den markierten Inhalt in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="61"/>
+        <location filename="../assessment/bnbform.cpp" line="73"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="63"/>
+        <location filename="../assessment/bnbform.cpp" line="75"/>
         <source>Paste the clipboard&apos;s contents into the current selection</source>
         <translation>Den Inhalt der Zwischenablage in die Markierung einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="122"/>
-        <location filename="../assessment/bnbform.cpp" line="362"/>
+        <location filename="../assessment/bnbform.cpp" line="140"/>
+        <location filename="../assessment/bnbform.cpp" line="380"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="129"/>
+        <location filename="../assessment/bnbform.cpp" line="147"/>
         <source>Start Date at Hour</source>
         <translation>Startdatum um Stunde</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="132"/>
+        <location filename="../assessment/bnbform.cpp" line="150"/>
         <source>Working hours from</source>
         <translation>Arbeitszeit von</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="133"/>
+        <location filename="../assessment/bnbform.cpp" line="151"/>
         <source>Working hours to</source>
         <translation>Arbeitszeit bis</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="148"/>
+        <location filename="../assessment/bnbform.cpp" line="166"/>
         <source>Nothing was computed.</source>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="156"/>
+        <location filename="../assessment/bnbform.cpp" line="174"/>
         <source>The data hold no row for the season boundary %1 %2, so nothing was computed.</source>
         <translation>Die Daten enthalten keine Zeile für die Grenze der Jahreszeit %1 %2, daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="159"/>
+        <location filename="../assessment/bnbform.cpp" line="177"/>
         <source>The table holds no rows.</source>
         <translation>Die Tabelle enthält keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="162"/>
+        <location filename="../assessment/bnbform.cpp" line="180"/>
         <source>The data reach from %1 %2 to %3 %4.</source>
         <translation>Die Daten reichen von %1 %2 bis %3 %4.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="179"/>
+        <location filename="../assessment/bnbform.cpp" line="197"/>
         <source>Cells without a number</source>
         <translation>Zellen ohne Zahl</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="180"/>
+        <location filename="../assessment/bnbform.cpp" line="198"/>
         <source>%1 cells of the year data hold no number (empty, or text without a numeric prefix), so nothing was computed.</source>
         <translation>%1 Zellen der Jahresdaten enthalten keine Zahl (leer oder Text ohne Zahl am Anfang); daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="203"/>
+        <location filename="../assessment/bnbform.cpp" line="221"/>
         <source>Mean (EN)</source>
         <translation>Mittel (EN)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="213"/>
+        <location filename="../assessment/bnbform.cpp" line="231"/>
         <source>The data cover %1 h (%2 records of %3 h) from %4 %5 to %6 %7, not one year of 8,760 h (8,784 h in a leap year). The results count these hours.</source>
         <translation>Die Daten umfassen %1 h (%2 Datensätze zu %3 h) vom %4 %5 bis %6 %7, nicht ein Jahr von 8.760 h (8.784 h im Schaltjahr). Die Ergebnisse zählen diese Stunden.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="224"/>
+        <location filename="../assessment/bnbform.cpp" line="242"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="225"/>
+        <location filename="../assessment/bnbform.cpp" line="243"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="230"/>
+        <location filename="../assessment/bnbform.cpp" line="248"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="231"/>
+        <location filename="../assessment/bnbform.cpp" line="249"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="241"/>
+        <location filename="../assessment/bnbform.cpp" line="259"/>
         <source>Cannot read file %1:
 %2.</source>
         <translation>Datei %1 kann nicht gelesen werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="243"/>
+        <location filename="../assessment/bnbform.cpp" line="261"/>
         <source>The file %1 is empty.</source>
         <translation>Die Datei %1 ist leer.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="245"/>
+        <location filename="../assessment/bnbform.cpp" line="263"/>
         <source>The file %1 is no text file: year data are read from delimited text (CSV).</source>
         <translation>Die Datei %1 ist keine Textdatei: Jahresdaten werden aus Text mit Trennzeichen (CSV) gelesen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="247"/>
+        <location filename="../assessment/bnbform.cpp" line="265"/>
         <source>The file %1 holds %2 lines, fewer than the %3 header lines to skip.</source>
         <translation>Die Datei %1 enthält %2 Zeilen, weniger als die %3 zu überspringenden Kopfzeilen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="250"/>
+        <location filename="../assessment/bnbform.cpp" line="268"/>
         <source>The file %1 holds no line with a number after its %2 header lines.</source>
         <translation>Die Datei %1 enthält nach ihren %2 Kopfzeilen keine Zeile mit einer Zahl.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="252"/>
+        <location filename="../assessment/bnbform.cpp" line="270"/>
         <source>The first line read from %1 holds no number in any cell: it looks like a header. Set &quot;%2&quot; to skip it (now %3).</source>
         <translation>Die erste aus %1 gelesene Zeile enthält in keiner Zelle eine Zahl: Sie sieht wie eine Kopfzeile aus. Stellen Sie „%2“ so ein, dass sie übersprungen wird (jetzt %3).</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="268"/>
+        <location filename="../assessment/bnbform.cpp" line="286"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="269"/>
+        <location filename="../assessment/bnbform.cpp" line="287"/>
         <source>The table was left as it was.</source>
         <translation>Die Tabelle blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="345"/>
+        <location filename="../assessment/bnbform.cpp" line="363"/>
         <source>No findings: the year is complete and plausible.</source>
         <translation>Keine Befunde: Das Jahr ist vollständig und plausibel.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="473"/>
-        <location filename="../assessment/bnbform.cpp" line="478"/>
-        <location filename="../assessment/bnbform.cpp" line="483"/>
-        <location filename="../assessment/bnbform.cpp" line="488"/>
-        <location filename="../assessment/bnbform.cpp" line="493"/>
-        <location filename="../assessment/bnbform.cpp" line="498"/>
-        <location filename="../assessment/bnbform.cpp" line="503"/>
-        <location filename="../assessment/bnbform.cpp" line="508"/>
-        <location filename="../assessment/bnbform.cpp" line="513"/>
+        <location filename="../assessment/bnbform.cpp" line="491"/>
+        <location filename="../assessment/bnbform.cpp" line="496"/>
+        <location filename="../assessment/bnbform.cpp" line="501"/>
+        <location filename="../assessment/bnbform.cpp" line="506"/>
+        <location filename="../assessment/bnbform.cpp" line="511"/>
+        <location filename="../assessment/bnbform.cpp" line="516"/>
+        <location filename="../assessment/bnbform.cpp" line="521"/>
+        <location filename="../assessment/bnbform.cpp" line="526"/>
+        <location filename="../assessment/bnbform.cpp" line="531"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -2346,8 +2376,8 @@ To (°C)</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="226"/>
-        <source>Other humidity sources</source>
-        <translation>Weitere Feuchtequellen</translation>
+        <source>Other humidity sources (g/h)</source>
+        <translation>Weitere Feuchtequellen (g/h)</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="229"/>
@@ -2974,9 +3004,9 @@ rückgewinnung (1= 100%)</translation>
     <message>
         <location filename="../forms/humidityform.ui" line="200"/>
         <source>Another Humidity
- Source (g/m³)</source>
+ Source (g/h)</source>
         <translation>Weitere Feuchte-
- quelle (g/m³)</translation>
+ quelle (g/h)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="236"/>
@@ -3007,7 +3037,7 @@ Nutzungszeit (1/h)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="383"/>
-        <location filename="../assessment/humidityform.cpp" line="92"/>
+        <location filename="../assessment/humidityform.cpp" line="91"/>
         <location filename="../assessment/humidityform.cpp" line="109"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
@@ -3618,14 +3648,14 @@ Unzufriedener</translation>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="141"/>
+        <location filename="../comfort/pmvform.cpp" line="140"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="277"/>
-        <location filename="../comfort/pmvform.cpp" line="282"/>
-        <location filename="../comfort/pmvform.cpp" line="287"/>
+        <location filename="../comfort/pmvform.cpp" line="276"/>
+        <location filename="../comfort/pmvform.cpp" line="281"/>
+        <location filename="../comfort/pmvform.cpp" line="286"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -4153,6 +4183,7 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/summerbnbform.ui" line="108"/>
+        <location filename="../assessment/summerbnbform.cpp" line="44"/>
         <source>Total</source>
         <translation>Summe</translation>
     </message>
@@ -4197,27 +4228,61 @@ Unzufriedener</translation>
         <translation>?</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="25"/>
+        <location filename="../assessment/summerbnbform.cpp" line="28"/>
         <source>Summer: working hours per band</source>
         <translation>Sommer: Nutzungsstunden je Band</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="25"/>
+        <location filename="../assessment/summerbnbform.cpp" line="28"/>
         <source>To (°C)</source>
         <translation>To (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="27"/>
+        <location filename="../assessment/summerbnbform.cpp" line="30"/>
         <source>Within limit</source>
         <translation>Innerhalb der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="27"/>
+        <location filename="../assessment/summerbnbform.cpp" line="30"/>
         <source>Above limit</source>
         <translation>Über der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="99"/>
+        <location filename="../assessment/summerbnbform.cpp" line="43"/>
+        <source>Cat. I</source>
+        <translation>Kat. I</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="43"/>
+        <source>Cat. II</source>
+        <translation>Kat. II</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="43"/>
+        <source>Cat. III</source>
+        <translation>Kat. III</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="44"/>
+        <source>Beyond III</source>
+        <translation>Außerhalb III</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="44"/>
+        <source>Not valid</source>
+        <translation>Nicht gültig</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="46"/>
+        <source>Summer working hours per comfort category of DIN EN 15251
+around Θc: I ±2 K, II ±3 K, III ±4 K.
+Not valid: no running mean or Θrm below 10 °C.</source>
+        <translation>Nutzungsstunden im Sommer je Kategorie nach DIN EN 15251
+um Θc: I ±2 K, II ±3 K, III ±4 K.
+Nicht gültig: kein gleitender Mittelwert oder Θrm unter 10 °C.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="143"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>

@@ -234,17 +234,19 @@ private slots:
         QTest::addColumn<double>("pdWalls");
         QTest::addColumn<double>("pdFloorCeiling");
         QTest::addColumn<double>("ceilingAreaT");   // the ceiling itself is at 20 °C
+        QTest::addColumn<bool>("ticked");           // the ceiling area
         QTest::addColumn<QString>("passes");        // walls, floor/ceiling
-        QTest::newRow("just below 1.01 % passes") << 1.0099 << 1.0099 << 0.0 << "11";
-        QTest::newRow("1.01 % fails") << 1.01 << 1.01 << 0.0 << "00";
-        QTest::newRow("walls 1.01 % alone fail") << 1.01 << 0.0 << 0.0 << "01";
-        QTest::newRow("warm ceiling, just below 5.01 % passes") << 0.0 << 5.0099 << 35.0 << "11";
-        QTest::newRow("warm ceiling, 5.01 % fails") << 0.0 << 5.01 << 35.0 << "10";
-        QTest::newRow("area as warm as the ceiling is not warm") << 0.0 << 3.0 << 20.0 << "10";
+        QTest::newRow("just below 1.01 % passes") << 1.0099 << 1.0099 << 0.0 << true << "11";
+        QTest::newRow("1.01 % fails") << 1.01 << 1.01 << 0.0 << true << "00";
+        QTest::newRow("walls 1.01 % alone fail") << 1.01 << 0.0 << 0.0 << true << "01";
+        QTest::newRow("warm ceiling, just below 5.01 % passes") << 0.0 << 5.0099 << 35.0 << true << "11";
+        QTest::newRow("warm ceiling, 5.01 % fails") << 0.0 << 5.01 << 35.0 << true << "10";
+        QTest::newRow("area as warm as the ceiling is not warm") << 0.0 << 3.0 << 20.0 << true << "10";
+        QTest::newRow("unticked warm ceiling area is no warm ceiling") << 0.0 << 3.0 << 35.0 << false << "10";
     }
     void verdicts()
     {
-        const RoomRadiantInput r = window(Ceiling, fetch<double>("ceilingAreaT"));
+        const RoomRadiantInput r = window(Ceiling, fetch<double>("ceilingAreaT"), fetch<bool>("ticked"));
         AsymmetryResult a{0, 0, 0, fetch<double>("pdWalls"), 0, fetch<double>("pdFloorCeiling")};
         const AsymmetryVerdicts v = judgeAsymmetry(a, r);
         std::swap(a.pdFrontBack, a.pdLeftRight);
