@@ -50,6 +50,31 @@ klimaro_render_pictures(klimaro_image_pngs images
     copy
     paste
     title_de
+    # German help pictures, named through the translation as title_de is
+    InfoBuPMV_de
+    InfoBuPMV2_de
+    InfoBuPMV3_de
+    InfoBuClo_de
+    InfoBuPMVInvers_de
+    InfoBuMRT1_de
+    InfoBuMRT2_de
+    InfoBuMRT3_de
+    InfoBuMRT4_de
+    InfoBuMRT5_de
+    InfoBu1_de
+    InfoBu2_de
+    InfoBu3_de
+    InfoBu4_de
+    InfoBu5_de
+    InfoBu6_de
+    InfoBu7_de
+    InfoBu8_de
+    InfoBu9_de
+    InfoBuToW_de
+    InfoBuToS_de
+    InfoBuDR_de
+    InfoBuHu1_de
+    InfoBuHu2_de
 )
 qt_add_resources(klimaro_widgets images PREFIX /images
     BASE ${CMAKE_CURRENT_BINARY_DIR}/pictures/images
