@@ -1,9 +1,11 @@
 #include "comfort/pmvtable.h"
 
+#include "comfort/numbertext.h"
 #include "comfort/pmv.h"
 
 #include <QCoreApplication>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -99,4 +101,20 @@ PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &row
         }
     }
     return batch;
+}
+
+std::vector<QStringList> pmvTableTexts(const PmvTableBatch &batch, const QString &notAvailable)
+{
+    const auto result = [&notAvailable](double v) {
+        return std::isfinite(v) ? formatFixed(v) : notAvailable;
+    };
+    std::vector<QStringList> rows(batch.pmv.size());
+    for (size_t r = 0; r < rows.size(); ++r) {
+        QStringList &row = rows[r];
+        row.reserve(qsizetype(batch.inputs.size()) + 3);
+        for (const std::vector<double> &column : batch.inputs)
+            row << formatFixed(column[r]);
+        row << result(batch.pmv[r]) << result(batch.ppd[r]) << result(batch.ppdMayer[r]);
+    }
+    return rows;
 }

@@ -44,3 +44,9 @@ struct PmvTableBatch {
 // value (pmvStateIsPhysical) is not computed. An unknown mode computes nothing.
 PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &rows,
                               double M, double W);
+
+// The table after a batch as the PMV tool shows it and writes it as CSV, one row per table row:
+// the mode's inputs as read, then PMV, PPD and PPD-Mayer, each with two decimals; a row not
+// computed shows `notAvailable` in its three results.
+std::vector<QStringList> pmvTableTexts(const PmvTableBatch &batch,
+                                       const QString &notAvailable = QStringLiteral("N.A"));
