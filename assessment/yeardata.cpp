@@ -113,11 +113,13 @@ YearSeries yearSeriesFromRows(const std::vector<QStringList> &rows)
     std::vector<double> *columns[kYearColumns] = {&s.outdoorTemp, &s.outdoorHumid, &s.indoorTemp};
     for (std::vector<double> *c : columns)
         c->reserve(rows.size());
+    const QString missing;
     for (const QStringList &row : rows)
         for (int c = 0; c < kYearColumns; ++c) {
-            const QString cell = c < row.size() ? row.at(c) : QString();
-            columns[c]->push_back(cellHoldsNumber(cell) ? parseCellNumber(cell)
-                                                        : std::numeric_limits<double>::quiet_NaN());
+            const QString &cell = c < row.size() ? row.at(c) : missing;
+            // parseCellNumber gives 0 for a cell without a number: only a 0 needs the second look.
+            const double v = parseCellNumber(cell);
+            columns[c]->push_back(v != 0.0 || cellHoldsNumber(cell) ? v : std::numeric_limits<double>::quiet_NaN());
         }
     return s;
 }
