@@ -378,9 +378,9 @@ int runAssess(QCommandLineParser &p, CliStreams &io)
 // ---- pmv --------------------------------------------------------------------------------
 
 const QCommandLineOption kMode(QStringList{QStringLiteral("mode")},
-                               QStringLiteral("Input columns: mrt (Ta, Tr, rH, Va, clo; default), globe (Ta, Tg, "
-                                              "rH, Va, clo) or operative (To, rH, Va, clo)."),
-                               QStringLiteral("mode"), QStringLiteral("mrt"));
+                               QStringLiteral("Input columns: mrt (Ta, Tr, rH, Va, clo), globe (Ta, Tg, rH, Va, "
+                                              "clo; default, as the PMV tool) or operative (To, rH, Va, clo)."),
+                               QStringLiteral("mode"), QStringLiteral("globe"));
 const QCommandLineOption kMetabolic(QStringList{QStringLiteral("metabolic-rate")},
                                     QStringLiteral("Metabolic rate M of every row [W/m²] (default 69.6)."),
                                     QStringLiteral("M"), QStringLiteral("69.6"));
@@ -416,16 +416,29 @@ int runPmv(QCommandLineParser &p, CliStreams &io)
     if (!parseFieldNumber(p.value(kWork), w))
         return usageError(io, command, QStringLiteral("--work: \"%1\" is no number.").arg(p.value(kWork)));
 
+    // The PMV tool's import refuses the same files with the same reasons.
     QFile in(files.at(0));
-    if (!in.open(QIODevice::ReadOnly | QIODevice::Text))
-        return failure(io, QStringLiteral("Cannot read file %1: %2.").arg(shown(files.at(0)), in.errorString()));
-    QTextStream stream(&in);
-    const DelimitedRows read = readDelimitedRows(stream, headerLines, separator);
+    DelimitedRows read;
+    QString refused;
+    if (in.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if (!looksLikeText(in.peek(kTextSampleBytes))) {
+            refused = QStringLiteral("The file is not a text file (it holds binary data)");
+        } else {
+            QTextStream stream(&in);
+            read = readDelimitedRows(stream, headerLines, separator);
+        }
+    }
     if (in.error() != QFileDevice::NoError)
-        return failure(io, QStringLiteral("Cannot read file %1: %2.").arg(shown(files.at(0)), in.errorString()));
+        refused = in.errorString();
+    else if (refused.isEmpty() && holdsNoLine(read))
+        refused = QStringLiteral("The file is empty");
+    else if (refused.isEmpty() && !anyCellHoldsNumber(read.rows))
+        refused = QStringLiteral("No line holds a number (header lines skipped: %1)").arg(headerLines);
+    if (!refused.isEmpty())
+        return failure(io, QStringLiteral("Cannot read file %1: %2.").arg(shown(files.at(0)), refused));
 
     const PmvTableBatch batch = computePmvTable(mode, read.rows, m, w);
-    std::vector<QStringList> rows = pmvTableTexts(batch);
+    const std::vector<QStringList> rows = pmvTableTexts(batch, read.rows);
     QByteArray csv;
     {
         QTextStream out(&csv);
@@ -442,7 +455,7 @@ int runPmv(QCommandLineParser &p, CliStreams &io)
         for (const auto &[row, column] : gaps.first)
             cells << QStringLiteral("row %1, %2").arg(row + 1).arg(QLatin1String(headers[size_t(column)]));
         io.err << QStringLiteral("warning: %1: input cells without a number (empty, or text without a numeric "
-                                 "prefix): %2. They were computed as 0. First: %3.\n")
+                                 "prefix): %2. Their rows were not computed (N.A). First: %3.\n")
                       .arg(shown(files.at(0))).arg(gaps.count).arg(cells.join(QStringLiteral("; ")));
         io.err.flush();
     }

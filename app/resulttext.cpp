@@ -15,6 +15,11 @@ TextTranslator roomWords()
     return [](const char *source) { return QCoreApplication::translate("Room", source); };
 }
 
+TextTranslator yearCheckWords()
+{
+    return [](const char *source) { return QCoreApplication::translate("YearCheck", source); };
+}
+
 QString resultText(double value, int decimals)
 {
     return shownNumber(value, decimals, assessmentWords());

@@ -12,6 +12,8 @@ class QTableWidgetItem;
 // its messages on inputs and room files (context "Room").
 TextTranslator assessmentWords();
 TextTranslator roomWords();
+// ... and of the readers of year data and their validity report (context "YearCheck").
+TextTranslator yearCheckWords();
 
 // Fixed notation with the given decimals; a value that a method does not produce (not a number
 // or infinite, such as the share of an empty period) reads "N.A".

@@ -26,6 +26,17 @@ QString cellText(const QTableWidget *t, int row, int column)
     return item ? item->text() : QString();
 }
 
+// Why importDelimitedFile refuses the rows it read, empty when it takes them.
+QString contentRefusal(const DelimitedRows &read, unsigned refusals, int headerLines)
+{
+    if ((refusals & ImportRefusal::NoLine) && holdsNoLine(read))
+        return TableText::tr("The file is empty");
+    if ((refusals & ImportRefusal::NoNumber) && !anyCellHoldsNumber(read.rows))
+        return TableText::tr("No line holds a number (header lines skipped: %1)")
+            .arg(std::max(headerLines, 0));
+    return QString();
+}
+
 QTableWidgetSelectionRange firstSelection(const QTableWidget *t)
 {
     const QList<QTableWidgetSelectionRange> ranges = t->selectedRanges();
@@ -85,21 +96,32 @@ void setColumnCountKeepingCells(QTableWidget *t, int columns)
 }
 
 bool importDelimitedFile(QWidget *parent, QTableWidget *t, const QString &fileName,
-                         int headerLines, const QString &separator, qint64 *lineCount)
+                         int headerLines, const QString &separator, qint64 *lineCount,
+                         unsigned refusals)
 {
     QFile file(fileName);
     DelimitedRows read;
+    QString refused;
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream in(&file);
-        read = readDelimitedRows(in, headerLines, separator);
+        // Judged before the whole file is read: a large binary file may hold no line end.
+        if ((refusals & ImportRefusal::NotText) && !looksLikeText(file.peek(kTextSampleBytes))) {
+            refused = TableText::tr("The file is not a text file (it holds binary data)");
+        } else {
+            QTextStream in(&file);
+            read = readDelimitedRows(in, headerLines, separator);
+        }
     }
     if (lineCount)
         *lineCount = read.lineCount;
     // A folder opens on some systems and fails at the first read: both count.
-    if (file.error() != QFileDevice::NoError) {
+    if (file.error() != QFileDevice::NoError)
+        refused = file.errorString();
+    else if (refused.isEmpty())
+        refused = contentRefusal(read, refusals, headerLines);
+    if (!refused.isEmpty()) {
         QMessageBox::warning(parent, TableText::tr("Import"),
                              TableText::tr("Cannot read file %1:\n%2.")
-                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+                                 .arg(QDir::toNativeSeparators(fileName), refused));
         return false;
     }
     if (read.headerComplete)
@@ -192,13 +214,16 @@ QString cellGapPlaces(const QTableWidget *t, const CellGaps &gaps)
     return cells.isEmpty() ? QString() : TableText::tr("First: %1.").arg(cells.join(QStringLiteral("; ")));
 }
 
-void warnCellGaps(QWidget *parent, const QTableWidget *t, const CellGaps &gaps)
+void warnCellGaps(QWidget *parent, const QTableWidget *t, const CellGaps &gaps, CellGapRows rows)
 {
     if (gaps.count == 0)
         return;
-    QString text = TableText::tr("Input cells without a number (empty, or text without a numeric "
-                                 "prefix): %1. They were computed as 0.")
-                       .arg(gaps.count);
+    QString text = rows == CellGapRows::NotComputed
+        ? TableText::tr("Input cells without a number (empty, or text without a numeric "
+                        "prefix): %1. Their rows were not computed (N.A).")
+        : TableText::tr("Input cells without a number (empty, or text without a numeric "
+                        "prefix): %1. They were computed as 0.");
+    text = text.arg(gaps.count);
     const QString places = cellGapPlaces(t, gaps);
     if (!places.isEmpty())
         text += QLatin1Char('\n') + places;

@@ -25,14 +25,28 @@ void fillTable(QTableWidget *t, const std::vector<QStringList> &rows);
 // Linear, where QTableWidget's own change is quadratic in the rows.
 void setColumnCountKeepingCells(QTableWidget *t, int columns);
 
-// Reads a delimited file into the table (header lines skipped, non-blank
-// fields in columns). A file that cannot be read gives a message naming it and
-// the reason, leaves the table unchanged and returns false; a file with fewer
-// lines than the header also leaves the table unchanged (returns true).
+// Refusals importDelimitedFile can be asked for, checked before the table
+// changes (bits, or-ed).
+namespace ImportRefusal {
+enum : unsigned {
+    None = 0,
+    NotText = 1,    // the file's start does not look like text (looksLikeText)
+    NoLine = 2,     // the file holds no line at all (holdsNoLine): 0 bytes
+    NoNumber = 4,   // no cell after the header lines holds a number (anyCellHoldsNumber),
+                    // a file with fewer lines than its header included
+    All = NotText | NoLine | NoNumber
+};
+}
+
+// Reads a delimited file into the table (header lines skipped, the fields of
+// nonBlankFields in columns). A file that cannot be read, or that one of the
+// asked refusals meets, gives a message naming it and the reason, leaves the
+// table unchanged and returns false; a file with fewer lines than the header
+// also leaves the table unchanged (returns true unless NoNumber is asked for).
 // lineCount, when given, receives the lines read, header lines included.
 bool importDelimitedFile(QWidget *parent, QTableWidget *t, const QString &fileName,
                          int headerLines, const QString &separator,
-                         qint64 *lineCount = nullptr);
+                         qint64 *lineCount = nullptr, unsigned refusals = ImportRefusal::None);
 
 // Every row and column as CSV through QSaveFile; a failure shows a message
 // naming the file and the reason and returns false.
@@ -52,8 +66,14 @@ void deleteSelection(QTableWidget *t);
 // column count are dropped. An empty clipboard pastes nothing (false).
 bool pasteClipboard(QWidget *parent, QTableWidget *t);
 
+// What a computation did with the rows of the cells without a number, as the
+// gap warning says it.
+enum class CellGapRows { ComputedAsZero, NotComputed };
+
 // One warning after a computation: how many input cells held no number, the
-// first of them as "row N, <column header>" (rows 1-based). Nothing when none.
-void warnCellGaps(QWidget *parent, const QTableWidget *t, const CellGaps &gaps);
+// first of them as "row N, <column header>" (rows 1-based), and what became of
+// their rows. Nothing when none.
+void warnCellGaps(QWidget *parent, const QTableWidget *t, const CellGaps &gaps,
+                  CellGapRows rows = CellGapRows::ComputedAsZero);
 // "First: row 3, Indoor To; row 9, ..." of the gaps kept (rows 1-based); empty when none.
 QString cellGapPlaces(const QTableWidget *t, const CellGaps &gaps);

@@ -3,6 +3,7 @@
 #include "app/fieldreader.h"
 #include "app/resulttext.h"
 #include "app/tabletext.h"
+#include "assessment/simulationimportdialog.h"
 #include "assessment/yeardata.h"
 #include "comfort/delimitedtext.h"
 #include "help/infodialog.h"
@@ -201,6 +202,7 @@ void bnbForm::on_compButton_clicked()
     fillTable(table, yearTableRows(lastSeries, last->result.runningMean));
     ui.writeButton->setEnabled(true);
     computeOk = true;
+    checkTableYear();
 
     const double hours = yearSpanHours(lastSeries.size(), in.interval);
     if (!isOneYear(hours)) {
@@ -287,8 +289,83 @@ void bnbForm::setYearRows(const std::vector<QStringList> &rows, const QString &f
 void bnbForm::on_readPreviewButton_clicked()
 {
     const QString fileName = askOpenFileName();
-    if (!fileName.isEmpty())
-        importYearFile(fileName);
+    if (!fileName.isEmpty() && importYearFile(fileName))
+        checkTableYear();
+}
+
+std::optional<YearImport> bnbForm::askSimulationImport()
+{
+    simulationImportDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.year();
+}
+
+void bnbForm::on_simulationButton_clicked()
+{
+    if (const std::optional<YearImport> year = askSimulationImport())
+        applyImport(*year);
+}
+
+void bnbForm::applyImport(const YearImport &year)
+{
+    const YearSeries &s = year.series;
+    const auto cell = [](double v) { return std::isfinite(v) ? formatInputNumber(v) : QString(); };
+    std::vector<QStringList> rows(s.size());
+    for (size_t r = 0; r < rows.size(); ++r)
+        rows[r] = {cell(s.outdoorTemp[r]), cell(s.outdoorHumid[r]), cell(s.indoorTemp[r])};
+    setYearRows(rows, QString());
+    ui.dataStartDate->setText(formatDate(year.start));
+    ui.dataStartTime->setText(QString::number(year.startHour));
+    ui.dataIntervalHour->setText(formatInputNumber(year.interval));
+    if (year.firstWeekday >= 1 && year.firstWeekday <= 7)
+        ui.dataStartDay->setCurrentIndex(year.firstWeekday - 1);
+    showValidity(checkYear(year));
+}
+
+// The axis as far as the fields give it: a field without a number keeps the axis's default.
+void bnbForm::checkTableYear()
+{
+    TimeAxisInput axis;
+    axis.start = parseDate(ui.dataStartDate->text());
+    double v = 0.0;
+    if (parseFieldNumber(ui.dataStartTime->text(), v))
+        axis.startHour = int(std::clamp(v, 0.0, 23.0));
+    if (parseFieldNumber(ui.dataIntervalHour->text(), v) && RoomRange::kInterval.contains(v))
+        axis.interval = v;
+    showValidity(checkYear(yearSeriesFromRows(tableRows(ui.tableWidget, kYearColumns)), axis));
+}
+
+void bnbForm::showValidity(const YearReport &report)
+{
+    QStringList lines = formatYearReport(report, yearCheckWords());
+    if (lines.isEmpty())
+        lines << tr("No findings: the year is complete and plausible.");
+    ui.validityReport->setText(lines.join(QLatin1Char('\n')));
+    ui.validityReport->setStyleSheet(report.hasErrors() ? QStringLiteral("color: rgb(170, 0, 0);") : QString());
+    ui.validityBox->setVisible(true);
+}
+
+bool bnbForm::saveYearFile(const QString &fileName)
+{
+    QSaveFile file(fileName);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QTextStream out(&file);
+        writeYearFile(out, yearSeriesFromRows(tableRows(ui.tableWidget, kYearColumns)));
+        out.flush();
+        written = out.status() == QTextStream::Ok && file.commit();
+    }
+    if (!written) {
+        QMessageBox::warning(this, tr("Write CSV"), tr("Cannot write file %1:\n%2.")
+                                                        .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return false;
+    }
+    ui.csvcomboBox->setCurrentIndex(int(ColumnSeparator::Semicolon));
+    ui.dataSkipLines->setText(QStringLiteral("1"));
+    yearFile = QFileInfo(fileName).absoluteFilePath();
+    edited = false;
+    return true;
 }
 
 bool bnbForm::readRoomFields(YearDataInput &year, DataPageInput &data,

@@ -3,6 +3,7 @@
 // of the winter and summer periods (report/roomassessment.h).
 #pragma once
 
+#include "assessment/yearcheck.h"
 #include "assessment/yeardata.h"
 #include "report/roomassessment.h"
 #include "ui_bnbform.h"
@@ -55,6 +56,14 @@ public:
     QString yearFileName() const { return yearFile; }
     bool tableEdited() const { return edited; }
 
+    // A year imported from simulation files: the table and the time axis fields (start date,
+    // hour, interval, weekday when a file names it) from the import; no year file.
+    void applyImport(const YearImport &year);
+
+    // Writes the table's year as a year file the page reads with its defaults (";", one header
+    // line) and takes it as the year file read; false after a message naming the file.
+    bool saveYearFile(const QString &fileName);
+
     // The export box of a report chapter.
     QCheckBox *chapterBox(ReportChapter chapter) const;
 
@@ -66,6 +75,7 @@ private slots:
     void on_writeButton_clicked();
     void on_compButton_clicked();
     void on_readPreviewButton_clicked();
+    void on_simulationButton_clicked();
     void on_modelSelectBox_textActivated(const QString &text);
     void cut();
     void copy();
@@ -101,6 +111,8 @@ protected:
     // dialog.
     virtual QString askOpenFileName();
     virtual QString askSaveFileName();
+    // The simulation import dialog; empty when cancelled.
+    virtual std::optional<YearImport> askSimulationImport();
 
 private:
     // The fields of the time axis, working time and summer model; false with one message naming
@@ -108,6 +120,9 @@ private:
     bool readDataPage(DataPageInput &in);
     void reportMissingBoundary(const OperativeAssessment &a);
     void markEdited();
+    // The validity report of the year in the table on the axis of the fields, on the page.
+    void showValidity(const YearReport &report);
+    void checkTableYear();
 
     Ui::bnbForm ui;
     QAction *cutAct;

@@ -54,7 +54,7 @@ void DurationChart::showCurve(const DurationCurve &c, double dt)
     auto *area = new QAreaSeries(upper, lower);
     upper->setParent(area);   // the area series does not own its edges
     lower->setParent(area);
-    area->setName(tr("%1 Kh above").arg(c.degreeRowsAbove * dt, 0, 'f', 1));
+    area->setName(tr("%1 K·h above").arg(c.degreeRowsAbove * dt, 0, 'f', 1));
     area->setColor(kAboveColour);
     area->setBorderColor(Qt::transparent);
     addSeries(area, x, y);

@@ -547,3 +547,20 @@ SourceSeries readEnergyPlusSql(const QString &fileName, const std::vector<int> &
     }
     return s;
 }
+
+bool isSqliteFile(const QString &fileName)
+{
+    QFile file(fileName);
+    static const QByteArray magic("SQLite format 3\0", 16);
+    return file.open(QIODevice::ReadOnly) && file.read(magic.size()) == magic;
+}
+
+EnergyPlusListing listEnergyPlus(const QString &fileName)
+{
+    return isSqliteFile(fileName) ? listEnergyPlusSql(fileName) : listEnergyPlusCsv(fileName);
+}
+
+SourceSeries readEnergyPlus(const QString &fileName, const std::vector<int> &variables)
+{
+    return isSqliteFile(fileName) ? readEnergyPlusSql(fileName, variables) : readEnergyPlusCsv(fileName, variables);
+}

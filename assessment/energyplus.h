@@ -70,3 +70,9 @@ EnergyPlusListing listEnergyPlusSql(const QString &fileName);
 // sourceYear is the Time table's year. A gap in the hours, a value that is no number, a
 // missing table or a corrupt file is an error naming the table.
 SourceSeries readEnergyPlusSql(const QString &fileName, const std::vector<int> &variables);
+
+// The simulation output of either kind, told apart by content (an SQLite file starts with
+// "SQLite format 3" and a NUL byte), whatever its name.
+bool isSqliteFile(const QString &fileName);
+EnergyPlusListing listEnergyPlus(const QString &fileName);
+SourceSeries readEnergyPlus(const QString &fileName, const std::vector<int> &variables);

@@ -45,7 +45,7 @@ void humidityAssmtForm::setSummerLabels(bool summer)
     if (!summer)
         return;
     ui.labelAHDistribution->setText(
-        tr("- Distribution of Absolute Humdity (g/kg) in Summer (01. Apr. - 30. Sept.)"));
+        tr("- Distribution of Absolute Humidity (g/kg) in Summer (01. Apr. - 30. Sept.)"));
     ui.labelRHDistribution->setText(
         tr("- Distribution of Relative Humidity (%) in Summer ( 01. Apr. - 30.Sept.)"));
     ui.labelIndoorHumidity->setText(tr("Indoor  Humidity: Summer"));

@@ -51,9 +51,9 @@ void place(YearFinding &f, const TimeAxis &axis, qint64 row, double value)
 }
 
 // "1 missing value", "3 missing values".
-QString counted(qint64 count, const char *singular, const char *plural)
+QString counted(qint64 count, const char *singular, const char *plural, const TextTranslator &tr)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? singular : plural));
+    return translated(tr, count == 1 ? singular : plural).arg(count);
 }
 
 QString hourText(int hour)
@@ -61,9 +61,9 @@ QString hourText(int hour)
     return QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
 }
 
-QString sourceText(const SourceInfo &s)
+QString sourceText(const SourceInfo &s, const TextTranslator &tr)
 {
-    return QStringLiteral("%1 holds %2 records from %3 %4")
+    return translated(tr, QT_TRANSLATE_NOOP("YearCheck", "%1 holds %2 records from %3 %4"))
         .arg(s.fileName).arg(s.records).arg(formatDate(s.start), hourText(s.startHour));
 }
 
@@ -182,55 +182,61 @@ YearReport checkYear(const YearImport &year)
     return checkYear(year.series, axis, year.sources);
 }
 
-QStringList formatYearReport(const YearReport &report)
+QStringList formatYearReport(const YearReport &report, const TextTranslator &tr)
 {
-    static const char *const columnNames[] = {"outdoor air temperature", "outdoor relative humidity",
-                                              "indoor operative temperature"};
+    static const char *const columnNames[] = {QT_TRANSLATE_NOOP("YearCheck", "outdoor air temperature"),
+                                              QT_TRANSLATE_NOOP("YearCheck", "outdoor relative humidity"),
+                                              QT_TRANSLATE_NOOP("YearCheck", "indoor operative temperature")};
     static const char *const units[] = {"°C", "%", "°C"};
+    const auto t = [&tr](const char *source) { return translated(tr, source); };
     QStringList lines;
     for (const YearFinding &f : report.findings) {
-        QString line = QLatin1String(f.severity == FindingSeverity::Error ? "error: " : "warning: ");
+        QString line = f.severity == FindingSeverity::Error ? t(QT_TRANSLATE_NOOP("YearCheck", "error: "))
+                                                            : t(QT_TRANSLATE_NOOP("YearCheck", "warning: "));
         if (f.column >= 0 && f.column < 3)
-            line += QLatin1String(columnNames[f.column]) + QStringLiteral(": ");
+            line += t(columnNames[f.column]) + QStringLiteral(": ");
         switch (f.check) {
         case YearCheck::RowCount:
-            line += QStringLiteral("%1 rows where a year holds %2").arg(f.count).arg(f.expected);
+            line += t(QT_TRANSLATE_NOOP("YearCheck", "%1 rows where a year holds %2")).arg(f.count).arg(f.expected);
             break;
         case YearCheck::SeasonBoundary:
-            line += QStringLiteral("no row for the season boundary %1 %2")
+            line += t(QT_TRANSLATE_NOOP("YearCheck", "no row for the season boundary %1 %2"))
                         .arg(formatDate(f.boundary.date), hourText(f.boundary.hour));
             break;
         case YearCheck::MissingValues:
-            line += counted(f.count, "missing value", "missing values");
+            line += counted(f.count, QT_TRANSLATE_NOOP("YearCheck", "%1 missing value"),
+                            QT_TRANSLATE_NOOP("YearCheck", "%1 missing values"), tr);
             break;
         case YearCheck::OutOfRange:
-            line += counted(f.count, "value", "values")
-                    + QStringLiteral(" outside %1 %2").arg(formatRange(f.range), QString::fromUtf8(units[f.column]));
+            line += counted(f.count, QT_TRANSLATE_NOOP("YearCheck", "%1 value"), QT_TRANSLATE_NOOP("YearCheck", "%1 values"), tr)
+                    + t(QT_TRANSLATE_NOOP("YearCheck", " outside %1 %2")).arg(formatRange(f.range), QString::fromUtf8(units[f.column]));
             break;
         case YearCheck::IndoorStep:
-            line += counted(f.count, "step", "steps") + QStringLiteral(" above %1 K within one hour").arg(kMaxIndoorStep);
+            line += counted(f.count, QT_TRANSLATE_NOOP("YearCheck", "%1 step"), QT_TRANSLATE_NOOP("YearCheck", "%1 steps"), tr)
+                    + t(QT_TRANSLATE_NOOP("YearCheck", " above %1 K within one hour")).arg(kMaxIndoorStep);
             break;
         case YearCheck::StuckIndoor:
-            line += counted(f.count, "run", "runs") + QStringLiteral(" of %1 or more identical values").arg(kStuckRun);
+            line += counted(f.count, QT_TRANSLATE_NOOP("YearCheck", "%1 run"), QT_TRANSLATE_NOOP("YearCheck", "%1 runs"), tr)
+                    + t(QT_TRANSLATE_NOOP("YearCheck", " of %1 or more identical values")).arg(kStuckRun);
             break;
         case YearCheck::SourceMismatch:
-            line += QStringLiteral("sources of different length or start: %1; %2")
-                        .arg(sourceText(report.sources.front()), sourceText(report.sources[size_t(f.source)]));
+            line += t(QT_TRANSLATE_NOOP("YearCheck", "sources of different length or start: %1; %2"))
+                        .arg(sourceText(report.sources.front(), tr), sourceText(report.sources[size_t(f.source)], tr));
             break;
         case YearCheck::LeapDayDropped:
-            line += QStringLiteral("%1: %2 records of 29 February dropped")
+            line += t(QT_TRANSLATE_NOOP("YearCheck", "%1: %2 records of 29 February dropped"))
                         .arg(report.sources[size_t(f.source)].fileName).arg(f.count);
             break;
         }
         QStringList places;
         for (const FindingPlace &p : f.places) {
-            QString text = QStringLiteral("row %1 (%2)").arg(p.row + 1).arg(p.when);
+            QString text = t(QT_TRANSLATE_NOOP("YearCheck", "row %1 (%2)")).arg(p.row + 1).arg(p.when);
             if (f.check == YearCheck::OutOfRange)
                 text += QLatin1Char(' ') + formatGeneral(p.value);
             else if (f.check == YearCheck::IndoorStep)
                 text += QStringLiteral(" %1%2 K").arg(p.value > 0 ? QStringLiteral("+") : QString(), formatGeneral(p.value));
             else if (f.check == YearCheck::StuckIndoor)
-                text += QStringLiteral(" %1 values").arg(p.value);
+                text += t(QT_TRANSLATE_NOOP("YearCheck", " %1 values")).arg(p.value);
             places << text;
         }
         if (!places.isEmpty())

@@ -81,7 +81,7 @@ YearReport checkYear(const YearSeries &year, const TimeAxisInput &axis,
 // The same for an import, on its start, start hour and interval.
 YearReport checkYear(const YearImport &year);
 
-// One English line per finding: "error: ...", "warning: ...", rows 1-based as the table shows
+// One line per finding, English or through tr (context "YearCheck") as the window shows it: "error: ...", "warning: ...", rows 1-based as the table shows
 // them: "warning: indoor operative temperature: 3 missing values: row 5 (01.01.2011 04:00),
 // row 9 (01.01.2011 08:00), row 10 (01.01.2011 09:00)".
-QStringList formatYearReport(const YearReport &report);
+QStringList formatYearReport(const YearReport &report, const TextTranslator &tr = {});

@@ -4,24 +4,8 @@
 #include <QTextStream>
 
 #include <cmath>
-#include <limits>
 
 namespace {
-
-// Bytes that no text file holds: NUL and the C0 controls other than tab, line feed, form feed
-// and carriage return. A few in the first kilobytes make a file binary.
-bool looksBinary(const QByteArray &head)
-{
-    qsizetype controls = 0;
-    for (const char c : head) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u == 0)
-            return true;
-        if (u < 0x20 && u != '\t' && u != '\n' && u != '\f' && u != '\r')
-            ++controls;
-    }
-    return controls * 100 > head.size();   // more than 1 %
-}
 
 bool holdsNumber(const QStringList &row)
 {
@@ -36,12 +20,12 @@ bool holdsNumber(const QStringList &row)
 YearFileRead readYearData(QIODevice &device, int headerLines, const QString &separator)
 {
     YearFileRead r;
-    const QByteArray head = device.peek(8192);
+    const QByteArray head = device.peek(kTextSampleBytes);
     if (head.isEmpty() && device.atEnd()) {
         r.problem = YearReadProblem::Empty;
         return r;
     }
-    if (looksBinary(head)) {
+    if (!looksLikeText(head)) {
         r.problem = YearReadProblem::NotText;
         return r;
     }
@@ -52,11 +36,11 @@ YearFileRead readYearData(QIODevice &device, int headerLines, const QString &sep
         r.problem = YearReadProblem::ShorterThanHeader;
         return r;
     }
-    bool anyNumber = false;
-    for (const QStringList &row : read.rows)
-        if ((anyNumber = holdsNumber(row)))
-            break;
-    if (!anyNumber)
+    if (holdsNoLine(read)) {
+        r.problem = YearReadProblem::Empty;
+        return r;
+    }
+    if (!anyCellHoldsNumber(read.rows))
         r.problem = YearReadProblem::NoRecord;
     else if (!holdsNumber(read.rows.front()))
         r.problem = YearReadProblem::HeaderAsRecord;
@@ -117,9 +101,7 @@ YearSeries yearSeriesFromRows(const std::vector<QStringList> &rows)
     for (const QStringList &row : rows)
         for (int c = 0; c < kYearColumns; ++c) {
             const QString &cell = c < row.size() ? row.at(c) : missing;
-            // parseCellNumber gives 0 for a cell without a number: only a 0 needs the second look.
-            const double v = parseCellNumber(cell);
-            columns[c]->push_back(v != 0.0 || cellHoldsNumber(cell) ? v : std::numeric_limits<double>::quiet_NaN());
+            columns[c]->push_back(cellNumberOrNaN(cell));
         }
     return s;
 }

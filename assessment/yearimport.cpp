@@ -16,60 +16,62 @@ namespace {
 constexpr double kGap = std::numeric_limits<double>::quiet_NaN();
 
 // "file: ", "file: line 12: ", "file: table Time: row 7: ".
-QString place(const ReadError &e)
+QString place(const ReadError &e, const TextTranslator &tr)
 {
     QString where = e.fileName + QStringLiteral(": ");
     if (!e.table.isEmpty())
-        where += QStringLiteral("table %1: ").arg(e.table);
+        where += translated(tr, QT_TRANSLATE_NOOP("YearCheck", "table %1: ")).arg(e.table);
     if (e.line > 0)
-        where += QStringLiteral("%1 %2: ").arg(e.table.isEmpty() ? QStringLiteral("line") : QStringLiteral("row"))
+        where += translated(tr, e.table.isEmpty() ? QT_TRANSLATE_NOOP("YearCheck", "line %1: ")
+                                                  : QT_TRANSLATE_NOOP("YearCheck", "row %1: "))
                      .arg(e.line);
     return where;
 }
 
 }
 
-QString formatReadError(const ReadError &e)
+QString formatReadError(const ReadError &e, const TextTranslator &tr)
 {
-    const QString at = place(e);
+    const QString at = place(e, tr);
+    const auto t = [&tr](const char *source) { return translated(tr, source); };
     switch (e.problem) {
     case ReadProblem::None:
         return QString();
     case ReadProblem::CannotOpen:
-        return at + QStringLiteral("cannot open the file: %1").arg(e.text);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "cannot open the file: %1")).arg(e.text);
     case ReadProblem::NotWeatherFile:
-        return at + QStringLiteral("not an EPW weather file (no LOCATION line)");
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "not an EPW weather file (no LOCATION line)"));
     case ReadProblem::NoDataPeriods:
-        return at + QStringLiteral("no readable DATA PERIODS line with one period: \"%1\"").arg(e.text);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "no readable DATA PERIODS line with one period: \"%1\"")).arg(e.text);
     case ReadProblem::TooFewFields:
-        return at + QStringLiteral("%1 fields, %2 needed").arg(e.count).arg(e.expected);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "%1 fields, %2 needed")).arg(e.count).arg(e.expected);
     case ReadProblem::NotANumber:
-        return at + QStringLiteral("%1 \"%2\" is not a number").arg(e.column, e.text);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "%1 \"%2\" is not a number")).arg(e.column, e.text);
     case ReadProblem::OutOfSequence:
-        return at + QStringLiteral("%1 where %2 follows").arg(e.text, e.wanted);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "%1 where %2 follows")).arg(e.text, e.wanted);
     case ReadProblem::Truncated:
-        return at + QStringLiteral("the file ends after %1 of the data period's %2 records")
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "the file ends after %1 of the data period's %2 records"))
                         .arg(e.count).arg(e.expected);
     case ReadProblem::BeyondPeriod:
-        return at + QStringLiteral("a record after the data period, which ends on %1").arg(e.wanted);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "a record after the data period, which ends on %1")).arg(e.wanted);
     case ReadProblem::NoHeader:
-        return at + QStringLiteral("no EnergyPlus header: \"%1\" where \"Date/Time\" stands").arg(e.text);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "no EnergyPlus header: \"%1\" where \"Date/Time\" stands")).arg(e.text);
     case ReadProblem::NoSuchVariable:
-        return at + QStringLiteral("no variable %1 (the file lists %2)").arg(e.count).arg(e.expected);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "no variable %1 (the file lists %2)")).arg(e.count).arg(e.expected);
     case ReadProblem::ColumnMissing:
-        return at + QStringLiteral("the row has %1 fields, no column for %2").arg(e.count).arg(e.column);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "the row has %1 fields, no column for %2")).arg(e.count).arg(e.column);
     case ReadProblem::NotHourly:
-        return at + QStringLiteral("%1 is reported %2, not hourly").arg(e.column, e.text);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "%1 is reported %2, not hourly")).arg(e.column, e.text);
     case ReadProblem::BadTimeStamp:
-        return at + QStringLiteral("unreadable time stamp \"%1\"").arg(e.text);
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "unreadable time stamp \"%1\"")).arg(e.text);
     case ReadProblem::NoRecords:
-        return at + QStringLiteral("no hourly records of a run period");
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "no hourly records of a run period"));
     case ReadProblem::NotEnergyPlusOutput:
-        return e.fileName + QStringLiteral(": not EnergyPlus output: no table %1").arg(e.table);
+        return e.fileName + QStringLiteral(": ") + t(QT_TRANSLATE_NOOP("YearCheck", "not EnergyPlus output: no table %1")).arg(e.table);
     case ReadProblem::DatabaseError:
         return at + e.text;
     case ReadProblem::NoDriver:
-        return at + QStringLiteral("Qt's SQLite driver is not installed (libqt6sql6-sqlite)");
+        return at + t(QT_TRANSLATE_NOOP("YearCheck", "Qt's SQLite driver is not installed (libqt6sql6-sqlite)"));
     }
     return at;
 }

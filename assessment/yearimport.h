@@ -6,6 +6,7 @@
 
 #include "assessment/timeaxis.h"
 #include "assessment/yeardata.h"
+#include "comfort/translator.h"
 
 #include <QString>
 #include <QStringList>
@@ -77,9 +78,9 @@ struct ReadError {
     qint64 expected = 0;
 };
 
-// One English line for the command line, beginning with the file name: "weather.epw: line 12:
-// dry-bulb temperature "2x,5" is not a number". The window words its own message with tr().
-QString formatReadError(const ReadError &error);
+// One line beginning with the file name: "weather.epw: line 12: dry-bulb temperature "2x,5" is
+// not a number"; English, or through tr (context "YearCheck") as the window shows it.
+QString formatReadError(const ReadError &error, const TextTranslator &tr = {});
 
 // One file's series: columns[i] named names[i], every column records long, gaps (missing-value
 // markers, empty cells) NaN. After an error every column is empty: nothing half-filled.

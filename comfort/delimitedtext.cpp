@@ -1,9 +1,11 @@
 #include "comfort/delimitedtext.h"
 
+#include <QStringDecoder>
 #include <QTextStream>
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <string>
 
 namespace {
@@ -94,7 +96,12 @@ bool isBlankField(const QString &field)
 QStringList nonBlankFields(const QString &line, const QString &separator)
 {
     QStringList fields = splitLine(line, separator);
-    fields.removeIf(isBlankField);
+    if (!separator.isEmpty() && isBlankField(separator)) {
+        fields.removeIf(isBlankField);
+        return fields;
+    }
+    while (!fields.isEmpty() && isBlankField(fields.constLast()))
+        fields.removeLast();
     return fields;
 }
 
@@ -111,6 +118,19 @@ bool cellHoldsNumber(const QString &text)
     return readCellNumber(text, value);
 }
 
+double cellNumberOrNaN(const QString &text)
+{
+    double value = 0.0;
+    return readCellNumber(text, value) ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+bool anyCellHoldsNumber(const std::vector<QStringList> &rows)
+{
+    return std::any_of(rows.cbegin(), rows.cend(), [](const QStringList &row) {
+        return std::any_of(row.cbegin(), row.cend(), cellHoldsNumber);
+    });
+}
+
 DelimitedRows readDelimitedRows(QTextStream &in, int headerLines, const QString &separator)
 {
     DelimitedRows result;
@@ -123,6 +143,29 @@ DelimitedRows readDelimitedRows(QTextStream &in, int headerLines, const QString 
     }
     result.headerComplete = result.lineCount >= skip;
     return result;
+}
+
+bool holdsNoLine(const DelimitedRows &read)
+{
+    return read.lineCount == 0;
+}
+
+bool looksLikeText(QByteArrayView start)
+{
+    const QStringConverter::Encoding encoding =
+        QStringConverter::encodingForData(start).value_or(QStringConverter::Utf8);
+    QStringDecoder decode(encoding);
+    // A sequence cut at the sample's end stays in the decoder: no false U+FFFD.
+    const QString text = decode(start);
+    qsizetype odd = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == 0)
+            return false;
+        if ((u < 0x20 && !isCSpace(c)) || u == 0x7f || u == QChar::ReplacementCharacter)
+            ++odd;
+    }
+    return odd * 4 <= text.size();
 }
 
 void writeCsvRows(QTextStream &out, const std::vector<QStringList> &rows)

@@ -2,6 +2,7 @@
 // read as numbers, CSV out, and the tab-separated text of the clipboard.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -15,13 +16,15 @@ class QTextStream;
 // line as one field.
 QStringList splitLine(const QString &line, const QString &separator);
 
-// Blank: empty or made of space characters only. Imports skip such fields
-// without giving them a column.
+// Blank: empty or made of space characters only.
 bool isBlankField(const QString &field);
 
-// The non-blank fields of a line, in order and unchanged: with the separator
-// " " a run of spaces acts as one separator, with ";" an empty field between
-// two separators shifts the following values one column to the left.
+// The fields of a line as a table takes them, each unchanged. With a separator
+// of spaces (" ") a run of spaces acts as one separator and blanks at either
+// end give no field. With any other separator an empty or blank field keeps its
+// column ("22;;60" -> "22", "", "60"), except at the end of the line: blank
+// fields after the last non-blank one give no column ("1;2;3;" -> "1", "2",
+// "3"), so a line ending in a separator does not grow the row.
 QStringList nonBlankFields(const QString &line, const QString &separator);
 
 // A cell's number: the first comma becomes a point, then the text is read as
@@ -37,9 +40,18 @@ double parseCellNumber(const QString &text);
 // "inf", "1e999": false).
 bool cellHoldsNumber(const QString &text);
 
+// parseCellNumber where cellHoldsNumber is true, otherwise not a number, so
+// that a gap never enters a computation as 0.
+double cellNumberOrNaN(const QString &text);
+
+// True when some cell of some row holds a number (cellHoldsNumber).
+bool anyCellHoldsNumber(const std::vector<QStringList> &rows);
+
 struct DelimitedRows {
-    std::vector<QStringList> rows;   // non-blank fields of each line after the header lines
-    qint64 lineCount = 0;            // lines read, header lines included
+    std::vector<QStringList> rows;   // nonBlankFields of each line after the header lines
+    // Lines read, header lines included; 0 for a file without a single line (0
+    // bytes, or a byte order mark only).
+    qint64 lineCount = 0;
     // False when the text held fewer lines than the header: an import then
     // leaves its table as it was. True with no rows means an empty table.
     bool headerComplete = false;
@@ -49,6 +61,21 @@ struct DelimitedRows {
 // headerLines lines are dropped (a negative count drops none). Each remaining
 // line gives one row, an empty line an empty row.
 DelimitedRows readDelimitedRows(QTextStream &in, int headerLines, const QString &separator);
+
+// True when a file holds no line at all (readDelimitedRows read none).
+bool holdsNoLine(const DelimitedRows &read);
+
+// Bytes from a file's start that looksLikeText needs to judge the file.
+constexpr qsizetype kTextSampleBytes = 64 * 1024;
+
+// True when the bytes (a file's start, kTextSampleBytes of it suffice) look like
+// the text a delimited file holds. They are decoded as an import reads them (the
+// encoding of a byte order mark, else UTF-8). Not text: any NUL character, or
+// more than a quarter of the characters neither printable nor white space
+// (control characters, and bytes that are no UTF-8, such as most of a picture's
+// or program's). Text in an 8-bit code page (an "°" or "ä" here and there)
+// stays text. No bytes are text: holdsNoLine tells an empty file.
+bool looksLikeText(QByteArrayView start);
 
 // Each row's cell texts joined by ",", then "\n". No header, no quoting.
 void writeCsvRows(QTextStream &out, const std::vector<QStringList> &rows);

@@ -14,6 +14,7 @@
 #include <QFileDialog>
 
 #include <algorithm>
+#include <cmath>
 
 pmvForm::pmvForm(QWidget *parent)
     : QWidget(parent)
@@ -140,8 +141,9 @@ QString pmvForm::askSaveFileName()
                                         tr("Spreadsheet files (*.csv*)"));
 }
 
-// The file replaces the table's rows line by line after the header lines; a
-// file shorter than its header leaves the table as it was.
+// The file replaces the table's rows line by line after the header lines. A
+// file that is no text, holds no line or no number after its header lines is
+// refused with a message; the table stays as it was.
 void pmvForm::on_readPreviewButton_clicked()
 {
     traceLine(QStringLiteral(" readPreviewButton Clicked "));
@@ -152,7 +154,8 @@ void pmvForm::on_readPreviewButton_clicked()
         return;
     }
     qint64 lineCount = 0;
-    if (!importDelimitedFile(this, ui.tableWidget, fileName, headerLines, separator, &lineCount)) {
+    if (!importDelimitedFile(this, ui.tableWidget, fileName, headerLines, separator, &lineCount,
+                             ImportRefusal::All)) {
         traceLine(QStringLiteral(" error "));
         return;
     }
@@ -176,8 +179,8 @@ int pmvForm::checkedTableMode() const
 
 // Each run appends its own three result columns; the input columns are read
 // again from their texts, which the previous run left with two decimals. A row
-// with an impossible value reads "N.A"; cells without a number are named in one
-// warning after the table is shown.
+// with an impossible value or an input cell without a number reads "N.A"; the
+// cells without a number are named in one warning after the table is shown.
 void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double &ppdMayer)
 {
     QTableWidget *table = ui.tableWidget;
@@ -195,8 +198,9 @@ void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double 
     for (int i = 0; i < 3; ++i)
         table->setHorizontalHeaderItem(first + i, new QTableWidgetItem(tr(resultHeaders[i])));
     // New items throughout: QTableWidget looks an item changed in place up by a
-    // linear search once columns were added.
-    const std::vector<QStringList> texts = pmvTableTexts(batch, resultText(qQNaN(), 2));
+    // linear search once columns were added. A cell without a number keeps its
+    // text, so that the user sees what made the row N.A.
+    const std::vector<QStringList> texts = pmvTableTexts(batch, rows, resultText(qQNaN(), 2));
     for (int r = 0; r < rowCount; ++r) {
         const QStringList &row = texts[size_t(r)];
         for (int c = 0; c < inputs; ++c)
@@ -217,7 +221,7 @@ void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double 
         ppd = batch.ppd.back();
         ppdMayer = batch.ppdMayer.back();
     }
-    warnCellGaps(this, table, findCellGaps(rows, inputs));
+    warnCellGaps(this, table, findCellGaps(rows, inputs), CellGapRows::NotComputed);
 }
 
 void pmvForm::on_checkBoxReadData_toggled(bool checked)

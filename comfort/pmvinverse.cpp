@@ -3,7 +3,7 @@
 #include "comfort/pmv.h"
 #include "comfort/trace.h"
 
-#include <QCoreApplication>
+#include <QString>
 
 #include <cmath>
 #include <limits>
@@ -31,11 +31,11 @@ const Unknown kUnknowns[] = {
      QT_TRANSLATE_NOOP("pmvInverseForm", "Find Ambient Temperature"),
      QT_TRANSLATE_NOOP("pmvInverseForm", "Ambient Temperature")},
     {"Tg", "\nSearching for the nearest PMV for Tg range 10 to 40 degree C.", 10.0, 0.1, 301,
-     QT_TRANSLATE_NOOP("pmvInverseForm", "  Approx. Global Temperature found for given PMV"),
+     QT_TRANSLATE_NOOP("pmvInverseForm", "  Approx. Globe Temperature found for given PMV"),
      QT_TRANSLATE_NOOP("pmvInverseForm",
                        " For the given PMV, No appropriate Tg found within the range 10-40 degree C "),
-     QT_TRANSLATE_NOOP("pmvInverseForm", "Find Global Temperature"),
-     QT_TRANSLATE_NOOP("pmvInverseForm", "Global Temperature")},
+     QT_TRANSLATE_NOOP("pmvInverseForm", "Find Globe Temperature"),
+     QT_TRANSLATE_NOOP("pmvInverseForm", "Globe Temperature")},
     {"MRT", "\nSearching for the nearest PMV for MRT range 10 to 40 degree C.", 10.0, 0.1, 301,
      QT_TRANSLATE_NOOP("pmvInverseForm", "Approx. MRT found for given PMV"),
      QT_TRANSLATE_NOOP("pmvInverseForm",
@@ -60,7 +60,7 @@ const Unknown kUnknowns[] = {
      QT_TRANSLATE_NOOP("pmvInverseForm", "Find Air Velocity"),
      QT_TRANSLATE_NOOP("pmvInverseForm", "Air Velocity")},
     {"Icl", "\nSearching for the nearest PMV for Icl range 0 to 2 clo.", 0.0, kCloToM2KW * 0.02, 100,
-     QT_TRANSLATE_NOOP("pmvInverseForm", "  Approx. Clothing Insultaion for given PMV"),
+     QT_TRANSLATE_NOOP("pmvInverseForm", "  Approx. Clothing Insulation for given PMV"),
      QT_TRANSLATE_NOOP("pmvInverseForm",
                        " For the given PMV, No appropriate Icl found within the range 0 to 0.310 m2K/W "),
      QT_TRANSLATE_NOOP("pmvInverseForm", "Find Clothing Insulation"),
@@ -128,17 +128,16 @@ QString number(double v)
 
 }
 
-void findNearestPMV(int unknown, bool &found, double &value, QString &resultText,
-                    unsigned mode, double ta, double t2, double rh, double va,
-                    double Icl, double M, double W,
-                    double &pmv, double &ppd, double &pmvLimited, double &ppdMayer)
+InverseOutcome findNearestPMV(int unknown, double &value, unsigned mode, double ta, double t2,
+                              double rh, double va, double Icl, double M, double W,
+                              double &pmv, double &ppd, double &pmvLimited, double &ppdMayer)
 {
     const double target = pmv;
     traceLine(QStringLiteral("####### INPUT PMV ") + number(target));
 
     const Unknown *u = unknownFor(unknown);
     if (!u)
-        return;
+        return InverseOutcome::NoUnknown;
     traceLine(QString::fromLatin1(u->trace));
 
     const PmvArguments given{mode, ta, t2, rh, va, Icl, M};
@@ -171,24 +170,18 @@ void findNearestPMV(int unknown, bool &found, double &value, QString &resultText
     }
 
     value = bestValue;
-    const char *text;
     if (std::fabs(bestResidual) < kInversePmvTolerance) {
-        found = true;
         traceLine(QStringLiteral(" PMV COMPUTED ") + number(bestPmv) + QStringLiteral(" Res ")
                   + number(bestResidual) + QStringLiteral(" Value ") + number(bestValue));
         pmv = bestPmv;
         ppd = bestPpd;
         pmvLimited = bestLimited;
         ppdMayer = bestMayer;
-        text = u->found;
-    } else {
-        found = false;
-        traceLine(QStringLiteral(" No grid point within 0.05 of the target PMV; nearest ")
-                  + number(bestValue) + QStringLiteral(" Res ") + number(bestResidual));
-        text = u->notFound;
+        return InverseOutcome::Found;
     }
-    resultText += QCoreApplication::translate("pmvInverseForm", text);
-    resultText += QLatin1Char('\n');
+    traceLine(QStringLiteral(" No grid point within 0.05 of the target PMV; nearest ")
+              + number(bestValue) + QStringLiteral(" Res ") + number(bestResidual));
+    return InverseOutcome::NotFound;
 }
 
 unsigned inverseSearchMode(int unknown, unsigned chosenMode)
@@ -220,8 +213,8 @@ InverseUnknownTexts inverseUnknownTexts(int unknown)
 {
     const Unknown *u = unknownFor(unknown);
     if (!u)
-        return {"", ""};
-    return {u->button, u->resultLabel};
+        return {"", "", "", ""};
+    return {u->button, u->resultLabel, u->found, u->notFound};
 }
 
 Iso7730Check checkIso7730AtValue(int unknown, double value, unsigned mode, double ta, double t2,

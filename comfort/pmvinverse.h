@@ -4,8 +4,6 @@
 
 #include "comfort/pmvrange.h"
 
-#include <QString>
-
 // Unknown codes and their grids (scanned in increasing order):
 //   1 air temperature         10.0 … 30.0 °C, step 0.1   (201 points)
 //   2 globe temperature       10.0 … 40.0 °C, step 0.1   (301 points, computePMV mode 1)
@@ -33,20 +31,25 @@ enum : int {
 // distance of the wanted PMV.
 constexpr double kInversePmvTolerance = 0.05;
 
+// What a search found; the form words it with the unknown's texts.
+enum class InverseOutcome {
+    NoUnknown,   // a code outside 1–8: nothing searched
+    Found,       // a grid point strictly within kInversePmvTolerance
+    NotFound     // no grid point close enough
+};
+
 // Nearest-point scan, not a root finder. On entry pmv holds the wanted PMV.
 // mode is the computePMV mode for codes 1, 5–8 (codes 2, 3, 4 use 1, 3, 2);
 // ta, t2 [°C], rh [%], va [m/s], Icl [m²K/W], M, W [W/m²]; the unknown's own
 // argument is replaced by the grid value.
 // On return value holds the grid value of the nearest point (in the grid's
-// unit: m²K/W for clothing), found tells whether it is accepted; only when
-// found do pmv, ppd, pmvLimited and ppdMayer hold the results at that point.
-// The found or not-found text, with a line end, is appended to resultText.
+// unit: m²K/W for clothing); only when Found do pmv, ppd, pmvLimited and
+// ppdMayer hold the results at that point.
 // On equal distances the smaller grid value wins; non-number PMVs never do.
 // For a code outside 1–8 nothing but a trace line happens.
-void findNearestPMV(int unknown, bool &found, double &value, QString &resultText,
-                    unsigned mode, double ta, double t2, double rh, double va,
-                    double Icl, double M, double W,
-                    double &pmv, double &ppd, double &pmvLimited, double &ppdMayer);
+InverseOutcome findNearestPMV(int unknown, double &value, unsigned mode, double ta, double t2,
+                              double rh, double va, double Icl, double M, double W,
+                              double &pmv, double &ppd, double &pmvLimited, double &ppdMayer);
 
 // The computePMV mode a search for the unknown runs in, given the mode chosen
 // on the form: globe temperature always 1, mean radiant 3, operative 2;
@@ -58,10 +61,13 @@ unsigned inverseSearchMode(int unknown, unsigned chosenMode);
 double inverseDisplayValue(int unknown, double value);
 
 // Texts of the form per unknown code, untranslated (context "pmvInverseForm"):
-// the search button and the label of the value found. Empty for other codes.
+// the search button, the label of the value found, and the information after a
+// search that found a value and after one that found none. Empty for other codes.
 struct InverseUnknownTexts {
     const char *button;
     const char *resultLabel;
+    const char *found;
+    const char *notFound;
 };
 InverseUnknownTexts inverseUnknownTexts(int unknown);
 

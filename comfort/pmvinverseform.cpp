@@ -126,13 +126,12 @@ void pmvInverseForm::on_compute_clicked()
         || unknown == InverseUnknown::OperativeTemperature)
         traceLine(QStringLiteral(" Hit #######"));
 
-    bool found = false;
     double value = 999.9;
-    QString resultText;
     double pmv = target, ppd = 0, limited = 0, mayer = 0;
     const unsigned mode = inverseSearchMode(unknown, chosen);
-    findNearestPMV(unknown, found, value, resultText, mode, ta, t2, rh, va, icl, m, w, pmv, ppd,
-                   limited, mayer);
+    const bool found = findNearestPMV(unknown, value, mode, ta, t2, rh, va, icl, m, w, pmv, ppd,
+                                      limited, mayer)
+                       == InverseOutcome::Found;
     ui->labelValidity->setText(
         found ? iso7730NoteText(checkIso7730AtValue(unknown, value, mode, ta, t2, rh, va, icl, m, pmv))
               : QString());
@@ -145,7 +144,8 @@ void pmvInverseForm::on_compute_clicked()
     } else {
         showNotAvailable();
     }
-    ui->outputInfo->setPlainText(resultText);
+    const InverseUnknownTexts texts = inverseUnknownTexts(unknown);
+    ui->outputInfo->setPlainText(tr(found ? texts.found : texts.notFound) + QLatin1Char('\n'));
 }
 
 void pmvInverseForm::setModeSelectorsEnabled(bool enabled)

@@ -73,19 +73,20 @@ PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &row
     batch.inputs.resize(m.count);
     for (auto &column : batch.inputs)
         column.reserve(rowCount);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     for (const QStringList &row : rows) {
         for (int c = 0; c < m.count; ++c)
-            batch.inputs[c].push_back(c < row.size() ? parseCellNumber(row.at(c)) : 0.0);
+            batch.inputs[c].push_back(c < row.size() ? cellNumberOrNaN(row.at(c)) : nan);
     }
 
     batch.pmv.resize(rowCount);
     batch.ppd.resize(rowCount);
     batch.ppdMayer.resize(rowCount);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     for (size_t r = 0; r < rowCount; ++r) {
         const double ta = batch.inputs[m.ta][r], t2 = batch.inputs[m.t2][r];
         const double rh = batch.inputs[m.rh][r], va = batch.inputs[m.va][r];
         const double icl = batch.inputs[m.clo][r] * kCloToM2KW;
+        // A cell without a number is not a number here: such a row is not computed either.
         if (!pmvStateIsPhysical(ta, t2, rh, va, icl, M)) {
             batch.pmv[r] = batch.ppd[r] = batch.ppdMayer[r] = nan;
             continue;
@@ -103,18 +104,21 @@ PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &row
     return batch;
 }
 
-std::vector<QStringList> pmvTableTexts(const PmvTableBatch &batch, const QString &notAvailable)
+std::vector<QStringList> pmvTableTexts(const PmvTableBatch &batch, const std::vector<QStringList> &rows,
+                                       const QString &notAvailable)
 {
     const auto result = [&notAvailable](double v) {
         return std::isfinite(v) ? formatFixed(v) : notAvailable;
     };
-    std::vector<QStringList> rows(batch.pmv.size());
-    for (size_t r = 0; r < rows.size(); ++r) {
-        QStringList &row = rows[r];
+    std::vector<QStringList> texts(batch.pmv.size());
+    for (size_t r = 0; r < texts.size(); ++r) {
+        QStringList &row = texts[r];
         row.reserve(qsizetype(batch.inputs.size()) + 3);
-        for (const std::vector<double> &column : batch.inputs)
-            row << formatFixed(column[r]);
+        for (size_t c = 0; c < batch.inputs.size(); ++c) {
+            const double value = batch.inputs[c][r];
+            row << (std::isnan(value) ? rows[r].value(qsizetype(c)) : formatFixed(value));
+        }
         row << result(batch.pmv[r]) << result(batch.ppd[r]) << result(batch.ppdMayer[r]);
     }
-    return rows;
+    return texts;
 }

@@ -1,7 +1,8 @@
 // splitLine and nonBlankFields, the line splitter of every text import: the
-// fields joined by the separator give the line back; the non-blank fields are
-// the split fields in order with exactly the blank ones left out; with " " as
-// separator they are the words between runs of spaces.
+// fields joined by the separator give the line back; with " " as separator the
+// table's fields are the split fields with exactly the blank ones left out, the
+// words between runs of spaces; with any other they are the split fields up to
+// the last non-blank one, blank fields between kept in their columns.
 #include "comfort/delimitedtext.h"
 #include "fuzzcheck.h"
 
@@ -38,17 +39,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(fields.join(separator) == line);
 
     const QStringList kept = nonBlankFields(line, separator);
-    qsizetype next = 0;   // kept must be the non-blank fields, in order
-    for (const QString &field : fields) {
-        if (isBlankField(field)) {
-            FUZZ_CHECK(field.count(u' ') == field.size());
-            continue;
+    if (!separator.isEmpty() && isBlankField(separator)) {
+        qsizetype next = 0;   // kept must be the non-blank fields, in order
+        for (const QString &field : fields) {
+            if (isBlankField(field)) {
+                FUZZ_CHECK(field.count(u' ') == field.size());
+                continue;
+            }
+            FUZZ_CHECK(next < kept.size() && kept.at(next) == field);
+            ++next;
         }
-        FUZZ_CHECK(next < kept.size() && kept.at(next) == field);
-        ++next;
+        FUZZ_CHECK(next == kept.size());
+        if (separator == QLatin1String(" "))
+            FUZZ_CHECK(kept.join(u' ') == collapseSpaces(line));
+    } else {
+        FUZZ_CHECK(kept == fields.mid(0, kept.size()));
+        FUZZ_CHECK(kept.isEmpty() || !isBlankField(kept.last()));
+        for (qsizetype i = kept.size(); i < fields.size(); ++i)
+            FUZZ_CHECK(isBlankField(fields.at(i)));
     }
-    FUZZ_CHECK(next == kept.size());
-    if (separator == QLatin1String(" "))
-        FUZZ_CHECK(kept.join(u' ') == collapseSpaces(line));
     return 0;
 }

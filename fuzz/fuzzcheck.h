@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QString>
+#include <QStringConverter>
 #include <QTextStream>
 
 #include <algorithm>
@@ -40,11 +41,15 @@ inline QString fuzzSeparator(uint8_t pick)
 
 // The bytes read as an import reads a file: opened as text, one stream pass.
 // Checks what holds for every separator and header count: a row per line after
-// the header lines, never more lines than the bytes hold.
+// the header lines, never more lines than the bytes hold, no blank cell ending a
+// row; and bytes with a NUL but no byte order mark never pass as text.
 inline DelimitedRows fuzzImport(const uint8_t *data, size_t size, int headerLines,
                                 const QString &separator)
 {
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    // Without a byte order mark a NUL byte is a NUL character: never text.
+    if (bytes.contains('\0') && !QStringConverter::encodingForData(bytes))
+        FUZZ_CHECK(!looksLikeText(bytes));
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly | QIODevice::Text);
     QTextStream in(&file);
@@ -53,8 +58,13 @@ inline DelimitedRows fuzzImport(const uint8_t *data, size_t size, int headerLine
     FUZZ_CHECK(read.lineCount <= lines);
     FUZZ_CHECK(qint64(read.rows.size()) == std::max<qint64>(0, read.lineCount - std::max(headerLines, 0)));
     FUZZ_CHECK(read.headerComplete == (read.lineCount >= headerLines));
-    for (const QStringList &row : read.rows)
+    // A separator of spaces leaves no blank cell; any other keeps blank cells
+    // but none at the end of a row.
+    const bool spaces = !separator.isEmpty() && isBlankField(separator);
+    for (const QStringList &row : read.rows) {
+        FUZZ_CHECK(row.isEmpty() || !isBlankField(row.last()));
         for (const QString &cell : row)
-            FUZZ_CHECK(!isBlankField(cell) && (separator.isEmpty() || !cell.contains(separator)));
+            FUZZ_CHECK(!(spaces && isBlankField(cell)) && (separator.isEmpty() || !cell.contains(separator)));
+    }
     return read;
 }

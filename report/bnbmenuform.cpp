@@ -530,27 +530,40 @@ bool bnbMenuForm::saveRoomAs(const QString &fileName)
 
 void bnbMenuForm::saveRoomClicked()
 {
-    // The room names its year data file: data that do not come from one, or were changed in the
-    // table, are not in the room.
+    saveRoom();
+}
+
+bool bnbMenuForm::saveRoom()
+{
+    // The room names its year data file: data that do not come from one (imported from
+    // simulation files, pasted) are written beside the room; a file's data changed in the table
+    // are not in the room.
     const QString yearFile = bnb->yearFileName();
-    if (yearFile.isEmpty()) {
-        QMessageBox::warning(this, tr("Save Room"),
-                             tr("A room names the file of its year data, and the data in the table were not "
-                                "read from a file: read them with \"%1\" first.")
-                                 .arg(FieldReader::fieldName(requireChild<QPushButton>(bnb, "readPreviewButton")->text())));
-        return;
-    }
-    QString note;
-    if (bnb->tableEdited())
-        note = tr("Cells of the table were changed after reading %1; the room names that file as it is "
-                  "and not the changes.").arg(QDir::toNativeSeparators(yearFile));
-    if (!note.isEmpty()
-        && QMessageBox::question(this, tr("Save Room"), note + QStringLiteral("\n\n") + tr("Save the room anyway?"))
+    if (!yearFile.isEmpty() && bnb->tableEdited()
+        && QMessageBox::question(this, tr("Save Room"),
+                                 tr("Cells of the table were changed after reading %1; the room names that file as "
+                                    "it is and not the changes.").arg(QDir::toNativeSeparators(yearFile))
+                                     + QStringLiteral("\n\n") + tr("Save the room anyway?"))
                != QMessageBox::Yes)
-        return;
+        return false;
     const QString fileName = askRoomFileName(true);
-    if (!fileName.isEmpty())
-        saveRoomAs(fileName);
+    if (fileName.isEmpty())
+        return false;
+    if (yearFile.isEmpty()) {
+        const QFileInfo room(fileName);
+        const QString year = room.dir().filePath(room.completeBaseName() + QStringLiteral("_year.csv"));
+        if (QMessageBox::question(this, tr("Save Room"),
+                                  tr("A room names the file of its year data, and the data in the table were not "
+                                     "read from a file. Save them beside the room as %1?")
+                                      .arg(QDir::toNativeSeparators(year)))
+                != QMessageBox::Yes
+            || (QFileInfo::exists(year)
+                && QMessageBox::question(this, tr("Save Room"), tr("%1 exists. Replace it?").arg(QDir::toNativeSeparators(year)))
+                       != QMessageBox::Yes)
+            || !bnb->saveYearFile(year))
+            return false;
+    }
+    return saveRoomAs(fileName);
 }
 
 bool bnbMenuForm::maybeSave()
@@ -564,8 +577,7 @@ bool bnbMenuForm::maybeSave()
         return false;
     if (answer == QMessageBox::Discard)
         return true;
-    const QString fileName = askRoomFileName(true);
-    return !fileName.isEmpty() && saveRoomAs(fileName);
+    return saveRoom();
 }
 
 void bnbMenuForm::openRoomClicked()

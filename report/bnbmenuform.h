@@ -134,6 +134,9 @@ private:
     void showWriteError(const QString &fileName, const QString &reason);
     void showHumidity();
     void setModified(bool on);
+    // Save Room…: the room file's name asked, the table's year written beside it when it comes
+    // from no file; false when cancelled or failed.
+    bool saveRoom();
     void updateRecentRooms(const QString &added);
 
     Ui::bnbMenuForm ui;

@@ -4,11 +4,6 @@
 
 #include <cmath>
 
-QString translated(const TextTranslator &tr, const char *sourceText)
-{
-    return tr ? tr(sourceText) : QString::fromUtf8(sourceText);
-}
-
 QString separatorText(ColumnSeparator s)
 {
     switch (s) {

@@ -6,20 +6,15 @@
 #include "assessment/humidity.h"
 #include "assessment/operativetemperature.h"
 #include "comfort/numbertext.h"
+#include "comfort/translator.h"
 #include "radiant/mrt.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <utility>
-
-// Looks up the translation of an English source text of the core (one translation context per
-// caller); an empty function keeps the English text. The core never translates itself.
-using TextTranslator = std::function<QString(const char *sourceText)>;
-QString translated(const TextTranslator &tr, const char *sourceText);
 
 // Index of the winter and summer variants of a criterion.
 enum Season : int { Winter = 0, Summer = 1 };

@@ -72,7 +72,7 @@ void writeChapter(QXmlStreamWriter &xml, const ChapterSpec &chapter, const Gathe
 const RowSpec kOutsideCategoryCaptions{0, " ", {
     QT_TRANSLATE_NOOP("bnbMenuForm", "Duration (h)"),
     QT_TRANSLATE_NOOP("bnbMenuForm", "Percent of operating time (%)"),
-    QT_TRANSLATE_NOOP("bnbMenuForm", "Degree hour (k h)")}};
+    QT_TRANSLATE_NOOP("bnbMenuForm", "Degree hour (K·h)")}};
 
 // Lists: 0 distribution, 1 times_niveau, 2 points_discrete.
 const ChapterSpec kWinterOperativeTemperature{"1", "Winter",

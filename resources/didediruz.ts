@@ -227,8 +227,8 @@
     </message>
     <message>
         <location filename="../assessment/durationchart.cpp" line="57"/>
-        <source>%1 Kh above</source>
-        <translation>%1 Kh darüber</translation>
+        <source>%1 K·h above</source>
+        <translation>%1 K·h darüber</translation>
     </message>
     <message>
         <location filename="../assessment/durationchart.cpp" line="63"/>
@@ -555,56 +555,49 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     </message>
 </context>
 <context>
-    <name>ResultText</name>
-    <message>
-        <source>N.A</source>
-        <translation type="vanished">k. A.</translation>
-    </message>
-</context>
-<context>
     <name>Room</name>
     <message>
-        <location filename="../report/room.cpp" line="72"/>
+        <location filename="../report/room.cpp" line="67"/>
         <source>%1: %2 lies outside the allowed range %3.</source>
         <translation>%1: %2 liegt außerhalb des zulässigen Bereichs %3.</translation>
     </message>
     <message>
-        <location filename="../report/room.cpp" line="99"/>
+        <location filename="../report/room.cpp" line="94"/>
         <source>%1: %2 is no date of the time axis (dd.mm.yyyy; the axis knows no 29 February).</source>
         <translation>%1: %2 ist kein Datum der Zeitachse (TT.MM.JJJJ; die Zeitachse kennt keinen 29. Februar).</translation>
     </message>
     <message>
-        <location filename="../report/room.cpp" line="110"/>
+        <location filename="../report/room.cpp" line="105"/>
         <source>%1: %2 is no weekday (1 = Sunday ... 7 = Saturday).</source>
         <translation>%1: %2 ist kein Wochentag (1 = Sonntag … 7 = Samstag).</translation>
     </message>
     <message>
-        <location filename="../report/room.cpp" line="114"/>
+        <location filename="../report/room.cpp" line="109"/>
         <source>%1: the working time from %2 to %3 h holds no record of %4 h: it must end at least one data interval after it starts.</source>
         <translation>%1: Die Arbeitszeit von %2 bis %3 Uhr enthält keinen Datensatz von %4 h: Sie muss mindestens ein Datenintervall nach ihrem Beginn enden.</translation>
     </message>
     <message>
-        <location filename="../report/room.cpp" line="121"/>
+        <location filename="../report/room.cpp" line="116"/>
         <source>%1: a summer climate region A, B or C is needed.</source>
         <translation>%1: Eine Sommerklimaregion A, B oder C ist nötig.</translation>
     </message>
     <message>
-        <location filename="../report/room.cpp" line="135"/>
+        <location filename="../report/room.cpp" line="130"/>
         <source>%1: a number is needed with mechanical ventilation.</source>
         <translation>%1: Bei mechanischer Lüftung ist eine Zahl nötig.</translation>
     </message>
     <message>
-        <location filename="../report/room.cpp" line="163"/>
+        <location filename="../report/room.cpp" line="158"/>
         <source>%1: width, depth and height must be greater than 0.</source>
         <translation>%1: Breite, Tiefe und Höhe müssen größer als 0 sein.</translation>
     </message>
     <message>
-        <location filename="../report/room.cpp" line="166"/>
+        <location filename="../report/room.cpp" line="161"/>
         <source>%1: the occupant must stand inside the room (0 &lt; x &lt; width, 0 &lt; y &lt; depth, 0 &lt; height of the evaluation point &lt; room height).</source>
         <translation>%1: Die Person muss im Raum stehen (0 &lt; x &lt; Breite, 0 &lt; y &lt; Tiefe, 0 &lt; Höhe des Bewertungspunkts &lt; Raumhöhe).</translation>
     </message>
     <message>
-        <location filename="../report/room.cpp" line="174"/>
+        <location filename="../report/room.cpp" line="169"/>
         <source>%1: the area does not fit on its surface: g1 + g2 and z1 + z2 must be smaller than the surface&apos;s sides, no distance negative.</source>
         <translation>%1: Die Fläche passt nicht auf ihre Raumfläche: g1 + g2 und z1 + z2 müssen kleiner als deren Seiten sein, kein Abstand darf negativ sein.</translation>
     </message>
@@ -692,56 +685,76 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
 <context>
     <name>TableText</name>
     <message>
-        <location filename="../app/tabletext.cpp" line="100"/>
+        <location filename="../app/tabletext.cpp" line="33"/>
+        <source>The file is empty</source>
+        <translation>Die Datei ist leer</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="35"/>
+        <source>No line holds a number (header lines skipped: %1)</source>
+        <translation>Keine Zeile enthält eine Zahl (übersprungene Kopfzeilen: %1)</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="108"/>
+        <source>The file is not a text file (it holds binary data)</source>
+        <translation>Die Datei ist keine Textdatei (sie enthält Binärdaten)</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="122"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="101"/>
+        <location filename="../app/tabletext.cpp" line="123"/>
         <source>Cannot read file %1:
 %2.</source>
         <translation>Datei %1 kann nicht gelesen werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="123"/>
+        <location filename="../app/tabletext.cpp" line="145"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="124"/>
+        <location filename="../app/tabletext.cpp" line="146"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="156"/>
+        <location filename="../app/tabletext.cpp" line="178"/>
         <source>Spreadsheet</source>
         <translation>Tabelle</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="157"/>
+        <location filename="../app/tabletext.cpp" line="179"/>
         <source>The information cannot be pasted because the copy and paste areas aren&apos;t the same size.</source>
         <translation>Die Daten können nicht eingefügt werden, weil Kopier- und Einfügebereich nicht gleich groß sind.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="190"/>
+        <location filename="../app/tabletext.cpp" line="212"/>
         <source>row %1, %2</source>
         <translation>Zeile %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="199"/>
+        <location filename="../app/tabletext.cpp" line="222"/>
+        <source>Input cells without a number (empty, or text without a numeric prefix): %1. Their rows were not computed (N.A).</source>
+        <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Ihre Zeilen wurden nicht gerechnet (k. A.).</translation>
+    </message>
+    <message>
+        <location filename="../app/tabletext.cpp" line="224"/>
         <source>Input cells without a number (empty, or text without a numeric prefix): %1. They were computed as 0.</source>
         <translation>Eingabezellen ohne Zahl (leer oder Text ohne führende Zahl): %1. Sie wurden als 0 gerechnet.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="192"/>
+        <location filename="../app/tabletext.cpp" line="214"/>
         <source>First: %1.</source>
         <translation>Die ersten: %1.</translation>
     </message>
     <message>
-        <location filename="../app/tabletext.cpp" line="205"/>
+        <location filename="../app/tabletext.cpp" line="230"/>
         <source>Cells without a number</source>
         <translation>Zellen ohne Zahl</translation>
     </message>
@@ -794,6 +807,219 @@ temperatur, [°C]</translation>
     </message>
 </context>
 <context>
+    <name>YearCheck</name>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="23"/>
+        <source>table %1: </source>
+        <translation>Tabelle %1: </translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="25"/>
+        <source>line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="26"/>
+        <source>row %1: </source>
+        <translation>Datensatz %1: </translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="41"/>
+        <source>cannot open the file: %1</source>
+        <translation>die Datei kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="43"/>
+        <source>not an EPW weather file (no LOCATION line)</source>
+        <translation>keine EPW-Wetterdatei (keine LOCATION-Zeile)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="45"/>
+        <source>no readable DATA PERIODS line with one period: &quot;%1&quot;</source>
+        <translation>keine lesbare DATA-PERIODS-Zeile mit einem Zeitraum: „%1“</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="47"/>
+        <source>%1 fields, %2 needed</source>
+        <translation>%1 Felder, %2 nötig</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="49"/>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1 „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="51"/>
+        <source>%1 where %2 follows</source>
+        <translation>%1, wo %2 folgt</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="53"/>
+        <source>the file ends after %1 of the data period&apos;s %2 records</source>
+        <translation>die Datei endet nach %1 der %2 Datensätze des Zeitraums</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="56"/>
+        <source>a record after the data period, which ends on %1</source>
+        <translation>ein Datensatz nach dem Zeitraum, der am %1 endet</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="58"/>
+        <source>no EnergyPlus header: &quot;%1&quot; where &quot;Date/Time&quot; stands</source>
+        <translation>keine EnergyPlus-Kopfzeile: „%1“, wo „Date/Time“ steht</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="60"/>
+        <source>no variable %1 (the file lists %2)</source>
+        <translation>keine Variable %1 (die Datei nennt %2)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="62"/>
+        <source>the row has %1 fields, no column for %2</source>
+        <translation>die Zeile hat %1 Felder, keine Spalte für %2</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="64"/>
+        <source>%1 is reported %2, not hourly</source>
+        <translation>%1 wird %2 ausgegeben, nicht stündlich</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="66"/>
+        <source>unreadable time stamp &quot;%1&quot;</source>
+        <translation>unlesbarer Zeitstempel „%1“</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="68"/>
+        <source>no hourly records of a run period</source>
+        <translation>keine stündlichen Datensätze eines Simulationszeitraums</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="70"/>
+        <source>not EnergyPlus output: no table %1</source>
+        <translation>keine EnergyPlus-Ausgabe: keine Tabelle %1</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearimport.cpp" line="74"/>
+        <source>Qt&apos;s SQLite driver is not installed (libqt6sql6-sqlite)</source>
+        <translation>Der SQLite-Treiber von Qt ist nicht installiert (libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="66"/>
+        <source>%1 holds %2 records from %3 %4</source>
+        <translation>%1 enthält %2 Datensätze ab %3 %4</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="187"/>
+        <source>outdoor air temperature</source>
+        <translation>Außenlufttemperatur</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="188"/>
+        <source>outdoor relative humidity</source>
+        <translation>relative Außenluftfeuchte</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="189"/>
+        <source>indoor operative temperature</source>
+        <translation>operative Raumtemperatur</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="194"/>
+        <source>error: </source>
+        <translation>Fehler: </translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="195"/>
+        <source>warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="200"/>
+        <source>%1 rows where a year holds %2</source>
+        <translation>%1 Datensätze, wo ein Jahr %2 enthält</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="203"/>
+        <source>no row for the season boundary %1 %2</source>
+        <translation>kein Datensatz für die Periodengrenze %1 %2</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="207"/>
+        <source>%1 missing value</source>
+        <translation>%1 fehlender Wert</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="208"/>
+        <source>%1 missing values</source>
+        <translation>%1 fehlende Werte</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="211"/>
+        <source>%1 value</source>
+        <translation>%1 Wert</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="211"/>
+        <source>%1 values</source>
+        <translation>%1 Werte</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="212"/>
+        <source> outside %1 %2</source>
+        <translation> außerhalb %1 %2</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="215"/>
+        <source>%1 step</source>
+        <translation>%1 Sprung</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="215"/>
+        <source>%1 steps</source>
+        <translation>%1 Sprünge</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="216"/>
+        <source> above %1 K within one hour</source>
+        <translation> über %1 K innerhalb einer Stunde</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="219"/>
+        <source>%1 run</source>
+        <translation>%1 Folge</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="219"/>
+        <source>%1 runs</source>
+        <translation>%1 Folgen</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="220"/>
+        <source> of %1 or more identical values</source>
+        <translation> von %1 oder mehr gleichen Werten</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="223"/>
+        <source>sources of different length or start: %1; %2</source>
+        <translation>Quellen verschiedener Länge oder verschiedenen Beginns: %1; %2</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="227"/>
+        <source>%1: %2 records of 29 February dropped</source>
+        <translation>%1: %2 Datensätze des 29. Februar ausgelassen</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="233"/>
+        <source>row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/yearcheck.cpp" line="239"/>
+        <source> %1 values</source>
+        <translation> %1 Werte</translation>
+    </message>
+</context>
+<context>
     <name>bnbForm</name>
     <message>
         <location filename="../forms/bnbform.ui" line="9"/>
@@ -837,12 +1063,12 @@ temperatur, [°C]</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="62"/>
-        <source>Columns seperated by</source>
+        <source>Columns separated by</source>
         <translation>Spalten getrennt durch</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="69"/>
-        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
+        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to separate the columns in CSV file.</source>
         <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
     </message>
     <message>
@@ -872,12 +1098,12 @@ temperatur, [°C]</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="84"/>
-        <location filename="../forms/bnbform.ui" line="194"/>
-        <location filename="../forms/bnbform.ui" line="284"/>
-        <location filename="../forms/bnbform.ui" line="337"/>
-        <location filename="../forms/bnbform.ui" line="447"/>
-        <location filename="../forms/bnbform.ui" line="506"/>
-        <location filename="../forms/bnbform.ui" line="600"/>
+        <location filename="../forms/bnbform.ui" line="220"/>
+        <location filename="../forms/bnbform.ui" line="310"/>
+        <location filename="../forms/bnbform.ui" line="363"/>
+        <location filename="../forms/bnbform.ui" line="473"/>
+        <location filename="../forms/bnbform.ui" line="532"/>
+        <location filename="../forms/bnbform.ui" line="626"/>
         <source>?</source>
         <translation>?</translation>
     </message>
@@ -902,12 +1128,22 @@ temperatur, [°C]</translation>
         <translation>1. Einlesen &amp;&amp; Vorschau</translation>
     </message>
     <message>
+        <location filename="../forms/bnbform.ui" line="119"/>
+        <source>Takes the outdoor air from a weather file (EPW) and the room&apos;s operative temperature from a building simulation (EnergyPlus CSV or SQLite output)</source>
+        <translation>Übernimmt die Außenluft aus einer Wetterdatei (EPW) und die operative Raumtemperatur aus einer Gebäudesimulation (EnergyPlus-Ausgabe als CSV oder SQLite)</translation>
+    </message>
+    <message>
         <location filename="../forms/bnbform.ui" line="122"/>
+        <source>Import from simulation…</source>
+        <translation>Aus Simulation importieren…</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="132"/>
         <source>Data Preview</source>
         <translation>Datenvorschau</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="143"/>
+        <location filename="../forms/bnbform.ui" line="153"/>
         <source>Außen-
 temperatur
 Ta (°C)</source>
@@ -916,7 +1152,7 @@ temperatur
 Ta (°C)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="150"/>
+        <location filename="../forms/bnbform.ui" line="160"/>
         <source>Außen-
 luftfeuchte
 RH (%)</source>
@@ -925,7 +1161,7 @@ luftfeuchte
 RH (%)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="157"/>
+        <location filename="../forms/bnbform.ui" line="167"/>
         <source>Raum-
 temperatur
  To (°C)</source>
@@ -934,449 +1170,453 @@ temperatur
  To (°C)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="167"/>
+        <location filename="../forms/bnbform.ui" line="177"/>
+        <source>Validity of the year data</source>
+        <translation>Plausibilität der Jahresdaten</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="193"/>
         <source>Select and Export Data</source>
         <translation>Daten auswählen und exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="176"/>
+        <location filename="../forms/bnbform.ui" line="202"/>
         <source>Winter</source>
         <translation>Winter</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="186"/>
+        <location filename="../forms/bnbform.ui" line="212"/>
         <source>Summer</source>
         <translation>Sommer</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="201"/>
-        <location filename="../forms/bnbform.ui" line="229"/>
+        <location filename="../forms/bnbform.ui" line="227"/>
+        <location filename="../forms/bnbform.ui" line="255"/>
         <source>Operative Temperature</source>
         <translation>Operative Temperatur</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="208"/>
-        <location filename="../forms/bnbform.ui" line="236"/>
+        <location filename="../forms/bnbform.ui" line="234"/>
+        <location filename="../forms/bnbform.ui" line="262"/>
         <source>Draft</source>
         <translation>Zugluft</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="215"/>
-        <location filename="../forms/bnbform.ui" line="243"/>
+        <location filename="../forms/bnbform.ui" line="241"/>
+        <location filename="../forms/bnbform.ui" line="269"/>
         <source>Radiation Asymmetry</source>
         <translation>Strahlungsasymmetrie</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="222"/>
-        <location filename="../forms/bnbform.ui" line="250"/>
+        <location filename="../forms/bnbform.ui" line="248"/>
+        <location filename="../forms/bnbform.ui" line="276"/>
         <source>Humidity</source>
         <translation>Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="259"/>
+        <location filename="../forms/bnbform.ui" line="285"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="266"/>
+        <location filename="../forms/bnbform.ui" line="292"/>
         <source>PDF Print ?</source>
         <translation>PDF-Druck ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="273"/>
+        <location filename="../forms/bnbform.ui" line="299"/>
         <source>Writes the ticked chapters as a PDF report on A4 pages</source>
         <translation>Schreibt die angekreuzten Kapitel als PDF-Bericht auf A4-Seiten</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="276"/>
+        <location filename="../forms/bnbform.ui" line="302"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="308"/>
+        <location filename="../forms/bnbform.ui" line="334"/>
         <source>Data Interpretation</source>
         <translation>Dateninterpretation</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="314"/>
+        <location filename="../forms/bnbform.ui" line="340"/>
         <source>Start Date</source>
         <translation>Startdatum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="326"/>
-        <location filename="../forms/bnbform.ui" line="421"/>
-        <location filename="../forms/bnbform.ui" line="466"/>
+        <location filename="../forms/bnbform.ui" line="352"/>
+        <location filename="../forms/bnbform.ui" line="447"/>
+        <location filename="../forms/bnbform.ui" line="492"/>
         <source>dd.mm.yyyy</source>
         <translation>TT.MM.JJJJ</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="344"/>
+        <location filename="../forms/bnbform.ui" line="370"/>
         <source>at Hour</source>
         <translation>um Stunde</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="353"/>
-        <location filename="../forms/bnbform.ui" line="436"/>
-        <location filename="../forms/bnbform.ui" line="481"/>
-        <location filename="../forms/bnbform.ui" line="526"/>
-        <location filename="../forms/bnbform.ui" line="544"/>
+        <location filename="../forms/bnbform.ui" line="379"/>
+        <location filename="../forms/bnbform.ui" line="462"/>
+        <location filename="../forms/bnbform.ui" line="507"/>
+        <location filename="../forms/bnbform.ui" line="552"/>
+        <location filename="../forms/bnbform.ui" line="570"/>
         <source>0.0 to 23.0 hours</source>
         <translation>0.0 bis 23.0 Stunden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="363"/>
+        <location filename="../forms/bnbform.ui" line="389"/>
         <source>Weekday</source>
         <translation>Wochentag</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="369"/>
+        <location filename="../forms/bnbform.ui" line="395"/>
         <source>Sun</source>
         <translation>So</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="370"/>
+        <location filename="../forms/bnbform.ui" line="396"/>
         <source>Mon</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="371"/>
+        <location filename="../forms/bnbform.ui" line="397"/>
         <source>Tue</source>
         <translation>Di</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="372"/>
+        <location filename="../forms/bnbform.ui" line="398"/>
         <source>Wed</source>
         <translation>Mi</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="373"/>
+        <location filename="../forms/bnbform.ui" line="399"/>
         <source>Thu</source>
         <translation>Do</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="374"/>
+        <location filename="../forms/bnbform.ui" line="400"/>
         <source>Fri</source>
         <translation>Fr</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="375"/>
+        <location filename="../forms/bnbform.ui" line="401"/>
         <source>Sat</source>
         <translation>Sa</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="381"/>
+        <location filename="../forms/bnbform.ui" line="407"/>
         <source>Data Interval [h]</source>
         <translation>Datenintervall [h]</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="390"/>
+        <location filename="../forms/bnbform.ui" line="416"/>
         <source>e.g If data is recorded every 30mins, then Data Interval = 0.5</source>
         <translation>z. B. bei Daten alle 30 Minuten: Datenintervall = 0.5</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="403"/>
+        <location filename="../forms/bnbform.ui" line="429"/>
         <source>Model Period</source>
         <translation>Modellzeitraum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="409"/>
+        <location filename="../forms/bnbform.ui" line="435"/>
         <source>Summer Start</source>
         <translation>Sommerbeginn</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="454"/>
+        <location filename="../forms/bnbform.ui" line="480"/>
         <source>Summer End</source>
         <translation>Sommerende</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="491"/>
+        <location filename="../forms/bnbform.ui" line="517"/>
         <source>    Working hours</source>
         <translation>    Arbeitszeit</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="498"/>
+        <location filename="../forms/bnbform.ui" line="524"/>
         <source>With weekends</source>
         <translation>Mit Wochenenden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="515"/>
+        <location filename="../forms/bnbform.ui" line="541"/>
         <source>from</source>
         <translation>von</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="536"/>
+        <location filename="../forms/bnbform.ui" line="562"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="567"/>
+        <location filename="../forms/bnbform.ui" line="593"/>
         <source>Model Selection</source>
         <translation>Modellauswahl</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="572"/>
+        <location filename="../forms/bnbform.ui" line="598"/>
         <source>26 °C</source>
         <translation>26 °C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="573"/>
+        <location filename="../forms/bnbform.ui" line="599"/>
         <source>Adaptives Modell(DIN EN 15251)</source>
         <translation>Adaptives Modell(DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="574"/>
+        <location filename="../forms/bnbform.ui" line="600"/>
         <source>Nationaler Anhang(DIN EN 15251)</source>
         <translation>Nationaler Anhang(DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="575"/>
+        <location filename="../forms/bnbform.ui" line="601"/>
         <source>DIN 4108-2</source>
         <translation>DIN 4108-2</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="581"/>
+        <location filename="../forms/bnbform.ui" line="607"/>
         <source>Alpha (EN)</source>
         <translation>Alpha (EN)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="607"/>
+        <location filename="../forms/bnbform.ui" line="633"/>
         <source>DIN 4108-2 
  Summer Region</source>
         <translation>DIN 4108-2 
  Sommerklimaregion</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="620"/>
+        <location filename="../forms/bnbform.ui" line="646"/>
         <source>A</source>
         <translation>A</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="633"/>
+        <location filename="../forms/bnbform.ui" line="659"/>
         <source>B</source>
         <translation>B</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="643"/>
+        <location filename="../forms/bnbform.ui" line="669"/>
         <source>C</source>
         <translation>C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="666"/>
-        <location filename="../assessment/bnbform.cpp" line="144"/>
-        <location filename="../assessment/bnbform.cpp" line="162"/>
-        <location filename="../assessment/bnbform.cpp" line="208"/>
+        <location filename="../forms/bnbform.ui" line="692"/>
+        <location filename="../assessment/bnbform.cpp" line="145"/>
+        <location filename="../assessment/bnbform.cpp" line="163"/>
+        <location filename="../assessment/bnbform.cpp" line="210"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="676"/>
-        <location filename="../assessment/bnbform.cpp" line="119"/>
+        <location filename="../forms/bnbform.ui" line="702"/>
+        <location filename="../assessment/bnbform.cpp" line="120"/>
+        <location filename="../assessment/bnbform.cpp" line="360"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="683"/>
+        <location filename="../forms/bnbform.ui" line="709"/>
         <source>Read in Excel ?</source>
         <translation>In Excel öffnen ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="690"/>
+        <location filename="../forms/bnbform.ui" line="716"/>
         <source>Clear Table</source>
         <translation>Tabelle leeren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="50"/>
+        <location filename="../assessment/bnbform.cpp" line="51"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="52"/>
+        <location filename="../assessment/bnbform.cpp" line="53"/>
         <source>Cut the current selection&apos;s contents to the clipboard</source>
         <translation>Den markierten Inhalt in die Zwischenablage ausschneiden</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="55"/>
+        <location filename="../assessment/bnbform.cpp" line="56"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="57"/>
+        <location filename="../assessment/bnbform.cpp" line="58"/>
         <source>Copy the current selection&apos;s contents to the clipboard</source>
         <translation>Den markierten Inhalt in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="60"/>
+        <location filename="../assessment/bnbform.cpp" line="61"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="62"/>
+        <location filename="../assessment/bnbform.cpp" line="63"/>
         <source>Paste the clipboard&apos;s contents into the current selection</source>
         <translation>Den Inhalt der Zwischenablage in die Markierung einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="119"/>
+        <location filename="../assessment/bnbform.cpp" line="120"/>
+        <location filename="../assessment/bnbform.cpp" line="360"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="126"/>
+        <location filename="../assessment/bnbform.cpp" line="127"/>
         <source>Start Date at Hour</source>
         <translation>Startdatum um Stunde</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="129"/>
+        <location filename="../assessment/bnbform.cpp" line="130"/>
         <source>Working hours from</source>
         <translation>Arbeitszeit von</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="130"/>
+        <location filename="../assessment/bnbform.cpp" line="131"/>
         <source>Working hours to</source>
         <translation>Arbeitszeit bis</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="145"/>
+        <location filename="../assessment/bnbform.cpp" line="146"/>
         <source>Nothing was computed.</source>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <source>%1 must be greater than 0.</source>
-        <translation type="vanished">%1 muss größer als 0 sein.</translation>
-    </message>
-    <message>
-        <source>%1 must lie between 0 and 1 (0 ≤ α &lt; 1).</source>
-        <translation type="vanished">%1 muss zwischen 0 und 1 liegen (0 ≤ α &lt; 1).</translation>
-    </message>
-    <message>
-        <location filename="../assessment/bnbform.cpp" line="153"/>
+        <location filename="../assessment/bnbform.cpp" line="154"/>
         <source>The data hold no row for the season boundary %1 %2, so nothing was computed.</source>
         <translation>Die Daten enthalten keine Zeile für die Grenze der Jahreszeit %1 %2, daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="156"/>
+        <location filename="../assessment/bnbform.cpp" line="157"/>
         <source>The table holds no rows.</source>
         <translation>Die Tabelle enthält keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="159"/>
+        <location filename="../assessment/bnbform.cpp" line="160"/>
         <source>The data reach from %1 %2 to %3 %4.</source>
         <translation>Die Daten reichen von %1 %2 bis %3 %4.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="176"/>
+        <location filename="../assessment/bnbform.cpp" line="177"/>
         <source>Cells without a number</source>
         <translation>Zellen ohne Zahl</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="177"/>
+        <location filename="../assessment/bnbform.cpp" line="178"/>
         <source>%1 cells of the year data hold no number (empty, or text without a numeric prefix), so nothing was computed.</source>
         <translation>%1 Zellen der Jahresdaten enthalten keine Zahl (leer oder Text ohne Zahl am Anfang); daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="200"/>
+        <location filename="../assessment/bnbform.cpp" line="201"/>
         <source>Mean (EN)</source>
         <translation>Mittel (EN)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="209"/>
+        <location filename="../assessment/bnbform.cpp" line="211"/>
         <source>The data cover %1 h (%2 records of %3 h) from %4 %5 to %6 %7, not one year of 8,760 h (8,784 h in a leap year). The results count these hours.</source>
         <translation>Die Daten umfassen %1 h (%2 Datensätze zu %3 h) vom %4 %5 bis %6 %7, nicht ein Jahr von 8.760 h (8.784 h im Schaltjahr). Die Ergebnisse zählen diese Stunden.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="220"/>
+        <location filename="../assessment/bnbform.cpp" line="222"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="221"/>
+        <location filename="../assessment/bnbform.cpp" line="223"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="226"/>
+        <location filename="../assessment/bnbform.cpp" line="228"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="227"/>
+        <location filename="../assessment/bnbform.cpp" line="229"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="237"/>
+        <location filename="../assessment/bnbform.cpp" line="239"/>
         <source>Cannot read file %1:
 %2.</source>
         <translation>Datei %1 kann nicht gelesen werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="239"/>
+        <location filename="../assessment/bnbform.cpp" line="241"/>
         <source>The file %1 is empty.</source>
         <translation>Die Datei %1 ist leer.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="241"/>
+        <location filename="../assessment/bnbform.cpp" line="243"/>
         <source>The file %1 is no text file: year data are read from delimited text (CSV).</source>
         <translation>Die Datei %1 ist keine Textdatei: Jahresdaten werden aus Text mit Trennzeichen (CSV) gelesen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="243"/>
+        <location filename="../assessment/bnbform.cpp" line="245"/>
         <source>The file %1 holds %2 lines, fewer than the %3 header lines to skip.</source>
         <translation>Die Datei %1 enthält %2 Zeilen, weniger als die %3 zu überspringenden Kopfzeilen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="246"/>
+        <location filename="../assessment/bnbform.cpp" line="248"/>
         <source>The file %1 holds no line with a number after its %2 header lines.</source>
         <translation>Die Datei %1 enthält nach ihren %2 Kopfzeilen keine Zeile mit einer Zahl.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="248"/>
+        <location filename="../assessment/bnbform.cpp" line="250"/>
         <source>The first line read from %1 holds no number in any cell: it looks like a header. Set &quot;%2&quot; to skip it (now %3).</source>
         <translation>Die erste aus %1 gelesene Zeile enthält in keiner Zelle eine Zahl: Sie sieht wie eine Kopfzeile aus. Stellen Sie „%2“ so ein, dass sie übersprungen wird (jetzt %3).</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="264"/>
+        <location filename="../assessment/bnbform.cpp" line="266"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="265"/>
+        <location filename="../assessment/bnbform.cpp" line="267"/>
         <source>The table was left as it was.</source>
         <translation>Die Tabelle blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="380"/>
+        <location filename="../assessment/bnbform.cpp" line="343"/>
+        <source>No findings: the year is complete and plausible.</source>
+        <translation>Keine Befunde: Das Jahr ist vollständig und plausibel.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="457"/>
         <source>Outdoor
 Ta</source>
         <translation>Außen
 Ta</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="380"/>
+        <location filename="../assessment/bnbform.cpp" line="457"/>
         <source>Outdoor
 R.H</source>
         <translation>Außen
 r. F.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="380"/>
+        <location filename="../assessment/bnbform.cpp" line="457"/>
         <source>Indoor
  To</source>
         <translation>Innen
  To</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="392"/>
-        <location filename="../assessment/bnbform.cpp" line="397"/>
-        <location filename="../assessment/bnbform.cpp" line="402"/>
-        <location filename="../assessment/bnbform.cpp" line="407"/>
-        <location filename="../assessment/bnbform.cpp" line="412"/>
-        <location filename="../assessment/bnbform.cpp" line="417"/>
-        <location filename="../assessment/bnbform.cpp" line="422"/>
-        <location filename="../assessment/bnbform.cpp" line="427"/>
-        <location filename="../assessment/bnbform.cpp" line="432"/>
+        <location filename="../assessment/bnbform.cpp" line="469"/>
+        <location filename="../assessment/bnbform.cpp" line="474"/>
+        <location filename="../assessment/bnbform.cpp" line="479"/>
+        <location filename="../assessment/bnbform.cpp" line="484"/>
+        <location filename="../assessment/bnbform.cpp" line="489"/>
+        <location filename="../assessment/bnbform.cpp" line="494"/>
+        <location filename="../assessment/bnbform.cpp" line="499"/>
+        <location filename="../assessment/bnbform.cpp" line="504"/>
+        <location filename="../assessment/bnbform.cpp" line="509"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -1461,111 +1701,89 @@ r. F.</translation>
         <translation>Die Jahresdaten müssen zuerst berechnet werden: Lesen Sie sie auf der Seite „Im-/Export Daten“ ein und drücken Sie dort Berechnen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="484"/>
+        <location filename="../report/bnbmenuform.cpp" line="473"/>
         <source>Room files (*.json);;All files (*)</source>
         <translation>Raumdateien (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="486"/>
-        <location filename="../report/bnbmenuform.cpp" line="516"/>
-        <location filename="../report/bnbmenuform.cpp" line="532"/>
-        <location filename="../report/bnbmenuform.cpp" line="548"/>
-        <location filename="../report/bnbmenuform.cpp" line="559"/>
+        <location filename="../report/bnbmenuform.cpp" line="475"/>
+        <location filename="../report/bnbmenuform.cpp" line="505"/>
+        <location filename="../report/bnbmenuform.cpp" line="521"/>
+        <location filename="../report/bnbmenuform.cpp" line="543"/>
+        <location filename="../report/bnbmenuform.cpp" line="555"/>
+        <location filename="../report/bnbmenuform.cpp" line="561"/>
         <source>Save Room</source>
         <translation>Raum speichern</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="487"/>
-        <location filename="../report/bnbmenuform.cpp" line="596"/>
-        <location filename="../report/bnbmenuform.cpp" line="618"/>
-        <location filename="../report/bnbmenuform.cpp" line="645"/>
+        <location filename="../report/bnbmenuform.cpp" line="476"/>
+        <location filename="../report/bnbmenuform.cpp" line="597"/>
+        <location filename="../report/bnbmenuform.cpp" line="619"/>
+        <location filename="../report/bnbmenuform.cpp" line="646"/>
         <source>Open Room</source>
         <translation>Raum öffnen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="501"/>
+        <location filename="../report/bnbmenuform.cpp" line="490"/>
         <source>New room</source>
         <translation>Neuer Raum</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="517"/>
+        <location filename="../report/bnbmenuform.cpp" line="506"/>
         <source>The room cannot be saved as it is:
 %1</source>
         <translation>Der Raum kann so nicht gespeichert werden:
 %1</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="549"/>
-        <source>A room names the file of its year data, and the data in the table were not read from a file: read them with &quot;%1&quot; first.</source>
-        <translation>Ein Raum nennt die Datei seiner Jahresdaten, und die Daten der Tabelle wurden nicht aus einer Datei gelesen: Lesen Sie sie zuerst mit „%1“ ein.</translation>
-    </message>
-    <message>
-        <location filename="../report/bnbmenuform.cpp" line="556"/>
+        <location filename="../report/bnbmenuform.cpp" line="544"/>
         <source>Cells of the table were changed after reading %1; the room names that file as it is and not the changes.</source>
         <translation>Zellen der Tabelle wurden nach dem Lesen von %1 geändert; der Raum nennt die Datei, wie sie ist, ohne die Änderungen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="559"/>
+        <location filename="../report/bnbmenuform.cpp" line="546"/>
         <source>Save the room anyway?</source>
         <translation>Den Raum trotzdem speichern?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="572"/>
+        <location filename="../report/bnbmenuform.cpp" line="556"/>
+        <source>A room names the file of its year data, and the data in the table were not read from a file. Save them beside the room as %1?</source>
+        <translation>Ein Raum nennt die Datei seiner Jahresdaten, und die Daten der Tabelle wurden nicht aus einer Datei gelesen. Sollen sie neben dem Raum als %1 gespeichert werden?</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="561"/>
+        <source>%1 exists. Replace it?</source>
+        <translation>%1 ist vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../report/bnbmenuform.cpp" line="574"/>
         <source>Assessment</source>
         <translation>Bewertung</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="572"/>
+        <location filename="../report/bnbmenuform.cpp" line="574"/>
         <source>The room has unsaved changes. Save them as a room file?</source>
         <translation>Der Raum hat ungespeicherte Änderungen. Als Raumdatei speichern?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="596"/>
-        <location filename="../report/bnbmenuform.cpp" line="618"/>
+        <location filename="../report/bnbmenuform.cpp" line="597"/>
+        <location filename="../report/bnbmenuform.cpp" line="619"/>
         <source>Cannot open the room file %1:
 %2</source>
         <translation>Die Raumdatei %1 kann nicht geöffnet werden:
 %2</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="607"/>
+        <location filename="../report/bnbmenuform.cpp" line="608"/>
         <source>It names no year data file (key &quot;data&quot;).</source>
         <translation>Sie nennt keine Datei mit Jahresdaten (Schlüssel „data“).</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="646"/>
+        <location filename="../report/bnbmenuform.cpp" line="647"/>
         <source>The room file %1 holds keys this program does not know; they were left out:
 %2</source>
         <translation>Die Raumdatei %1 enthält Schlüssel, die dieses Programm nicht kennt; sie wurden übergangen:
 %2</translation>
-    </message>
-    <message>
-        <source>Summer Region A</source>
-        <translation type="vanished">Sommerklimaregion A</translation>
-    </message>
-    <message>
-        <source>Summer Region B</source>
-        <translation type="vanished">Sommerklimaregion B</translation>
-    </message>
-    <message>
-        <source>Summer Region C</source>
-        <translation type="vanished">Sommerklimaregion C</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation type="vanished">k. A.</translation>
-    </message>
-    <message>
-        <source>Not defined</source>
-        <translation type="vanished">Nicht festgelegt</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation type="vanished">Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="vanished">Nein</translation>
     </message>
     <message>
         <location filename="../report/bnbmenuform.cpp" line="347"/>
@@ -1574,7 +1792,7 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../report/bnbmenuform.cpp" line="347"/>
-        <location filename="../report/bnbmenuform.cpp" line="532"/>
+        <location filename="../report/bnbmenuform.cpp" line="521"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
@@ -1601,7 +1819,7 @@ r. F.</translation>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="414"/>
+        <location filename="../report/bnbmenuform.cpp" line="403"/>
         <source>Export Error</source>
         <translation>Exportfehler</translation>
     </message>
@@ -1657,8 +1875,8 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="75"/>
-        <source>Degree hour (k h)</source>
-        <translation>Gradstunden (Kh)</translation>
+        <source>Degree hour (K·h)</source>
+        <translation>Gradstunden (K·h)</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="79"/>
@@ -2335,8 +2553,13 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="133"/>
-        <source>Pantis, T-shirt, shorts, light socks, sandals</source>
+        <source>Panties, T-shirt, shorts, light socks, sandals</source>
         <translation>Slip, T-Shirt, Shorts, leichte Socken, Sandalen</translation>
+    </message>
+    <message>
+        <location filename="../forms/clothingform.ui" line="168"/>
+        <source>Panties, stockings, blouse, long skirt, jacket, shoes</source>
+        <translation>Slip, Strümpfe, Bluse, langer Rock, Jacke, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="140"/>
@@ -2357,11 +2580,6 @@ r. F.</translation>
         <location filename="../forms/clothingform.ui" line="161"/>
         <source>Panties, shirt, trousers, jacket, socks, shoes</source>
         <translation>Slip, Hemd, Hose, Jacke, Socken, Schuhe</translation>
-    </message>
-    <message>
-        <location filename="../forms/clothingform.ui" line="168"/>
-        <source>Panties, stckings, blouse, long skirt, jacket, shoes</source>
-        <translation>Slip, Strümpfe, Bluse, langer Rock, Jacke, Schuhe</translation>
     </message>
     <message>
         <location filename="../forms/clothingform.ui" line="175"/>
@@ -2504,14 +2722,6 @@ r. F.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Pass</source>
-        <translation type="vanished">Erfüllt</translation>
-    </message>
-    <message>
-        <source>Fail</source>
-        <translation type="vanished">Nicht erfüllt</translation>
-    </message>
-    <message>
         <location filename="../assessment/draftform.cpp" line="143"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
@@ -2543,7 +2753,7 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../forms/humidityassmtform.ui" line="100"/>
-        <source>- Distribution of Absolute Humdity (g/kg) in Winter (01. Oct. - 31. March)</source>
+        <source>- Distribution of Absolute Humidity (g/kg) in Winter (01. Oct. - 31. March)</source>
         <translation>- Verteilung des Wassergehalts (g/kg) im Winter (01. Okt. - 31. März)</translation>
     </message>
     <message>
@@ -2639,7 +2849,7 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../assessment/humidityassmtform.cpp" line="48"/>
-        <source>- Distribution of Absolute Humdity (g/kg) in Summer (01. Apr. - 30. Sept.)</source>
+        <source>- Distribution of Absolute Humidity (g/kg) in Summer (01. Apr. - 30. Sept.)</source>
         <translation>- Verteilung des Wassergehalts (g/kg) im Sommer (01. Apr. - 30. Sept.)</translation>
     </message>
     <message>
@@ -2709,18 +2919,25 @@ der Nutzungszeit (1/h)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="122"/>
-        <source>Number of Person</source>
+        <source>Number of Persons</source>
         <translation>Anzahl Personen</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="148"/>
-        <source>Number of Small Plant</source>
+        <source>Number of Small Plants</source>
         <translation>Anzahl kleiner Pflanzen</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="174"/>
-        <source>Number of Big Plant</source>
+        <source>Number of Big Plants</source>
         <translation>Anzahl großer Pflanzen</translation>
+    </message>
+    <message>
+        <location filename="../forms/humidityform.ui" line="310"/>
+        <source>Effectiveness of Humidity 
+Recovery (1= 100%)</source>
+        <translation>Wirkungsgrad Feuchte-
+rückgewinnung (1= 100%)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="200"/>
@@ -2752,13 +2969,6 @@ during Operation (1/h)</source>
 Nutzungszeit (1/h)</translation>
     </message>
     <message>
-        <location filename="../forms/humidityform.ui" line="310"/>
-        <source>Effectivness of Humidity 
-Recovery (1= 100%)</source>
-        <translation>Wirkungsgrad Feuchte-
-rückgewinnung (1= 100%)</translation>
-    </message>
-    <message>
         <location filename="../forms/humidityform.ui" line="373"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
@@ -2781,25 +2991,9 @@ rückgewinnung (1= 100%)</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Invalid input</source>
-        <translation type="vanished">Ungültige Eingabe</translation>
-    </message>
-    <message>
-        <source>%1 must be greater than 0, so nothing was computed.</source>
-        <translation type="vanished">%1 muss größer als 0 sein, daher wurde nichts berechnet.</translation>
-    </message>
-    <message>
         <location filename="../assessment/humidityform.cpp" line="93"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Humidity output generated by </source>
-        <translation type="vanished">Humidity output generated by </translation>
-    </message>
-    <message>
-        <source>Klimaro v0.3</source>
-        <translation type="vanished">Klimaro v0.3</translation>
     </message>
     <message>
         <location filename="../assessment/humidityform.cpp" line="110"/>
@@ -3006,7 +3200,7 @@ temperatur [°C]</translation>
     <message>
         <location filename="../forms/mrtform.ui" line="758"/>
         <source>Radiation
-Assymetry</source>
+Asymmetry</source>
         <translation>Strahlungs-
 asymmetrie</translation>
     </message>
@@ -3065,18 +3259,6 @@ Unzufriedener</translation>
         <location filename="../radiant/mrtform.cpp" line="83"/>
         <source>%1 cold/hot area: %2</source>
         <translation>%1 kalte/warme Fläche: %2</translation>
-    </message>
-    <message>
-        <source>Pass</source>
-        <translation type="vanished">Erfüllt</translation>
-    </message>
-    <message>
-        <source>Fail</source>
-        <translation type="vanished">Nicht erfüllt</translation>
-    </message>
-    <message>
-        <source>N.A</source>
-        <translation type="vanished">k. A.</translation>
     </message>
     <message>
         <location filename="../radiant/mrtform.cpp" line="168"/>
@@ -3298,12 +3480,12 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="558"/>
-        <source>Columns seperated by</source>
+        <source>Columns separated by</source>
         <translation>Spalten getrennt durch</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="568"/>
-        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to seperate the columns in CSV file.</source>
+        <source>If comma is used to indicate the decimal place, then Semicolon is recommended to separate the columns in CSV file.</source>
         <translation>Wird das Komma als Dezimaltrennzeichen verwendet, empfiehlt sich das Semikolon als Spaltentrennzeichen der CSV-Datei.</translation>
     </message>
     <message>
@@ -3389,29 +3571,29 @@ Unzufriedener</translation>
         <translation>PPD-M</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="132"/>
+        <location filename="../comfort/pmvform.cpp" line="133"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="133"/>
+        <location filename="../comfort/pmvform.cpp" line="134"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="138"/>
+        <location filename="../comfort/pmvform.cpp" line="139"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="140"/>
+        <location filename="../comfort/pmvform.cpp" line="141"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="270"/>
-        <location filename="../comfort/pmvform.cpp" line="275"/>
-        <location filename="../comfort/pmvform.cpp" line="280"/>
+        <location filename="../comfort/pmvform.cpp" line="277"/>
+        <location filename="../comfort/pmvform.cpp" line="282"/>
+        <location filename="../comfort/pmvform.cpp" line="287"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3422,11 +3604,6 @@ Unzufriedener</translation>
         <location filename="../forms/pmvinverseform.ui" line="14"/>
         <source>Form</source>
         <translation>Formular</translation>
-    </message>
-    <message>
-        <location filename="../forms/pmvinverseform.ui" line="24"/>
-        <source>Select the unkown parameter</source>
-        <translation>Unbekannte Größe wählen</translation>
     </message>
     <message>
         <location filename="../forms/pmvinverseform.ui" line="30"/>
@@ -3495,8 +3672,13 @@ Unzufriedener</translation>
         <translation> Lufttemperatur          [°C]</translation>
     </message>
     <message>
+        <location filename="../forms/pmvinverseform.ui" line="24"/>
+        <source>Select the unknown parameter</source>
+        <translation>Unbekannte Größe wählen</translation>
+    </message>
+    <message>
         <location filename="../forms/pmvinverseform.ui" line="186"/>
-        <source>Global Temperature  [°C]</source>
+        <source>Globe Temperature  [°C]</source>
         <translation>Globetemperatur     [°C]</translation>
     </message>
     <message>
@@ -3608,23 +3790,23 @@ Unzufriedener</translation>
         <translation>Lufttemperatur</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvinverse.cpp" line="34"/>
-        <source>  Approx. Global Temperature found for given PMV</source>
-        <translation>  Näherungsweise Globetemperatur für das gegebene PMV gefunden</translation>
-    </message>
-    <message>
         <location filename="../comfort/pmvinverse.cpp" line="35"/>
         <source> For the given PMV, No appropriate Tg found within the range 10-40 degree C </source>
         <translation> Für das gegebene PMV wurde im Bereich 10-40 °C keine passende Tg gefunden </translation>
     </message>
     <message>
+        <location filename="../comfort/pmvinverse.cpp" line="34"/>
+        <source>  Approx. Globe Temperature found for given PMV</source>
+        <translation>  Näherungsweise Globetemperatur für das gegebene PMV gefunden</translation>
+    </message>
+    <message>
         <location filename="../comfort/pmvinverse.cpp" line="37"/>
-        <source>Find Global Temperature</source>
+        <source>Find Globe Temperature</source>
         <translation>Globetemperatur suchen</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="38"/>
-        <source>Global Temperature</source>
+        <source>Globe Temperature</source>
         <translation>Globetemperatur</translation>
     </message>
     <message>
@@ -3699,7 +3881,7 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="63"/>
-        <source>  Approx. Clothing Insultaion for given PMV</source>
+        <source>  Approx. Clothing Insulation for given PMV</source>
         <translation>  Näherungsweise Bekleidungsisolation für das gegebene PMV</translation>
     </message>
     <message>
@@ -3764,6 +3946,115 @@ Unzufriedener</translation>
         <location filename="../comfort/pmvmenuform.cpp" line="41"/>
         <source>PMV Inverse</source>
         <translation>PMV invers</translation>
+    </message>
+</context>
+<context>
+    <name>simulationImportDialog</name>
+    <message>
+        <location filename="../forms/simulationimportdialog.ui" line="9"/>
+        <source>Import from simulation</source>
+        <translation>Aus Simulation importieren</translation>
+    </message>
+    <message>
+        <location filename="../forms/simulationimportdialog.ui" line="15"/>
+        <source>Outdoor air: weather file (EPW)</source>
+        <translation>Außenluft: Wetterdatei (EPW)</translation>
+    </message>
+    <message>
+        <location filename="../forms/simulationimportdialog.ui" line="21"/>
+        <source>Test reference year or other weather file, *.epw</source>
+        <translation>Testreferenzjahr oder andere Wetterdatei, *.epw</translation>
+    </message>
+    <message>
+        <location filename="../forms/simulationimportdialog.ui" line="28"/>
+        <location filename="../forms/simulationimportdialog.ui" line="56"/>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <location filename="../forms/simulationimportdialog.ui" line="43"/>
+        <source>Indoor: building simulation output (EnergyPlus CSV or SQLite)</source>
+        <translation>Raum: Ausgabe der Gebäudesimulation (EnergyPlus CSV oder SQLite)</translation>
+    </message>
+    <message>
+        <location filename="../forms/simulationimportdialog.ui" line="49"/>
+        <source>eplusout.csv or eplusout.sql</source>
+        <translation>eplusout.csv oder eplusout.sql</translation>
+    </message>
+    <message>
+        <location filename="../forms/simulationimportdialog.ui" line="63"/>
+        <source>Zone column</source>
+        <translation>Zonenspalte</translation>
+    </message>
+    <message>
+        <location filename="../forms/simulationimportdialog.ui" line="75"/>
+        <source>Outdoor air from the simulation output (Site Outdoor Air Drybulb Temperature and Relative Humidity)</source>
+        <translation>Außenluft aus der Simulationsausgabe (Site Outdoor Air Drybulb Temperature und Relative Humidity)</translation>
+    </message>
+    <message>
+        <location filename="../forms/simulationimportdialog.ui" line="91"/>
+        <source>The year for the table</source>
+        <translation>Das Jahr für die Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="29"/>
+        <source>Fill Table</source>
+        <translation>Tabelle füllen</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="35"/>
+        <source>Weather file</source>
+        <translation>Wetterdatei</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="35"/>
+        <source>Simulation output</source>
+        <translation>Simulationsausgabe</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="36"/>
+        <source>Weather files (*.epw);;All files (*)</source>
+        <translation>Wetterdateien (*.epw);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="37"/>
+        <source>EnergyPlus output (*.csv *.sql);;All files (*)</source>
+        <translation>EnergyPlus-Ausgabe (*.csv *.sql);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="42"/>
+        <source>%1 hourly records from %2 %3</source>
+        <translation>%1 stündliche Datensätze ab %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="45"/>
+        <source>%1 records of %2 h from %3 %4</source>
+        <translation>%1 Datensätze zu %2 h ab %3 %4</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="48"/>
+        <source>(the file&apos;s year %1)</source>
+        <translation>(Jahr der Datei %1)</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="52"/>
+        <source>%1 records of design days skipped</source>
+        <translation>%1 Datensätze von Auslegungstagen übergangen</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="54"/>
+        <source>%1 records of 29 February dropped</source>
+        <translation>%1 Datensätze des 29. Februar ausgelassen</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="132"/>
+        <source>Choose a weather file, or take the outdoor air from the simulation output.</source>
+        <translation>Wählen Sie eine Wetterdatei, oder übernehmen Sie die Außenluft aus der Simulationsausgabe.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/simulationimportdialog.cpp" line="145"/>
+        <source>No findings: the year is complete and plausible.</source>
+        <translation>Keine Befunde: Das Jahr ist vollständig und plausibel.</translation>
     </message>
 </context>
 <context>
@@ -3855,8 +4146,8 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/summerbnbform.ui" line="161"/>
-        <source>Degreehours (kh)</source>
-        <translation>Gradstunden (Kh)</translation>
+        <source>Degree hours (K·h)</source>
+        <translation>Gradstunden (K·h)</translation>
     </message>
     <message>
         <location filename="../forms/summerbnbform.ui" line="169"/>
@@ -3892,14 +4183,6 @@ Unzufriedener</translation>
         <location filename="../assessment/summerbnbform.cpp" line="27"/>
         <source>Above limit</source>
         <translation>Über der Grenze</translation>
-    </message>
-    <message>
-        <source>complied</source>
-        <translation type="vanished">eingehalten</translation>
-    </message>
-    <message>
-        <source>not complied</source>
-        <translation type="vanished">nicht eingehalten</translation>
     </message>
     <message>
         <location filename="../assessment/summerbnbform.cpp" line="99"/>
@@ -3996,8 +4279,8 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/winterbnbform.ui" line="161"/>
-        <source>Degree hour (k h)</source>
-        <translation>Gradstunden (Kh)</translation>
+        <source>Degree hour (K·h)</source>
+        <translation>Gradstunden (K·h)</translation>
     </message>
     <message>
         <location filename="../forms/winterbnbform.ui" line="169"/>

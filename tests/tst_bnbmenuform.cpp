@@ -8,6 +8,7 @@
 #include "assessment/comfortscatterchart.h"
 #include "assessment/humidity.h"
 #include "assessment/humidityform.h"
+#include "assessment/simulationimportdialog.h"
 #include "assessment/summerbnbform.h"
 #include "comfort/delimitedtext.h"
 #include "comfort/pmvform.h"
@@ -160,6 +161,37 @@ QByteArray coreReport(const QString &roomFile)
     QXmlStreamWriter xml(&bytes);
     writeRoomReport(xml, a, bnbMenuForm::reportText, assessmentWords());
     return bytes;
+}
+
+
+// A year of hourly records from 01.01. 1:00 (hour ending) as a weather file and as an EnergyPlus CSV with two zones,
+// a design day before its run period; record `hole` of zone B left empty.
+void writeSimulationYear(const QString &epw, const QString &csv, int hole = -1)
+{
+    const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    QByteArray weather = "LOCATION,Musterstadt,NW,DEU,test,000000,51.5,7.5,1.0,90.0\nDESIGN CONDITIONS,0\n"
+                         "TYPICAL/EXTREME PERIODS,0\nGROUND TEMPERATURES,0\nHOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0\n"
+                         "COMMENTS 1,test\nCOMMENTS 2,test\nDATA PERIODS,1,1,Data,Thursday, 1/ 1,12/31\n";
+    QByteArray sim = "Date/Time,Environment:Site Outdoor Air Drybulb Temperature [C](Hourly),"
+                     "ZONE A:Zone Operative Temperature [C](Hourly),ZONE B:Zone Operative Temperature [C](Hourly)\n";
+    for (int h = 1; h <= 24; ++h)
+        sim += QStringLiteral(" 07/21  %1:00:00,30.0,27.0,28.0\n").arg(h, 2, 10, QLatin1Char('0')).toLatin1();
+    int record = 0;
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= days[m - 1]; ++d)
+            for (int h = 1; h <= 24; ++h, ++record) {
+                const double t = 9 + 10 * std::sin((record - 2500) * 2 * M_PI / 8760) + 4 * std::sin((h - 9) * M_PI / 12);
+                weather += QStringLiteral("2015,%1,%2,%3,60,?9?9,%4,5.0,%5,100600,0,0,340,0,0,0,0,0,0,0,210,2.7,3,2,777.7,"
+                                          "77777,9,999999999,22,0.1,0,88,0.2,0.0,0.0\n")
+                               .arg(m).arg(d).arg(h).arg(t, 0, 'f', 1).arg(int(70 - t)).toLatin1();
+                sim += QStringLiteral(" %1/%2  %3:00:00,%4,%5,%6\n").arg(m, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0'))
+                           .arg(h, 2, 10, QLatin1Char('0')).arg(t, 0, 'f', 2).arg(21 + t / 5, 0, 'f', 2)
+                           .arg(record == hole ? QString() : QString::number(22 + t / 4, 'f', 2)).toLatin1();
+            }
+    for (const auto &[name, bytes] : {std::pair(epw, weather), {csv, sim}}) {
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
 }
 
 }
@@ -373,7 +405,7 @@ private slots:
             QCOMPARE(pointsOf(picture, "Within").size() + pointsOf(picture, "Above").size()
                          + pointsOf(picture, "Not valid").size(), int(s[8]));   // the summer working rows
         } else {
-            QCOMPARE(picture->chart()->series().first()->name(), quality[2] + " Kh above");
+            QCOMPARE(picture->chart()->series().first()->name(), quality[2] + " K·h above");
             QCOMPARE(pointsOf(picture, "To").size(), int(s[8]) + 1);
         }
     }
@@ -493,6 +525,9 @@ private slots:
     // as is a year without a season boundary; every page keeps what it shows (the pages' updates read the interval).
     void refusedEntry()
     {
+        for (const QString box : {"w_checkMech", "s_checkMech"})   // the draught pages offer Compute
+            child<QCheckBox>(*window, box)->setChecked(true);
+        click(*window, "computeHumid");
         QFETCH(QString, entry);
         const QString field = entry.section('=', 0, 0), kept = text(*window, field);
         const QStringList before = pages();
@@ -555,7 +590,8 @@ private slots:
     }
     // Every tab away from its defaults and every chapter ticked, each model in a window of its own: the window's
     // export, the core's report of the room file it saves, and the export of a new window that opened that room
-    // are the same bytes. The title names the room, with a "*" once a field changes.
+    // are the same bytes. The title names the room, with a "*" once a field changes; a room that cannot be written is
+    // named with the reason.
     void roomReport()
     {
         QFETCH(int, model);
@@ -611,6 +647,12 @@ private slots:
         QVERIFY(!reopened.hasUnsavedWork());
         QTest::keyClicks(child<QLineEdit>(reopened, "inputAlphaEN"), "5");
         QVERIFY(reopened.hasUnsavedWork());
+        QVERIFY(!reopened.saveRoomAs(dir.filePath("missing/office.json")));
+        QVERIFY2(catcher.text.startsWith("Cannot write file " + QDir::toNativeSeparators(dir.filePath("missing/office.json"))),
+                 qPrintable(catcher.text));
+        // A new year read after an adaptive Compute comes without the running mean's column.
+        QVERIFY(page.importYearFile(year));
+        QCOMPARE(child<QTableWidget>(page, "tableWidget")->columnCount(), 3);
     }
 
     void badRoomKeepsWindow_data()
@@ -660,6 +702,7 @@ private slots:
     // Compute and the report keep to the interval and model of that Compute.
     void lastComputeCounts()
     {
+        click(*window, "computeHumid");
         const QStringList before = pages();
         vstring selection, rest;
         QVERIFY(window->getSummerOperativeTemperatureAssessment(selection, rest, rest, rest, rest));
@@ -674,6 +717,62 @@ private slots:
         QVERIFY(window->getSummerOperativeTemperatureAssessment(again, rest, rest, rest, rest));
         QCOMPARE(joined(again), joined(selection));
         enter(data(), {"dataIntervalHour=0,5"});
+    }
+
+    // Import from simulation: a year's weather file and an EnergyPlus CSV with a design day before its run period;
+    // operative temperature preselected, each file's records named, the year's validity report; the table and the
+    // time axis filled, the report on the page. A planted hole is a warning, the short example files an error that
+    // offers no Ok, a file that is no simulation output names its line. A room saved on imported data writes the
+    // year beside it.
+    void simulationImport()
+    {
+        QTemporaryDir dir;
+        writeSimulationYear(dir.filePath("year.epw"), dir.filePath("eplusout.csv"));
+        simulationImportDialog dialog(nullptr);
+        dialog.setWeatherFile(dir.filePath("year.epw"));
+        dialog.setSimulationFile(dir.filePath("eplusout.csv"));
+        QCOMPARE(child<QComboBox>(dialog, "zoneColumn")->currentText(), "ZONE A:Zone Operative Temperature [C](Hourly)");
+        QCOMPARE(child<QLabel>(dialog, "weatherInfo")->text(),
+                 "Musterstadt, DEU: 8760 hourly records from 01.01.2011 0:00 (the file's year 2015).");
+        QCOMPARE(child<QLabel>(dialog, "simulationInfo")->text(),
+                 "8760 hourly records from 01.01.2011 0:00; 24 records of design days skipped.");
+        QCOMPARE(child<QLabel>(dialog, "yearInfo")->text(), "No findings: the year is complete and plausible.");
+        auto *ok = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
+        QVERIFY(ok->isEnabled());
+        child<QComboBox>(dialog, "zoneColumn")->setCurrentIndex(2);   // zone B
+
+        ReportWindow w;
+        auto &page = static_cast<bnbForm &>(tab(w, 0));
+        page.applyImport(dialog.year());
+        QCOMPARE(tableRows(page, 0, 1), QStringList{"-4.2|74|20.95"});
+        QCOMPARE(texts(page, {"dataStartDate", "dataStartTime", "dataIntervalHour"}), "01.01.2011 0 1");
+        QCOMPARE(child<QComboBox>(page, "dataStartDay")->currentText(), "Thu");
+        QVERIFY(child<QGroupBox>(page, "validityBox")->isVisibleTo(&page));
+        MessageCatcher catcher;
+        catcher.answers = {QMessageBox::Yes};
+        w.roomName = dir.filePath("zone_b.json");
+        click(page, "saveRoomButton");
+        QVERIFY2(catcher.text.contains("zone_b_year.csv"), qPrintable(catcher.text));
+        QVERIFY(QFileInfo::exists(dir.filePath("zone_b_year.csv")) && QFileInfo::exists(w.roomName));
+        ReportWindow reopened;
+        QVERIFY(reopened.openRoom(w.roomName));
+        QCOMPARE(tableRows(tab(reopened, 0), 0, 1), QStringList{"-4.20|74.00|20.95"});
+
+        writeSimulationYear(dir.filePath("year.epw"), dir.filePath("eplusout.csv"), 4000);
+        dialog.setSimulationFile(dir.filePath("eplusout.csv"));
+        dialog.setSimulationFile(dir.filePath("eplusout.csv"));
+        child<QComboBox>(dialog, "zoneColumn")->setCurrentIndex(2);
+        QVERIFY2(child<QLabel>(dialog, "yearInfo")->text().startsWith(
+                     "warning: indoor operative temperature: 1 missing value: row 4001 (16.06.2011 16:00)"),
+                 qPrintable(child<QLabel>(dialog, "yearInfo")->text()));
+        QVERIFY(ok->isEnabled());
+        dialog.setWeatherFile(QFINDTESTDATA("../examples/weather_july.epw"));
+        dialog.setSimulationFile(QFINDTESTDATA("../examples/eplusout_july.csv"));
+        QVERIFY2(child<QLabel>(dialog, "yearInfo")->text().startsWith("error: "), qPrintable(child<QLabel>(dialog, "yearInfo")->text()));
+        QVERIFY(!ok->isEnabled());
+        dialog.setSimulationFile(dir.filePath("year.epw"));
+        QVERIFY2(child<QLabel>(dialog, "simulationInfo")->text().startsWith(dir.filePath("year.epw") + ": line 1: no EnergyPlus header"),
+                 qPrintable(child<QLabel>(dialog, "simulationInfo")->text()));
     }
 };
 

@@ -247,7 +247,8 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(QString, radio);
         const QString in = path("states.txt");
-        QVERIFY(save(in, "Ta,Tr,rH,Va,clo\n22,22,60,0.1,0.5\n35,35,60,-0.1,0.5\n26,x,50,0.15\n24,25,55,0.2,1.0,9\n"));
+        QVERIFY(save(in, "Ta,Tr,rH,Va,clo\n22,22,60,0.1,0.5\n35,35,60,-0.1,0.5\n26,x,50,0.15\n24,25,55,0.2,1.0,9\n"
+                         "24,,55,0.2,1.0,\n"));
         TableForm form;
         click(form, radio);
         form.answer = in;
@@ -266,6 +267,30 @@ private slots:
         QString warning = catcher.text.replace('\n', ' ');
         warning[0] = warning[0].toLower();
         QCOMPARE(r.err, "warning: " + in + ": " + warning + "\n");
+    }
+
+    void pmvRefusesAsTheTool_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20);
+        QTest::newRow("header line only") << QByteArray("Ta;Tr;rH;Va;clo\n");
+    }
+    // What the PMV tool's import refuses, the pmv command refuses with the same reason and writes nothing.
+    void pmvRefusesAsTheTool()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString in = path("refused.txt");
+        QVERIFY(save(in, bytes));
+        TableForm form;
+        form.answer = in;
+        MessageCatcher catcher;
+        click(form, "readPreviewButton");
+        QCOMPARE(catcher.count, 1);
+        const Run r = cli({"pmv", in, "refused.csv"}, dir.path());
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, catcher.text.replace(":\n", ": ") + "\n");
+        QVERIFY(!QFileInfo::exists(path("refused.csv")));
     }
 
     // Year and room files from a weather file and simulation output, and the validity report.

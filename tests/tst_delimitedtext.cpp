@@ -48,10 +48,12 @@ private slots:
         QTest::newRow("decimal commas; a second comma ends a cell's number, refuses a field's")
             << "22,5;21;60,5;1,234,5" << ";" << Numbers{22.5, 21, 60.5, 1.234} << Numbers{22.5, 21, 60.5, -999};
         QTest::newRow("comma separator cuts a decimal comma") << "22,5,60" << "," << Numbers{22, 5, 60} << Numbers{22, 5, 60};
-        QTest::newRow("empty, spaces-only and tab-only fields: the tab one is a cell reading 0")
-            << "22;;   ;\t;60" << ";" << Numbers{22, 0, 60} << Numbers{22, -999, -999, -999, 60};
-        QTest::newRow("run of three spaces with Space") << "22   60" << " " << Numbers{22, 60} << Numbers{22, -999, -999, 60};
-        QTest::newRow("empty line") << "" << ";" << Numbers{} << Numbers{-999};
+        // Read as 0 here, they are gaps to the tables (cellGaps).
+        QTest::newRow("empty, spaces-only and tab-only fields keep their columns, blanks at the end give none")
+            << ";22;;   ;\t;60; ;" << ";" << Numbers{0, 22, 0, 0, 0, 60} << Numbers{-999, 22, -999, -999, -999, 60, -999, -999};
+        QTest::newRow("runs of spaces with Space, none at either end") << "  22   60 " << " " << Numbers{22, 60}
+            << Numbers{-999, -999, 22, -999, -999, 60, -999};
+        QTest::newRow("a line of blank fields: no cell") << " ;;" << ";" << Numbers{} << Numbers{-999, -999, -999};
         QTest::newRow("blanks and a tab around numbers") << "  21.5 ; \t22 " << ";" << Numbers{21.5, 22} << Numbers{21.5, 22};
         QTest::newRow("exponents, a cell reads the number before junk")
             << "2.2e1;-.5e-1;  -3.5e2x;1E2" << ";" << Numbers{22, -0.05, -350, 100} << Numbers{22, -0.05, -999, 100};
@@ -101,7 +103,9 @@ private slots:
         QTest::newRow("exactly the header lines: empty table") << "h1\nh2\n" << 2 << true << 2ll << Rows{};
         QTest::newRow("negative header count, last line without line end") << "1;2\n3;4" << -1 << true << 2ll << Rows{{"1", "2"}, {"3", "4"}};
         QTest::newRow("CR LF removed, an empty line gives an empty row") << "h\r\n\r\n22;23\r\n" << 1 << true << 3ll << Rows{{}, {"22", "23"}};
-        QTest::newRow("semicolons with an empty field take no column") << "h\n22;;60\n" << 1 << true << 2ll << Rows{{"22", "60"}};
+        QTest::newRow("an empty field keeps its column, a separator ending the line adds none")
+            << "h\n22;;60;\n;1\n" << 1 << true << 3ll << Rows{{"22", "", "60"}, {"", "1"}};
+        QTest::newRow("no line at all") << "" << 0 << true << 0ll << Rows{};
     }
 
     void headerLinesAndBlankFields()
@@ -113,6 +117,37 @@ private slots:
         QTEST(r.headerComplete, "headerComplete");
         QTEST(r.lineCount, "lineCount");
         QTEST(Rows(r.rows.begin(), r.rows.end()), "rows");
+        QCOMPARE(holdsNoLine(r), r.lineCount == 0);
+    }
+
+    void textOrBinary_data()
+    {
+        // A file's start as an import sees it: text, and whether a stream reads a line of it.
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("text");
+        QTest::addColumn<bool>("noLine");
+        QTest::newRow("0 bytes: text without a line") << QByteArray("") << true << true;
+        QTest::newRow("a UTF-8 byte order mark only: no line") << QByteArray("\xEF\xBB\xBF") << true << true;
+        QTest::newRow("one line end is a line") << QByteArray("\n") << true << false;
+        QTest::newRow("German header in Windows-1252") << QByteArray("Au\xDF" "entemperatur (\xB0" "C);rF\n-1,3;96\n") << true << false;
+        QTest::newRow("spreadsheet's Unicode text: UTF-16 with byte order mark")
+            << QByteArray("\xFF\xFE" "2\0" "2\0\t\0" "6\0" "0\0\r\0\n\0", 16) << true << false;
+        QTest::newRow("a character cut at the sample's end") << QByteArray("\xC2\xB0\xC2") << true << false;
+        QTest::newRow("exactly a quarter control characters") << QByteArray("abc\x01") << true << false;
+        QTest::newRow("just over a quarter control characters") << QByteArray("abcde\x01\x7F") << false << false;
+        QTest::newRow("half the bytes no UTF-8") << QByteArray("\xFA\xFB\xFC;1\n") << false << false;
+        QTest::newRow("one NUL in text") << QByteArray("22;60\0\n", 7) << false << false;
+        QTest::newRow("PNG picture") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << false << false;
+    }
+
+    void textOrBinary()
+    {
+        QFETCH(QByteArray, bytes);
+        QTEST(looksLikeText(bytes), "text");
+        QBuffer file(&bytes);
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QTextStream in(&file);
+        QTEST(holdsNoLine(readDelimitedRows(in, 0, "\t")), "noLine");
     }
 
     void csvTextIsExact()
@@ -132,6 +167,9 @@ private slots:
         const auto gaps = findCellGaps({{"0", "12,5", "-3e2", "x"}, {" 7", "22x", "0,0"}, {"", QString(), "1"}, {"21"}, {"abc", "inf", "1e999"}}, 3);
         QCOMPARE(gaps.count, 7);
         QCOMPARE(gaps.first, (std::vector<std::pair<int, int>>{{2, 0}, {2, 1}, {3, 1}, {3, 2}, {4, 0}}));
+        // A file is readable when some cell holds a number, beyond the input columns too.
+        QVERIFY(anyCellHoldsNumber({{}, {"", "abc", "inf", "x", "7"}}));
+        QVERIFY(!anyCellHoldsNumber({{}, {"", "abc", "inf", "1e999"}}));
     }
 
     void tabSeparatedText()

@@ -148,9 +148,13 @@ private slots:
             << "0.29 6.75 16.25|0.83 19.51 23.77|5 2 0 -1 0000000";
         QTest::newRow("air and radiant: decimal commas, 26 °C radiant as it is") << 3
             << Rows{{"22,0", "22", "60", "0,1", "0,5"}, {"22", "26", "60", "0.1", "0.5"}} << "0.29 6.75 16.25|0.63 13.32 18.10|5 2 0 -1 0000000";
-        // Rows 2 and 3 read a radiant temperature of 0 °C, outside ISO 7730.
-        QTest::newRow("short rows, never filled and empty cells read 0") << 3 << Rows{{"22", "26"}, {"22", QString(), "", "0.1", "0.5"}, {"22"}}
-            << "-0.61 12.71 51.10|-1.67 60.17 90.33|-3.76 99.99 99.43|5 3 2 1 0001000";
+        // A text, an empty (kept in its column), a never filled and a missing cell hold no number: their rows are not
+        // computed, as a 0 would be a state. A real 0 and a number before junk are read: rows 4 and 5 read a
+        // radiant temperature of 0 °C, outside ISO 7730.
+        QTest::newRow("cells without a number: rows not computed, a real 0 is") << 3
+            << Rows{{"22", "22", "abc", "0.1", "0.5"}, {"22", "22", "", "0,1", "0,5"}, {"22", "26"}, {"22", QString(), "60", "0.1", "0.5"},
+                    {"22", "0", "60", "0.1", "0.5"}, {"22x", "0,0", "60", "0.1", "0.5"}}
+            << "nan nan nan|nan nan nan|nan nan nan|nan nan nan|-1.41 46.06 84.42|-1.41 46.06 84.42|5 2 2 4 0001000";
         // 101 % cannot be: not computed. At 35 °C air, vapour pressure and PMV lie outside ISO 7730.
         QTest::newRow("operative: fifth cell ignored, impossible row not computed, hot row outside") << 2
             << Rows{{"22", "60", "0.1", "0.5", "99"}, {"22", "101", "0.1", "0.5"}, {"35", "60", "0.1", "0.5"}}
@@ -167,8 +171,8 @@ private slots:
         QString results;
         for (size_t r = 0; r < b.pmv.size(); ++r) {
             results += printed({b.pmv[r], b.ppd[r], b.ppdMayer[r]}, "0.00 0.00 0.00") + '|';
-            for (size_t c = 0; c < b.inputs.size(); ++c)   // the values read, for the form to show
-                QCOMPARE(b.inputs[c][r], parseCellNumber(rows[r].value(c)));
+            for (size_t c = 0; c < b.inputs.size(); ++c)   // the values read, for the form to show; NaN for no number
+                QCOMPARE(QString::number(b.inputs[c][r]), QString::number(cellNumberOrNaN(rows[r].value(c))));
         }
         results += QString("%1 %2 %3 %4 ").arg(b.inputs.size()).arg(b.rowsComputed).arg(b.rowsOutside).arg(b.firstOutsideRow);
         QTEST(results + QString::number(b.firstOutside.outside, 2).rightJustified(7, '0'), "results");
@@ -177,7 +181,7 @@ private slots:
     void perUnknown_data()
     {
         // From ta = t2 = 22 °C, 60 %, 0.1 m/s, 0.5 clo, 69.6 W/m². Found unless the text says "No appropriate";
-        // results: PMV, PPD, PPD-Mayer, untouched when not found; the text is appended to what the caller holds.
+        // results: PMV, PPD, PPD-Mayer, untouched when not found; text: the one the form shows for the outcome.
         QTest::addColumn<int>("unknown");
         QTest::addColumn<unsigned>("mode");
         QTest::addColumn<double>("target");
@@ -185,9 +189,9 @@ private slots:
         QTest::addColumn<QString>("results");
         QTest::addColumn<QString>("text");
         // Codes 2–4 choose their own computePMV mode: mode 0 passed in must not matter.
-        const QString reference = "-0.76 17.24 59.04", found = " found for given PMV\n";
+        const QString reference = "-0.76 17.24 59.04", found = " found for given PMV";
         QTest::newRow("operative 22 °C") << 4 << 0u << -0.76 << 22.0 << reference << "Approx. Operative Temperature" + found;
-        QTest::newRow("globe 22 °C, air 22 °C") << 2 << 0u << -0.76 << 22.0 << reference << "  Approx. Global Temperature" + found;
+        QTest::newRow("globe 22 °C, air 22 °C") << 2 << 0u << -0.76 << 22.0 << reference << "  Approx. Globe Temperature" + found;
         QTest::newRow("MRT 18.3 °C, air 22 °C") << 3 << 0u << pmvAt(3, 22, 18.3) << 18.3 << "-1.26 38.01 79.76" << "Approx. MRT" + found;
         QTest::newRow("air 22 °C, radiant 22 °C") << 1 << 3u << -0.76 << 22.0 << reference << "  Approx. Air Temperature" + found;
         QTest::newRow("air speed 0.2 m/s") << 6 << 3u << pmvAt(3, 22, 22, 60, 0.2) << 0.2 << "-1.10 30.68 74.29" << "  Approx. velocity" + found;
@@ -196,15 +200,15 @@ private slots:
         const double still = pmvAt(3, 22, 22, 60, 0);
         QCOMPARE_EQ(pmvAt(3, 22, 22, 60, 0.09), still);
         QTest::newRow("air speed tie keeps 0 m/s") << 6 << 3u << still + 0.01 << 0.0 << reference << "  Approx. velocity" + found;
-        QTest::newRow("clothing shown as 0.9 clo") << 7 << 1u << 0.0 << 0.9 << "0.01 5.00 22.42" << "  Approx. Clothing Insultaion for given PMV\n";
+        QTest::newRow("clothing shown as 0.9 clo") << 7 << 1u << 0.0 << 0.9 << "0.01 5.00 22.42" << "  Approx. Clothing Insulation for given PMV";
         // PMV 2.50 at 226 W/m², 2.57 at 230 W/m²: 2.54 would be nearer to 230.
-        QTest::newRow("M ends at 226, not 230 W/m²") << 8 << 1u << 2.54 << 226.0 << "2.50 93.38 90.82" << "  Approx. Met for given PMV\n";
+        QTest::newRow("M ends at 226, not 230 W/m²") << 8 << 1u << 2.54 << 226.0 << "2.50 93.38 90.82" << "  Approx. Met for given PMV";
         // A PMV of 10 lies beyond every grid: the nearest point is the grid's far end (air temperature's: below).
         const QString kept = "10.00 -1.00 -1.00", no = "For the given PMV, No appropriate ";
-        QTest::newRow("operative, ends at 40 °C") << 4 << 3u << 10.0 << 40.0 << kept << " " + no + "To found within the range 10-40 degree C \n";
-        QTest::newRow("clothing, ends at 1.98 clo") << 7 << 3u << 10.0 << 1.98 << kept << " " + no + "Icl found within the range 0 to 0.310 m2K/W \n";
-        QTest::newRow("metabolic rate, ends at 226") << 8 << 3u << 10.0 << 226.0 << kept << " " + no + "Met found within the range 46 to 232 W/m2 \n";
-        const QString noRh = " " + no + "rh found within the range  \n";
+        QTest::newRow("operative, ends at 40 °C") << 4 << 3u << 10.0 << 40.0 << kept << " " + no + "To found within the range 10-40 degree C ";
+        QTest::newRow("clothing, ends at 1.98 clo") << 7 << 3u << 10.0 << 1.98 << kept << " " + no + "Icl found within the range 0 to 0.310 m2K/W ";
+        QTest::newRow("metabolic rate, ends at 226") << 8 << 3u << 10.0 << 226.0 << kept << " " + no + "Met found within the range 46 to 232 W/m2 ";
+        const QString noRh = " " + no + "rh found within the range  ";
         QTest::newRow("humidity, ends at 99 %") << 5 << 3u << 10.0 << 99.0 << kept << noRh;
         // Air temperature's grid ends at 30 °C, nearest to a target above that point's PMV g (globe 22 °C). The
         // tolerance is strict: a target exactly 0.05 from g is not found, the next one towards g is, with g to the
@@ -219,7 +223,7 @@ private slots:
             inside = std::nextafter(inside, g[0]);
         const QString lastBit = "0.00000000000000000 0.00 0.00";
         QTest::newRow("air temperature exactly 0.05 off, ends at 30 °C") << 1 << 1u << edge << 30.0 << printed({edge, -1, -1}, lastBit)
-            << no + "Ta found within the range 10-30 degree C \n";
+            << no + "Ta found within the range 10-30 degree C ";
         QTest::newRow("air temperature just inside 0.05") << 1 << 1u << inside << 30.0 << printed({g[0], g[1], g[3]}, lastBit)
             << "  Approx. Air Temperature" + found;
         // computePMV leaves its outputs alone for mode 0: no point may pass off another's PMV.
@@ -236,18 +240,21 @@ private slots:
         QFETCH(double, shown);
         QFETCH(QString, results);
         QFETCH(QString, text);
-        bool found = true;   // a search that does nothing leaves all of these alone
-        double value = 999.9, pmv = target, ppd = -1, limited = -1, mayer = -1;
-        QString appended = "before\n";
-        findNearestPMV(unknown, found, value, appended, mode, 22, 22, 60, 0.1, 0.5 * kCloToM2KW, 69.6, 0, pmv, ppd, limited, mayer);
-        QCOMPARE(found, !text.contains("No appropriate"));
+        double value = 999.9, pmv = target, ppd = -1, limited = -1, mayer = -1;   // a search that does nothing leaves them alone
+        const InverseOutcome outcome
+            = findNearestPMV(unknown, value, mode, 22, 22, 60, 0.1, 0.5 * kCloToM2KW, 69.6, 0, pmv, ppd, limited, mayer);
+        QCOMPARE(int(outcome), int(text.isEmpty()                   ? InverseOutcome::NoUnknown
+                                   : text.contains("No appropriate") ? InverseOutcome::NotFound
+                                                                     : InverseOutcome::Found));
+        const bool found = outcome == InverseOutcome::Found;
         QVERIFY2(std::fabs(inverseDisplayValue(unknown, value) - shown) < 1e-12, qPrintable(QString::number(value)));
         QCOMPARE(printed({pmv, ppd, mayer}, results), results);
         QCOMPARE(limited, ppd < 0 ? -1.0 : pmv);
         QCOMPARE(inverseSearchMode(unknown, PmvInputMode::TaTg) == PmvInputMode::NotSet, text.isEmpty());
         QCOMPARE(QString(inverseUnknownTexts(unknown).button).isEmpty(), text.isEmpty());
         QVERIFY(!found || std::fabs(pmv - target) < 0.05);
-        QCOMPARE(appended, "before\n" + text);
+        const InverseUnknownTexts texts = inverseUnknownTexts(unknown);
+        QCOMPARE(QString(found ? texts.found : texts.notFound), text);
     }
 };
 

@@ -194,17 +194,26 @@ private slots:
     {
         QTest::addColumn<int>("separator");   // csvcomboBox index
         QTest::addColumn<QString>("headerLines");
-        QTest::addColumn<QByteArray>("file");   // none: a file that does not exist, named in a message
+        QTest::addColumn<QByteArray>("file");   // none: a file that does not exist
         QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("refused");   // the reason the message gives after the file's name
         // Before each case the table holds the two rows of an earlier import.
         const QStringList kept = {"1|2|3|4|5", "6|7|8|9|10"}, oneRow = {"22|22|60|0.1|0.5"};
         QTest::newRow("one header line, Windows line ends")
             << 0 << "1" << QByteArray("Ta;Tg;rH;Va;clo\r\n22;22;60;0.1;0.5\r\n24;25;50;0.2;0.7\r\n")
-            << oneRow + QStringList{"24|25|50|0.2|0.7"};
-        QTest::newRow("fewer lines than header lines: table unchanged") << 0 << "3" << QByteArray("Ta;Tg\n22;22\n") << kept;
-        QTest::newRow("runs of spaces act as one separator") << 2 << "0" << QByteArray("22 22   60 0.1 0.5\n") << oneRow;
-        QTest::newRow("header count not a number counts as none") << 0 << "one" << QByteArray("22;22;60;0.1;0.5\n") << oneRow;
-        QTest::newRow("missing file: table unchanged") << 0 << "0" << QByteArray() << kept;
+            << oneRow + QStringList{"24|25|50|0.2|0.7"} << "";
+        QTest::newRow("an empty field keeps its column, a separator ending the line adds none")
+            << 0 << "0" << QByteArray("22;22;;0,1;0,5;\n") << QStringList{"22|22||0,1|0,5"} << "";
+        QTest::newRow("runs of spaces act as one separator, none at the line's ends") << 2 << "0" << QByteArray(" 22 22   60 0.1 0.5 \n") << oneRow << "";
+        QTest::newRow("header count not a number counts as none") << 0 << "one" << QByteArray("22;22;60;0.1;0.5\n") << oneRow << "";
+        QTest::newRow("fewer lines than header lines: refused") << 0 << "3" << QByteArray("Ta;Tg\n22;22\n") << kept
+            << "No line holds a number (header lines skipped: 3)";
+        QTest::newRow("no cell with a number: refused") << 0 << "1" << QByteArray("Ta;Tg\n\nabc;-\n") << kept
+            << "No line holds a number (header lines skipped: 1)";
+        QTest::newRow("0 bytes: refused") << 0 << "0" << QByteArray("") << kept << "The file is empty";
+        QTest::newRow("a picture: refused") << 0 << "0" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\x01\0", 20) << kept
+            << "The file is not a text file (it holds binary data)";
+        QTest::newRow("missing file: refused") << 0 << "0" << QByteArray() << kept << "No such file or directory";
     }
 
     void importReplacesRows()
@@ -212,13 +221,15 @@ private slots:
         QFETCH(int, separator);
         QFETCH(QString, headerLines);
         QFETCH(QByteArray, file);
+        QFETCH(QString, refused);
         FileForm form;
         load(form, "Ta;Tg\n1;2;3;4;5\n6;7;8;9;10\n");
         child<QComboBox>(form, "csvcomboBox")->setCurrentIndex(separator);
         setText(form, "dataSkipLines", headerLines);
         MessageCatcher catcher;
         load(form, file);
-        QCOMPARE(catcher.count, file.isNull() ? 1 : 0);
+        QCOMPARE(catcher.count, refused.isEmpty() ? 0 : 1);
+        QCOMPARE(catcher.text, refused.isEmpty() ? "" : "Cannot read file " + QDir::toNativeSeparators(form.answer) + ":\n" + refused + ".");
         form.answer.clear();   // cancelled dialogs change nothing and write nothing
         act(form, {"readPreviewButton", "CsvWriteButton"});
         QTEST(table(form).mid(1), "rows");
@@ -252,13 +263,15 @@ private slots:
         QCOMPARE(exportCsv(form).split('\n').at(0), "35.00,35.00,60.00,0.10,0.50,2.92,98.73,96.15,2.92,98.73,96.15");
         // Reading again: the mode's input columns only, in the CSV too (texts as read, unfilled cells empty).
         load(form, "h\n21;23;50;0.1;1;7;8;9\n24;;25\n");
-        QCOMPARE(exportCsv(form), "21,23,50,0.1,1\n24,25,,,\n");
+        QCOMPARE(exportCsv(form), "21,23,50,0.1,1\n24,,25,,\n");
         MessageCatcher catcher;
         act(form, {"radioTableTo", "compute"});   // another mode also drops result columns
-        QCOMPARE(catcher.text, "Input cells without a number (empty, or text without a numeric prefix): 2. They were "
-                               "computed as 0.\nFirst: row 2, Va; row 2, clo.");
-        QCOMPARE(table(form).last(), "24.00|25.00|0.00|0.00|-2.55|94.33|98.46");   // computed all the same
+        QCOMPARE(catcher.text, "Input cells without a number (empty, or text without a numeric prefix): 2. Their rows "
+                               "were not computed (N.A).\nFirst: row 2, rH; row 2, clo.");
         QCOMPARE(catcher.count, 1);
+        // The row of the gaps keeps its cells as they were, in the export too; the last row's N.A is shown.
+        QCOMPARE(exportCsv(form).split('\n').at(1), "24.00,,25.00,,N.A,N.A,N.A");
+        QCOMPARE(texts(form, {"outputPMV", "outputPPD", "outputPPDM"}), "N.A N.A N.A");
         click(form, "radioTableMRT");
         QCOMPARE(table(form).first(), "Ta|Tr|rH|Va|clo");
     }
@@ -275,7 +288,7 @@ private slots:
         QTest::newRow("4 operative: all temperatures off") << "To" << "000 0000 11111 11 00" << "Operative Temperature" << "22.00" << "";
         QTest::newRow("1 air: MRT mode, radiant row only") << "Ta" << "120 0010 11111 11 00" << "Ambient Temperature" << "22.00" << "TaTg 0100";
         QTest::newRow("3 radiant: air row only") << "MRT" << "000 1000 11111 11 00" << "Mean Radiant Temperature" << "22.00" << "";
-        QTest::newRow("2 globe: air row only") << "Tg" << "000 1000 11111 11 00" << "Global Temperature" << "22.00" << "";
+        QTest::newRow("2 globe: air row only") << "Tg" << "000 1000 11111 11 00" << "Globe Temperature" << "22.00" << "";
         QTest::newRow("6 air speed, free convection") << "Va" << "211 1100 10111 11 00" << "Air Velocity" << "0.00" << "To 0001";
         QTest::newRow("5 humidity") << "Rh" << "211 1100 01111 11 00" << "Relative Humidity" << "60.00" << "MRT 1010";
         QTest::newRow("7 clothing") << "Clo" << "211 1100 11011 11 00" << "Clothing Insulation" << "0.50" << "TaTg 1100";

@@ -227,17 +227,24 @@ private slots:
         static const QRegularExpression message("<source>([^<]*)</source>(?:\\s*<extracomment>[^<]*</extracomment>)?"
                                                 "\\s*<translation([^>]*)>([^<]*)</translation>");
         const QString file = QString::fromUtf8(ts.readAll());
-        QStringList untranslated;
+        // Misspellings once shown, in either language; degree hours are K·h.
+        static const QRegularExpression misspelt("seperat|Assym|Effectivn|Humdity|unkown|Pantis|stcking|Insultaion"
+                                                 "|Number of Person\\b|Global Temp|\\bk ?h\\b|\\bKh\\b");
+        QStringList untranslated, wrong;
         int messages = 0;
         for (const QRegularExpressionMatch &m : message.globalMatch(file)) {
             ++messages;
             const QString type = m.captured(2);
             if (type.contains("unfinished") || (m.captured(3).isEmpty() && !type.contains("vanished")))
                 untranslated << m.captured(1);
+            for (const QString &text : {m.captured(1), m.captured(3)})
+                if (text.contains(misspelt))
+                    wrong << text;
         }
         QCOMPARE(messages, file.count("<source>"));   // every message read
         QVERIFY(messages > 250);
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
     }
 
     void noTextLeftEnglish_data()
