@@ -471,28 +471,11 @@ const QCommandLineOption kSimulation(QStringList{QStringLiteral("simulation")},
                                      QStringLiteral("EnergyPlus output, eplusout.csv or eplusout.sql."),
                                      QStringLiteral("FILE"));
 
+// A simulation file (CSV or SQLite, told apart by content) and the variables it lists.
 struct Simulation {
     QString fileName;
-    bool sql = false;
     EnergyPlusListing listing;
 };
-
-// SQLite files begin with "SQLite format 3" and a zero byte, whatever their name.
-Simulation listSimulation(const QString &fileName)
-{
-    Simulation s;
-    s.fileName = fileName;
-    QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly))
-        s.sql = file.read(16) == QByteArray("SQLite format 3", 16);
-    s.listing = s.sql ? listEnergyPlusSql(fileName) : listEnergyPlusCsv(fileName);
-    return s;
-}
-
-SourceSeries readSimulation(const Simulation &s, const std::vector<int> &variables)
-{
-    return s.sql ? readEnergyPlusSql(s.fileName, variables) : readEnergyPlusCsv(s.fileName, variables);
-}
 
 bool isHourly(const EnergyPlusVariable &v)
 {
@@ -599,7 +582,7 @@ int runYear(QCommandLineParser &p, CliStreams &io)
     std::optional<Simulation> simulation;
     std::vector<int> variables;
     if (p.isSet(kSimulation)) {
-        simulation = listSimulation(p.value(kSimulation));
+        simulation = Simulation{p.value(kSimulation), listEnergyPlus(p.value(kSimulation))};
         if (!simulation->listing.ok())
             return failure(io, formatReadError(simulation->listing.error));
     }
@@ -616,7 +599,7 @@ int runYear(QCommandLineParser &p, CliStreams &io)
         if (indoor < 0)
             return failure(io, QStringLiteral("%1: no variable \"%2\".").arg(shown(simulation->fileName), name));
         variables.push_back(indoor);
-        read = readSimulation(*simulation, variables);
+        read = readEnergyPlus(simulation->fileName, variables);
         if (!read.ok())
             return failure(io, formatReadError(read.error));
         year = combined(outdoor, &read, &read, int(variables.size()) - 1);
@@ -682,7 +665,7 @@ int runRooms(QCommandLineParser &p, CliStreams &io)
             return failure(io, shown(p.value(kTemplate)) + QStringLiteral(": ") + read.error.message());
         templateRoom = *read.room;
     }
-    const Simulation simulation = listSimulation(p.value(kSimulation));
+    const Simulation simulation = Simulation{p.value(kSimulation), listEnergyPlus(p.value(kSimulation))};
     if (!simulation.listing.ok())
         return failure(io, formatReadError(simulation.listing.error));
     std::vector<int> variables;
@@ -715,7 +698,7 @@ int runRooms(QCommandLineParser &p, CliStreams &io)
         return failure(io, QStringLiteral("%1: no zone reports \"%2\" hourly.")
                                .arg(shown(simulation.fileName), p.value(kVariable)));
 
-    const SourceSeries read = readSimulation(simulation, variables);
+    const SourceSeries read = readEnergyPlus(simulation.fileName, variables);
     if (!read.ok())
         return failure(io, formatReadError(read.error));
     std::vector<YearImport> years;
