@@ -682,7 +682,8 @@ int runRooms(QCommandLineParser &p, CliStreams &io)
     };
     std::vector<Zone> zones;
     QHash<QString, QString> zoneOfName;
-    for (int i : findEnergyPlusVariables(listed, p.value(kVariable))) {
+    const std::vector<int> found = findEnergyPlusVariables(listed, p.value(kVariable));
+    for (int i : found) {
         const EnergyPlusVariable &v = listed[size_t(i)];
         if (!isHourly(v) || std::any_of(zones.begin(), zones.end(), [&](const Zone &z) { return z.key == v.key; }))
             continue;
@@ -693,6 +694,11 @@ int runRooms(QCommandLineParser &p, CliStreams &io)
         zoneOfName.insert(name, v.key);
         zones.push_back({v.key, name, int(variables.size())});
         variables.push_back(i);
+    }
+    for (int i : found) {
+        const EnergyPlusVariable &v = listed[size_t(i)];
+        if (!p.isSet(kQuiet) && std::none_of(zones.begin(), zones.end(), [&](const Zone &z) { return z.key == v.key; }))
+            io.err << "warning: " << shown(simulation.fileName) << ": " << v.header << " is not hourly: left out\n";
     }
     if (zones.empty())
         return failure(io, QStringLiteral("%1: no zone reports \"%2\" hourly.")

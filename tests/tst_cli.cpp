@@ -306,6 +306,13 @@ private slots:
         QCOMPARE(QDir(path("zones")).entryList(QDir::Files),
                  QStringList({"OFFICE_NORTH.csv", "OFFICE_NORTH.json", "OFFICE_SOUTH.csv", "OFFICE_SOUTH.json",
                               "OFFICE_WEST.csv", "OFFICE_WEST.json"}));
+        // A zone that reports the variable only per time step is left out, and named.
+        QByteArray timeStep = contents(csv);
+        timeStep.replace("OFFICE SOUTH:Zone Operative Temperature [C](Hourly)", "OFFICE SOUTH:Zone Operative Temperature [C](TimeStep)");
+        QVERIFY(save(path("timestep.csv"), timeStep));
+        const Run two = cli({"rooms", "--simulation", "timestep.csv", "--out", "two"}, dir.path());
+        QCOMPARE(two.err.split('\n').first(), "warning: timestep.csv: OFFICE SOUTH:Zone Operative Temperature [C](TimeStep) is not hourly: left out");
+        QCOMPARE(QDir(path("two")).entryList({"*.json"}), QStringList({"OFFICE_NORTH.json", "OFFICE_WEST.json"}));
         const QByteArray room = contents(path("zones/OFFICE_WEST.json"));
         for (const char *key : {"\"data\": \"OFFICE_WEST.csv\"", "\"startDate\": \"01.07.2011\"", "\"firstWeekday\": \"Wednesday\""})
             QVERIFY2(room.contains(key), key);
