@@ -1,12 +1,13 @@
 #include "app/chartview.h"
 
+#include "app/lastfolder.h"
+
 #include <QAbstractAxis>
 #include <QBoxLayout>
 #include <QAbstractSeries>
 #include <QChart>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QMenu>
@@ -122,7 +123,7 @@ void ChartView::contextMenuEvent(QContextMenuEvent *event)
 
 QString ChartView::askSaveFileName(const QString &caption, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    return askSaveFile(this, caption, FileKind::Chart, QString(), filter);
 }
 
 void ChartView::savePng()

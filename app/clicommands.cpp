@@ -181,7 +181,7 @@ const char *const kSummaryHeader[] = {
     "room", "summer model",
     "winter operative temperature", "summer operative temperature", "winter draught", "summer draught",
     "winter radiation", "summer radiation", "winter humidity", "summer humidity",
-    "category I [h]", "category II [h]", "category III [h]", "outside categories [h]", "not valid [h]",
+    "category I [h]", "category II [h]", "category III [h]", "beyond category III [h]", "not valid [h]",
     "status"};
 constexpr int kSummaryValues = 13;   // between the summer model and the status
 

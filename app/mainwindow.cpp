@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/language.h"
 #include "comfort/pmvmenuform.h"
 #include "comfort/trace.h"
 #include "help/helpbrowser.h"
@@ -8,10 +9,15 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
-#include <QLayout>
+#include <QActionGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLayout>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -19,7 +25,11 @@ MainWindow::MainWindow(QWidget *parent)
 {
     createActions();
     createMenus();
-    mainMenu_clicked();
+    ui->setupUi(this);   // the main menu page and the status bar, page buttons connected by name
+    menuPage = ui->centralWidget;
+    setWindowTitle(tr("Klimaro v0.3"));
+    //: Title picture in this language (resources/images/).
+    ui->title->setPixmap(QPixmap(QStringLiteral(":/images/") + tr("title.png")));
     // The window never gets smaller than its page needs, whatever page it shows:
     // no tab clips (the PMV tool's pages need about 780 × 640 px).
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
@@ -57,6 +67,18 @@ void MainWindow::createActions()
     documentationAct = new QAction(tr("Documentation"), this);
     documentationAct->setStatusTip(tr("User documentation"));
     connect(documentationAct, &QAction::triggered, this, &MainWindow::on_startDocumentation_clicked);
+
+    auto *languages = new QActionGroup(this);   // exclusive
+    englishAct = languages->addAction(tr("English"));
+    englishAct->setData(QStringLiteral("en"));
+    germanAct = languages->addAction(tr("German"));
+    germanAct->setData(QStringLiteral("de"));
+    const QString language = interfaceLanguage(QSettings(), QLocale::system());
+    for (QAction *a : languages->actions()) {
+        a->setCheckable(true);
+        a->setChecked(a->data().toString() == language);
+    }
+    connect(languages, &QActionGroup::triggered, this, &MainWindow::chooseLanguage);
 }
 
 void MainWindow::createMenus()
@@ -69,6 +91,12 @@ void MainWindow::createMenus()
     toolsMenu->addAction(mainMenuAct);
     toolsMenu->addAction(pmvAct);
     toolsMenu->addAction(bnbAct);
+
+    settingsMenu = menuBar()->addMenu(tr("&Settings"));
+    languageMenu = settingsMenu->addMenu(tr("&Language"));
+    languageMenu->menuAction()->setStatusTip(tr("Language of the interface, applied at the next start"));
+    languageMenu->addAction(englishAct);
+    languageMenu->addAction(germanAct);
 
     helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->addAction(aboutAct);
@@ -84,39 +112,87 @@ void MainWindow::about()
                           "</center>"));
 }
 
-// A new central page destroys the previous one with all it holds. The old page
-// leaves the window at once (it may be the sender, so it is deleted later):
-// a main menu page built next must not find its buttons when connecting by name.
-void MainWindow::replacePage(QWidget *page)
+bool MainWindow::hasUnsavedWork() const
 {
-    if (QWidget *old = takeCentralWidget()) {
-        old->setParent(nullptr);
-        old->deleteLater();
+    return (pmvPage && pmvPage->hasUnsavedWork()) || (bnbPage && bnbPage->hasUnsavedWork());
+}
+
+// The assessment's room may be saved first (Save, Discard, Cancel); the PMV tool's work cannot
+// be saved: it asks Quit or Cancel.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (bnbPage && bnbPage->hasUnsavedWork()) {
+        on_startBNB_clicked();
+        if (!bnbPage->maybeSave())
+            return event->ignore();
     }
-    if (page)
-        setCentralWidget(page);
+    if (pmvPage && pmvPage->hasUnsavedWork()) {
+        QMessageBox box(QMessageBox::Warning, tr("Quit Klimaro"),
+                        tr("Quit Klimaro? Entered data and results are not saved."),
+                        QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.button(QMessageBox::Discard)->setText(tr("&Quit"));
+        box.setDefaultButton(QMessageBox::Cancel);
+        if (box.exec() != QMessageBox::Discard)
+            return event->ignore();
+    }
+    event->accept();
+}
+
+void MainWindow::chooseLanguage(QAction *language)
+{
+    QSettings settings;
+    const QString code = language->data().toString();
+    if (settings.value(QLatin1String(kLanguageKey)).toString() == code)
+        return;
+    settings.setValue(QLatin1String(kLanguageKey), code);
+    QMessageBox::information(this, tr("Language"),
+                             tr("Klimaro shows the chosen language from its next start on."));
+}
+
+// The page shown leaves the window's layout but stays its (hidden) child:
+// takeCentralWidget alone would leave it a window of its own.
+void MainWindow::showPage(QWidget *page)
+{
+    if (centralWidget() == page)
+        return;
+    if (QWidget *shown = takeCentralWidget()) {
+        shown->setParent(this);
+        shown->hide();
+    }
+    setCentralWidget(page);
+    page->show();
+    updateTitle();
+}
+
+// "Klimaro v0.3", with the assessment's room ("office_room.json*") while its page is shown.
+void MainWindow::updateTitle()
+{
+    const QString room = bnbPage && centralWidget() == bnbPage ? roomTitle : QString();
+    setWindowTitle(room.isEmpty() ? tr("Klimaro v0.3") : tr("%1 – Klimaro v0.3").arg(room));
 }
 
 void MainWindow::on_startpmv_clicked()
 {
-    replacePage(new pmvMenuForm(this));
+    if (!pmvPage)
+        pmvPage = new pmvMenuForm(this);
+    showPage(pmvPage);
 }
 
 void MainWindow::mainMenu_clicked()
 {
-    replacePage(nullptr);
-    ui->setupUi(this);   // new central page and status bar, page buttons connected by name
-    setWindowTitle(tr("Klimaro v0.3"));
-    //: Title picture in this language (resources/images/).
-    ui->title->setPixmap(QPixmap(QStringLiteral(":/images/") + tr("title.png")));
-    ui->startpmv->setStyleSheet(QStringLiteral("Text-align:left"));
-    ui->startBNB->setStyleSheet(QStringLiteral("Text-align:left"));
-    ui->startDocumentation->setStyleSheet(QStringLiteral("Text-align:left"));
+    showPage(menuPage);
 }
 
 void MainWindow::on_startBNB_clicked()
 {
-    replacePage(new bnbMenuForm(this));
+    if (!bnbPage) {
+        bnbPage = new bnbMenuForm(this);
+        connect(bnbPage, &bnbMenuForm::roomTitleChanged, this, [this](const QString &title) {
+            roomTitle = title;
+            updateTitle();
+        });
+    }
+    showPage(bnbPage);
 }
 
 void MainWindow::on_startDocumentation_clicked()

@@ -1,6 +1,7 @@
 #include "assessment/bnbform.h"
 
 #include "app/fieldreader.h"
+#include "app/lastfolder.h"
 #include "app/resulttext.h"
 #include "app/tabletext.h"
 #include "assessment/simulationimportdialog.h"
@@ -9,6 +10,7 @@
 #include "help/infodialog.h"
 #include "report/assessmenttexts.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemDelegate>
 #include <QAction>
 #include <QDir>
@@ -35,6 +37,16 @@ QString clockTime(double hour)
 QString hoursText(double hours)
 {
     return QLocale::c().toString(hours, 'f', hours == std::floor(hours) ? 0 : 2);
+}
+
+// The key acts while the page shows; the tool tip names it.
+void setShortcutShown(QAbstractButton *button, const QKeySequence &keys)
+{
+    button->setShortcut(keys);
+    const QString key = keys.toString(QKeySequence::NativeText);
+    button->setToolTip(button->toolTip().isEmpty()
+                           ? key
+                           : QStringLiteral("%1 (%2)").arg(button->toolTip(), key));
 }
 
 }
@@ -71,8 +83,16 @@ bnbForm::bnbForm(QWidget *parent)
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // A cell typed by the user (not one the program writes).
     connect(ui.tableWidget->itemDelegate(), &QAbstractItemDelegate::commitData, this, &bnbForm::markEdited);
+
+    // Ctrl+S and Ctrl+O are left to saving and opening a room, Ctrl+C, V, X to the table.
+    setShortcutShown(ui.readPreviewButton, QKeySequence(Qt::CTRL | Qt::Key_R));
+    setShortcutShown(ui.compButton, QKeySequence(Qt::Key_F9));
+    setShortcutShown(ui.exportButton, QKeySequence(Qt::CTRL | Qt::Key_E));
+    setShortcutShown(ui.exportPdfButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
 }
 
+// The combo box's items stand in the order of SummerModel (26 °C, adaptive, national annex,
+// DIN 4108-2), whatever language names them.
 SummerModel bnbForm::selectedModel() const
 {
     return SummerModel(std::clamp(ui.modelSelectBox->currentIndex(), 0, 3));
@@ -219,14 +239,14 @@ void bnbForm::on_compButton_clicked()
 
 QString bnbForm::askOpenFileName()
 {
-    return QFileDialog::getOpenFileName(this, tr("Open Spreadsheet"), QStringLiteral("."),
-                                        tr("Spreadsheet files (*.*)"));
+    return askOpenFile(this, tr("Open Spreadsheet"), FileKind::YearData,
+                       tr("Spreadsheet files (*.*)"));
 }
 
 QString bnbForm::askSaveFileName()
 {
-    return QFileDialog::getSaveFileName(this, tr("Choose output filename"),
-                                        QStringLiteral("bnbout.csv"), tr("Spreadsheet files (*.csv*)"));
+    return askSaveFile(this, tr("Choose output filename"), FileKind::YearData,
+                       QStringLiteral("bnbout.csv"), tr("Spreadsheet files (*.csv*)"));
 }
 
 QString bnbForm::yearProblemText(const YearFileRead &read, const QString &fileName, int headerLines) const
@@ -454,7 +474,9 @@ void bnbForm::on_clearButton_clicked()
     for (int c = 0; c < kYearColumns; ++c)
         table->setColumnHidden(c, false);
     table->setRowCount(kDefaultRows);
-    table->setHorizontalHeaderLabels({tr("Outdoor\nTa"), tr("Outdoor\nR.H"), tr("Indoor\n To")});
+    // The headers of the form file.
+    table->setHorizontalHeaderLabels({tr("Outdoor\ntemperature\nTa (°C)"), tr("Outdoor\nhumidity\nRH (%)"),
+                                      tr("Indoor\ntemperature\nTo (°C)")});
     yearFile.clear();
     markEdited();
 }

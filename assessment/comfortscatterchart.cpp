@@ -2,6 +2,9 @@
 
 #include <QAreaSeries>
 #include <QChart>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -38,6 +41,15 @@ QScatterSeries *pointSeries(const QString &name, const QColor &colour)
 ComfortScatterChart::ComfortScatterChart(QWidget *parent)
     : ChartView(parent)
 {
+    // Six entries do not fit under a half-page chart: the legend stands beside it.
+    chart()->legend()->setAlignment(Qt::AlignRight);
+    readOff = new QGraphicsRectItem(chart());
+    readOff->setBrush(QColor(255, 255, 240));
+    readOff->setPen(QPen(kLimitColour, 1));
+    readOff->setZValue(100);   // over every series
+    readOff->hide();
+    readOffText = new QGraphicsSimpleTextItem(readOff);
+    readOffText->setFont(chart()->legend()->font());
     connect(chart(), &QChart::plotAreaChanged, this, [this] {
         if (density)
             sizeDensityCells();
@@ -47,6 +59,7 @@ ComfortScatterChart::ComfortScatterChart(QWidget *parent)
 void ComfortScatterChart::showAdaptive(const std::vector<ScatterPoint> &points, double dt)
 {
     clearChart();
+    readOff->hide();
     chart()->setTitle(tr("Adaptive model DIN EN 15251"));
     PlotRange r = scatterRange(points);
     r.x0 = std::min(r.x0, 10.0);
@@ -60,24 +73,54 @@ void ComfortScatterChart::showAdaptive(const std::vector<ScatterPoint> &points, 
         QAbstractSeries *band = addBand(adaptiveComfortLine(r.x0, r.x1, -widths[i]),
                                         adaptiveComfortLine(r.x0, r.x1, widths[i]),
                                         tr("Cat. I-III"), QColor(44, 160, 44, alphas[i]));
-        if (i > 0)
+        if (i < 2)
             hideLegendMarker(band);
     }
     showPoints(points, dt, r, true);
     addLine(adaptiveComfortLine(r.x0, r.x1, 0), tr("Θc"), kComfortColour, Qt::SolidLine);
-    addLine(adaptiveLimitLine(r.x0, r.x1), tr("Limit"), kLimitColour, Qt::DashLine);
+    // The upper edge of category II is the limit the model counts (25.1 °C up to Θrm = 10 °C).
+    QLineSeries *limit = addLine(adaptiveLimitLine(r.x0, r.x1), tr("Limit Θc + 3 K"),
+                                 kLimitColour, Qt::DashLine);
+    connect(limit, &QLineSeries::hovered, this, [this](const QPointF &at, bool entered) {
+        showLimitAt(entered, tr("Upper limit of category II at Θrm %1 °C: %2 °C"), at,
+                    adaptiveLimit(at.x()));
+    });
 }
 
 void ComfortScatterChart::showNationalAnnex(const std::vector<ScatterPoint> &points, double dt)
 {
     clearChart();
+    readOff->hide();
     chart()->setTitle(tr("National annex DIN EN 15251"));
     PlotRange r = scatterRange(points);
     r.y1 = std::max(r.y1, 29.0);
     r = setAxes(tr("Te (°C)"), r);
     showPoints(points, dt, r, false);
-    addLine(nationalAnnexLimitLine(r.x0, r.x1), tr("Limit"),
-            kLimitColour, Qt::DashLine);
+    QLineSeries *limit = addLine(nationalAnnexLimitLine(r.x0, r.x1), tr("Limit"), kLimitColour,
+                                 Qt::DashLine);
+    connect(limit, &QLineSeries::hovered, this, [this](const QPointF &at, bool entered) {
+        showLimitAt(entered, tr("Limit of the national annex at Te %1 °C: %2 °C"), at,
+                    nationalAnnexLimit(at.x()));
+    });
+}
+
+// A tool tip would not do: the chart's scene hides every tip when the pointer rests on an
+// item without one.
+void ComfortScatterChart::showLimitAt(bool entered, const QString &text, const QPointF &at,
+                                      double limit)
+{
+    readOff->setVisible(entered);
+    if (!entered)
+        return;
+    readOffText->setText(text.arg(at.x(), 0, 'f', 1).arg(limit, 0, 'f', 2));
+    const QRectF box = readOffText->boundingRect().adjusted(-3, -2, 3, 2);
+    readOff->setRect(box);
+    // Above and right of the pointer, kept inside the plot.
+    const QRectF plot = chart()->plotArea();
+    QPointF p = chart()->mapToPosition(at) + QPointF(8, -box.height() - 6);
+    p.setX(std::min(p.x(), plot.right() - box.width()));
+    p.setY(std::max(p.y(), plot.top()));
+    readOff->setPos(p);
 }
 
 PlotRange ComfortScatterChart::setAxes(const QString &xTitle, const PlotRange &r)
@@ -163,14 +206,15 @@ double ComfortScatterChart::addDensity(const DensityGrid &g, double dt, const QC
     return fullest * dt;
 }
 
-void ComfortScatterChart::addLine(const QList<QPointF> &line, const QString &name,
-                                  const QColor &colour, Qt::PenStyle style)
+QLineSeries *ComfortScatterChart::addLine(const QList<QPointF> &line, const QString &name,
+                                          const QColor &colour, Qt::PenStyle style)
 {
     auto *s = new QLineSeries;
     s->setName(name);
     s->replace(line);
     s->setPen(QPen(colour, 2, style));
     addSeries(s, xAxis, yAxis);
+    return s;
 }
 
 QAbstractSeries *ComfortScatterChart::addBand(const QList<QPointF> &lower,
@@ -200,4 +244,9 @@ void ComfortScatterChart::sizeDensityCells()
     const qreal size = std::max<qreal>(2.0, std::min(plot.width() / cellsX, plot.height() / cellsY));
     for (QScatterSeries *s : std::as_const(cellSeries))
         s->setMarkerSize(size);
+}
+
+QString ComfortScatterChart::limitReadOff() const
+{
+    return readOff->isVisible() ? readOffText->text() : QString();
 }

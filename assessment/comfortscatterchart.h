@@ -7,6 +7,9 @@
 #include "app/chartview.h"
 #include "assessment/chartdata.h"
 
+class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
+class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
 
@@ -22,6 +25,8 @@ public:
     void showNationalAnnex(const std::vector<ScatterPoint> &points, double dt);
 
     bool showsDensity() const { return density; }
+    // The text of the limit's read-off box while it shows, else empty.
+    QString limitReadOff() const;
 
 private:
     // markNotValid: adaptive rows below Θrm = 10 °C get their own colour.
@@ -29,8 +34,11 @@ private:
                     bool markNotValid);
     // Returns the hours of the fullest cell.
     double addDensity(const DensityGrid &g, double dt, const QColor &colour, const QString &name);
-    void addLine(const QList<QPointF> &line, const QString &name, const QColor &colour,
-                 Qt::PenStyle style);
+    QLineSeries *addLine(const QList<QPointF> &line, const QString &name, const QColor &colour,
+                         Qt::PenStyle style);
+    // The limit read off the line where the pointer rests, in a box beside it: text holds %1
+    // for x, %2 for the limit [°C]; leaving the line hides it.
+    void showLimitAt(bool entered, const QString &text, const QPointF &at, double limit);
     QAbstractSeries *addBand(const QList<QPointF> &lower, const QList<QPointF> &upper,
                              const QString &name, const QColor &colour);
     // Both axes over the range widened to nice numbers; returns the widened range.
@@ -42,4 +50,6 @@ private:
     bool density = false;
     int cellsX = 0, cellsY = 0;
     QList<QScatterSeries *> cellSeries;
+    QGraphicsRectItem *readOff = nullptr;
+    QGraphicsSimpleTextItem *readOffText = nullptr;
 };

@@ -1,13 +1,13 @@
 #include "assessment/humidityform.h"
 
 #include "app/fieldreader.h"
+#include "app/lastfolder.h"
 #include "app/tabletext.h"
 #include "report/assessmenttexts.h"
 #include "help/infodialog.h"
 
 #include <QDir>
 #include <QHeaderView>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -88,9 +88,9 @@ void humidityForm::on_computeHumid_clicked()
 
 void humidityForm::on_writeButton_clicked()
 {
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Write CSV"), QDir::current().filePath(QStringLiteral("humidity_out.csv")),
-        tr("CSV files (*.csv);;All files (*)"));
+    const QString fileName = askSaveFile(this, tr("Write CSV"), FileKind::Humidity,
+                                         QStringLiteral("humidity_out.csv"),
+                                         tr("CSV files (*.csv);;All files (*)"));
     if (fileName.isEmpty())
         return;
     writeCsv(fileName);

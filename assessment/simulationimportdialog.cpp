@@ -1,10 +1,10 @@
 #include "assessment/simulationimportdialog.h"
 
+#include "app/lastfolder.h"
 #include "app/resulttext.h"
 #include "assessment/weatherfile.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QPushButton>
 
 namespace {
@@ -32,9 +32,9 @@ simulationImportDialog::simulationImportDialog(QWidget *parent)
 
 QString simulationImportDialog::askFileName(bool weatherFile)
 {
-    return QFileDialog::getOpenFileName(this, weatherFile ? tr("Weather file") : tr("Simulation output"), QString(),
-                                        weatherFile ? tr("Weather files (*.epw);;All files (*)")
-                                                    : tr("EnergyPlus output (*.csv *.sql);;All files (*)"));
+    return askOpenFile(this, weatherFile ? tr("Weather file") : tr("Simulation output"), FileKind::Simulation,
+                       weatherFile ? tr("Weather files (*.epw);;All files (*)")
+                                   : tr("EnergyPlus output (*.csv *.sql);;All files (*)"));
 }
 
 QString simulationImportDialog::sourceText(const SourceInfo &info) const

@@ -10,7 +10,10 @@
 #include "help/infodialog.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -33,12 +36,42 @@ summerBNBForm::summerBNBForm(QWidget *parent)
     pictures = new QStackedWidget(this);
     pictures->addWidget(durationChart);
     pictures->addWidget(scatterChart);
-    pictures->hide();   // until a Compute
+
+    // Under the adaptive model's picture: its working hours per comfort category.
+    categoryTable = new QTableWidget(1, 6, this);
+    categoryTable->setObjectName(QStringLiteral("adaptiveCategories"));
+    categoryTable->setHorizontalHeaderLabels({tr("Cat. I"), tr("Cat. II"), tr("Cat. III"),
+                                              tr("Beyond III"), tr("Not valid"), tr("Total")});
+    categoryTable->setVerticalHeaderLabels({QStringLiteral("h")});
+    categoryTable->setToolTip(tr("Summer working hours per comfort category of DIN EN 15251\n"
+                                 "around Θc: I ±2 K, II ±3 K, III ±4 K.\n"
+                                 "Not valid: no running mean or Θrm below 10 °C."));
+    QFont font = ui.summerQuality->font();
+    font.setPointSize(font.pointSize() - 1);   // six columns in half the page's width
+    categoryTable->setFont(font);
+    categoryTable->setStyleSheet(ui.summerQuality->styleSheet());
+    categoryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    categoryTable->setSelectionMode(QAbstractItemView::NoSelection);
+    categoryTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    categoryTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stretchResultTable(categoryTable);   // captions of two lines, one row of numbers
+    categoryTable->setFixedHeight(categoryTable->horizontalHeader()->minimumHeight()
+                                  + categoryTable->fontMetrics().lineSpacing() + 10
+                                  + 2 * categoryTable->frameWidth());
+    categoryTable->hide();
+
+    pictureColumn = new QWidget(this);
+    auto *column = new QVBoxLayout(pictureColumn);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(pictures, 1);
+    column->addWidget(categoryTable);
+    pictureColumn->hide();   // until a Compute
     auto *charts = new QWidget(this);
     auto *row = new QHBoxLayout(charts);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(bandChart, 1);
-    row->addWidget(pictures, 1);
+    row->addWidget(pictureColumn, 1);
     insertBelow(ui.summerDistribution, charts, 1);
 }
 
@@ -58,15 +91,19 @@ void summerBNBForm::showShown()
 void summerBNBForm::showCharts(const ResultArray &s, double dt, SummerModel model,
                                SummerRegion region, const std::vector<double> &to,
                                const std::vector<double> &te, const std::vector<bool> &summerMask,
-                               const std::vector<double> &runningMean)
+                               const std::vector<double> &runningMean,
+                               const AdaptiveCategories &categories)
 {
     bandChart->setBands(summerBandHours(
         s, dt, summerExceedanceThreshold(model, region, summerMask, te, runningMean)));
-    pictures->show();
+    pictureColumn->show();
+    categoryTable->setVisible(model == SummerModel::AdaptiveEN);
+    categoryTable->clearContents();
     switch (model) {
     case SummerModel::AdaptiveEN:
         scatterChart->showAdaptive(adaptiveScatter(to, summerMask, runningMean), dt);
         pictures->setCurrentWidget(scatterChart);
+        showCategories(categories, dt);
         break;
     case SummerModel::NationalAnnex:
         scatterChart->showNationalAnnex(nationalAnnexScatter(to, summerMask, te), dt);
@@ -76,7 +113,7 @@ void summerBNBForm::showCharts(const ResultArray &s, double dt, SummerModel mode
     case SummerModel::Din4108: {
         const double limit = model == SummerModel::Fixed26 ? kFixedSummerLimit : din4108Limit(region);
         if (std::isnan(limit)) {   // DIN 4108-2 without a region: no limit, no picture
-            pictures->hide();
+            pictureColumn->hide();
             break;
         }
         durationChart->showCurve(durationCurve(to, summerMask, limit), dt);
@@ -84,6 +121,13 @@ void summerBNBForm::showCharts(const ResultArray &s, double dt, SummerModel mode
         break;
     }
     }
+}
+
+void summerBNBForm::showCategories(const AdaptiveCategories &c, double dt)
+{
+    const double rows[] = {c.c1, c.c2, c.c3, c.outside, c.notValid, c.total};
+    for (int i = 0; i < 6; ++i)
+        categoryTable->setItem(0, i, resultItem(rows[i] * dt, 1));
 }
 
 // The points follow the box in both directions, from the results shown (a refused Compute

@@ -16,6 +16,7 @@ class BandChart;
 class ComfortScatterChart;
 class DurationChart;
 class QStackedWidget;
+class QTableWidget;
 
 class summerBNBForm : public QWidget
 {
@@ -32,11 +33,13 @@ public:
 
     // The band chart of the same array with the bands wholly above the model's limit marked,
     // and the model's picture: adaptive scatter (Θrm, To), national annex scatter (Te, To),
-    // or the duration curve for 26 °C and DIN 4108-2. The series of the last Compute: To and
-    // Te [°C], the summer mask and, for the adaptive model, the running mean Θrm [°C].
+    // or the duration curve for 26 °C and DIN 4108-2; under the adaptive scatter its hours per
+    // comfort category. The series of the last Compute: To and Te [°C], the summer mask and,
+    // for the adaptive model, the running mean Θrm [°C].
     void showCharts(const ResultArray &s, double dt, SummerModel model, SummerRegion region,
                     const std::vector<double> &to, const std::vector<double> &te,
-                    const std::vector<bool> &summerMask, const std::vector<double> &runningMean);
+                    const std::vector<bool> &summerMask, const std::vector<double> &runningMean,
+                    const AdaptiveCategories &categories);
 
 private slots:
     void on_checkBoxJustify_toggled(bool checked);
@@ -44,11 +47,15 @@ private slots:
 
 private:
     void showShown();
+    // Hours of categories I, II, III, beyond III, not valid and their total.
+    void showCategories(const AdaptiveCategories &c, double dt);
 
     Ui::summerBNBForm ui;
     std::optional<std::pair<ResultArray, DataPageInput>> shown;   // of the last showResults
     BandChart *bandChart;
+    QWidget *pictureColumn;   // the picture and, for the adaptive model, its categories
     QStackedWidget *pictures;
+    QTableWidget *categoryTable;
     ComfortScatterChart *scatterChart;
     DurationChart *durationChart;
 };

@@ -1,6 +1,7 @@
 #include "comfort/pmvform.h"
 
 #include "app/fieldreader.h"
+#include "app/lastfolder.h"
 #include "app/resulttext.h"
 #include "app/tabletext.h"
 #include "comfort/iso7730note.h"
@@ -11,7 +12,6 @@
 #include "comfort/trace.h"
 #include "help/infodialog.h"
 
-#include <QFileDialog>
 
 #include <algorithm>
 #include <cmath>
@@ -130,15 +130,14 @@ void pmvForm::on_csvcomboBox_currentIndexChanged(int index)
 
 QString pmvForm::askOpenFileName()
 {
-    return QFileDialog::getOpenFileName(this, tr("Open Spreadsheet"), QStringLiteral("."),
-                                        tr("Spreadsheet files (*.*)"));
+    return askOpenFile(this, tr("Open Spreadsheet"), FileKind::PmvTable,
+                       tr("Spreadsheet files (*.*)"));
 }
 
 QString pmvForm::askSaveFileName()
 {
-    return QFileDialog::getSaveFileName(this, tr("Choose output filename"),
-                                        QStringLiteral("pmvout.csv"),
-                                        tr("Spreadsheet files (*.csv*)"));
+    return askSaveFile(this, tr("Choose output filename"), FileKind::PmvTable,
+                       QStringLiteral("pmvout.csv"), tr("Spreadsheet files (*.csv*)"));
 }
 
 // The file replaces the table's rows line by line after the header lines. A

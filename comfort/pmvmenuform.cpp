@@ -14,10 +14,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 pmvMenuForm::pmvMenuForm(QWidget *parent)
-    : QWidget(parent)
+    : ToolPage(parent)
 {
     pmv = new pmvForm(nullptr);
     mrt = new mrtForm(true, nullptr);   // the PMV tool's variant: summer points scale
@@ -46,6 +47,7 @@ pmvMenuForm::pmvMenuForm(QWidget *parent)
     setLayout(layout);
 
     ui.setupUi(this);
+    watchForWork({requireChild<QTableWidget>(pmv, "tableWidget")});
 }
 
 // A source that is still not a number is copied as it stands, so that the

@@ -93,8 +93,8 @@ AsymmetryVerdicts judgeAsymmetry(const AsymmetryResult &asymmetry, const RoomRad
     // BNB: PD <= 1 % (walls, cool ceiling), PD <= 5 % (warm ceiling), tolerance 0.01.
     constexpr double kWallLimit = 1.01;
     constexpr double kWarmCeilingLimit = 5.01;
-    const RoomSurfaceInput &ceiling = room.surface[RoomSide::Ceiling];
-    const bool warmCeiling = ceiling.Tarea > ceiling.T;
+    // An unticked ceiling area keeps its entries but is no area: the ceiling is then plain.
+    const bool warmCeiling = areaWarmer(room.surface[RoomSide::Ceiling]);
 
     AsymmetryVerdicts v;
     v.frontBack = asymmetry.pdFrontBack < kWallLimit;

@@ -36,7 +36,7 @@ AsymmetryResult computeAsymmetry(const std::array<double, 6> &trSpc, const RoomR
 
 // BNB verdicts, true = pass: PD < 1.01 % for each pair (1 % with a tolerance of 0.01); the
 // floor/ceiling pair also passes with PD < 5.01 % when the ceiling is warm, meaning that the
-// entered ceiling-area temperature is above the ceiling temperature, ticked or not.
+// ceiling area is ticked and its temperature is above the ceiling temperature.
 struct AsymmetryVerdicts {
     bool frontBack = false;
     bool leftRight = false;

@@ -1,6 +1,7 @@
 #include "report/bnbmenuform.h"
 
 #include "app/fieldreader.h"
+#include "app/lastfolder.h"
 #include "app/requirechild.h"
 #include "app/resulttext.h"
 #include "assessment/bnbform.h"
@@ -21,7 +22,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -46,7 +46,7 @@ constexpr int kRecentRooms = 8;
 // connections below: on a click on Compute the data page computes first, then
 // winterUpdate and summerUpdate show what it has just produced.
 bnbMenuForm::bnbMenuForm(QWidget *parent)
-    : QWidget(parent)
+    : ToolPage(parent)
 {
     bnb = new bnbForm(nullptr);
     winterPage = new winterBNBForm(nullptr);
@@ -123,6 +123,7 @@ bnbMenuForm::bnbMenuForm(QWidget *parent)
     connect(bnb, &bnbForm::yearDataChanged, this, &bnbMenuForm::markModified);
 
     ui.setupUi(this);
+    watchForWork({requireChild<QTableWidget>(bnb, "tableWidget")});
 }
 
 void bnbMenuForm::recompute(bool)
@@ -156,7 +157,7 @@ void bnbMenuForm::summerChartsUpdate()
     const OperativeOutcome &o = *bnb->lastOutcome();
     const YearSeries &year = bnb->lastYear();
     summerPage->showCharts(o.summer(), o.input.interval, o.input.model, o.input.region, year.indoorTemp,
-                           year.outdoorTemp, o.result.masks.summer, o.result.runningMean);
+                           year.outdoorTemp, o.result.masks.summer, o.result.runningMean, o.result.categories);
     if (humidity) {
         humidity = assessHumidity(humidity->input, year, o);
         showHumidity();
@@ -339,7 +340,7 @@ bool bnbMenuForm::getWinterHumidityAssessment(vstring &boundary_conditions_1,
 
 QString bnbMenuForm::askReportFileName(const QString &caption, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(this, caption, QString(), filter);
+    return askSaveFile(this, caption, FileKind::Report, QString(), filter);
 }
 
 void bnbMenuForm::showWriteError(const QString &fileName, const QString &reason)
@@ -472,8 +473,8 @@ QString bnbMenuForm::askRoomFileName(bool save)
 {
     const QString filter = tr("Room files (*.json);;All files (*)");
     if (save)
-        return QFileDialog::getSaveFileName(this, tr("Save Room"), roomFile, filter);
-    return QFileDialog::getOpenFileName(this, tr("Open Room"), QFileInfo(roomFile).path(), filter);
+        return askSaveFile(this, tr("Save Room"), FileKind::Room, QFileInfo(roomFile).fileName(), filter);
+    return askOpenFile(this, tr("Open Room"), FileKind::Room, filter);
 }
 
 void bnbMenuForm::markModified()

@@ -2,9 +2,10 @@
 // and the humidity pages in nested tabs. It carries the results of the data page's Compute into
 // the winter and summer pages, runs the humidity calculation on the data page's series, saves and
 // opens room files, and writes the report from what the pages computed (report/assessmenttexts.h,
-// the same texts as a report of the core).
+// the same texts as a report of the core). Kept by the main window for the session.
 #pragma once
 
+#include "app/toolpage.h"
 #include "report/roomassessment.h"
 #include "report/xmlreport.h"
 #include "ui_bnbmenuform.h"
@@ -26,7 +27,7 @@ class mrtForm;
 class summerBNBForm;
 class winterBNBForm;
 
-class bnbMenuForm : public QWidget
+class bnbMenuForm : public ToolPage
 {
     Q_OBJECT
 
@@ -39,7 +40,7 @@ public:
     // The room file shown ("office_room.json"), empty for a room never saved; fields, table or
     // results changed since the room was last saved or opened.
     QString roomFileName() const { return roomFile; }
-    bool hasUnsavedWork() const { return modified; }
+    bool hasUnsavedWork() const override { return modified; }
     // The room of the window's fields now; false after a message naming what keeps it from
     // being a room file (a field without a number, a value outside its range).
     bool currentRoom(Room &room);

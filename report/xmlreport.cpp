@@ -223,7 +223,7 @@ const SectionSpec kHumidityBoundary{"4.1",
         QT_TRANSLATE_NOOP("bnbMenuForm", "Air changes per hour (1/h): Transition time"),
         QT_TRANSLATE_NOOP("bnbMenuForm", "Air changes per hour (1/h): Summer"),
         QT_TRANSLATE_NOOP("bnbMenuForm", "Number of persons"),
-        QT_TRANSLATE_NOOP("bnbMenuForm", "Other humidity sources")}},
+        QT_TRANSLATE_NOOP("bnbMenuForm", "Other humidity sources (g/h)")}},
     {1, nullptr, {}, 0},
     {0, nullptr, {
         QT_TRANSLATE_NOOP("bnbMenuForm", "Number of big plants"),

@@ -95,42 +95,42 @@
 <context>
     <name>ChartView</name>
     <message>
-        <location filename="../app/chartview.cpp" line="118"/>
+        <location filename="../app/chartview.cpp" line="119"/>
         <source>Save as PNG…</source>
         <translation>Als PNG speichern…</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="119"/>
+        <location filename="../app/chartview.cpp" line="120"/>
         <source>Save as SVG…</source>
         <translation>Als SVG speichern…</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="130"/>
+        <location filename="../app/chartview.cpp" line="131"/>
         <source>Save as PNG</source>
         <translation>Als PNG speichern</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="130"/>
+        <location filename="../app/chartview.cpp" line="131"/>
         <source>PNG picture (*.png)</source>
         <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="137"/>
+        <location filename="../app/chartview.cpp" line="138"/>
         <source>Save as SVG</source>
         <translation>Als SVG speichern</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="137"/>
+        <location filename="../app/chartview.cpp" line="138"/>
         <source>SVG picture (*.svg)</source>
         <translation>SVG-Bild (*.svg)</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="176"/>
+        <location filename="../app/chartview.cpp" line="177"/>
         <source>Save Chart</source>
         <translation>Diagramm speichern</translation>
     </message>
     <message>
-        <location filename="../app/chartview.cpp" line="177"/>
+        <location filename="../app/chartview.cpp" line="178"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
@@ -140,70 +140,84 @@
 <context>
     <name>ComfortScatterChart</name>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="50"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="63"/>
         <source>Adaptive model DIN EN 15251</source>
         <translation>Adaptives Modell DIN EN 15251</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="55"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="68"/>
         <source>Θrm (°C)</source>
         <translation>Θrm (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="62"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="75"/>
         <source>Cat. I-III</source>
         <translation>Kat. I–III</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="67"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="80"/>
         <source>Θc</source>
         <translation>Θc</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="68"/>
-        <location filename="../assessment/comfortscatterchart.cpp" line="79"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="99"/>
         <source>Limit</source>
         <translation>Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="74"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="94"/>
         <source>National annex DIN EN 15251</source>
         <translation>Nationaler Anhang DIN EN 15251</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="77"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="82"/>
+        <source>Limit Θc + 3 K</source>
+        <translation>Grenze Θc + 3 K</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="85"/>
+        <source>Upper limit of category II at Θrm %1 °C: %2 °C</source>
+        <translation>Obere Grenze der Kategorie II bei Θrm %1 °C: %2 °C</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="97"/>
         <source>Te (°C)</source>
         <translation>Te (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="86"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="102"/>
+        <source>Limit of the national annex at Te %1 °C: %2 °C</source>
+        <translation>Grenze des Nationalen Anhangs bei Te %1 °C: %2 °C</translation>
+    </message>
+    <message>
+        <location filename="../assessment/comfortscatterchart.cpp" line="129"/>
         <source>To (°C)</source>
         <translation>To (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="98"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="141"/>
         <source>%1 (density)</source>
         <translation>%1 (Dichte)</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="100"/>
-        <location filename="../assessment/comfortscatterchart.cpp" line="109"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="143"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="152"/>
         <source>Within</source>
         <translation>Innerhalb</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="102"/>
-        <location filename="../assessment/comfortscatterchart.cpp" line="110"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="145"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="153"/>
         <source>Above</source>
         <translation>Darüber</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="103"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="146"/>
         <source>Darkest cells: %1 h within, %2 h above the limit</source>
         <translation>Dunkelste Zellen: %1 h innerhalb, %2 h über der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/comfortscatterchart.cpp" line="111"/>
+        <location filename="../assessment/comfortscatterchart.cpp" line="154"/>
         <source>Not valid</source>
         <translation>Nicht gültig</translation>
     </message>
@@ -385,7 +399,8 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     <name>MainWindow</name>
     <message>
         <location filename="../forms/mainwindow.ui" line="10"/>
-        <location filename="../app/mainwindow.cpp" line="109"/>
+        <location filename="../app/mainwindow.cpp" line="30"/>
+        <location filename="../app/mainwindow.cpp" line="171"/>
         <source>Klimaro v0.3</source>
         <translation>Klimaro v0.3</translation>
     </message>
@@ -421,7 +436,7 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
     </message>
     <message>
         <location filename="../forms/mainwindow.ui" line="98"/>
-        <location filename="../app/mainwindow.cpp" line="57"/>
+        <location filename="../app/mainwindow.cpp" line="67"/>
         <source>Documentation</source>
         <translation>Dokumentation</translation>
     </message>
@@ -436,91 +451,146 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="36"/>
+        <location filename="../app/mainwindow.cpp" line="46"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="38"/>
+        <location filename="../app/mainwindow.cpp" line="48"/>
         <source>Exit the application</source>
         <translation>Programm beenden</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="41"/>
+        <location filename="../app/mainwindow.cpp" line="51"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="42"/>
-        <location filename="../app/mainwindow.cpp" line="80"/>
+        <location filename="../app/mainwindow.cpp" line="52"/>
+        <location filename="../app/mainwindow.cpp" line="108"/>
         <source>About Klimaro</source>
         <translation>Über Klimaro</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="45"/>
+        <location filename="../app/mainwindow.cpp" line="55"/>
         <source>Main Menu</source>
         <translation>Hauptmenü</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="46"/>
+        <location filename="../app/mainwindow.cpp" line="56"/>
         <source>Return to main menu</source>
         <translation>Zurück zum Hauptmenü</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="49"/>
+        <location filename="../app/mainwindow.cpp" line="59"/>
         <source>PMV</source>
         <translation>PMV</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="50"/>
+        <location filename="../app/mainwindow.cpp" line="60"/>
         <source>PMV, MRT, Inverse PMV</source>
         <translation>PMV, MRT, inverses PMV</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="53"/>
-        <location filename="../app/mainwindow.cpp" line="54"/>
+        <location filename="../app/mainwindow.cpp" line="63"/>
+        <location filename="../app/mainwindow.cpp" line="64"/>
         <source>BNB Assessment</source>
         <translation>BNB-Bewertung</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="58"/>
+        <location filename="../app/mainwindow.cpp" line="68"/>
         <source>User documentation</source>
         <translation>Benutzerdokumentation</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="64"/>
+        <location filename="../app/mainwindow.cpp" line="72"/>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="74"/>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="86"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="68"/>
+        <location filename="../app/mainwindow.cpp" line="90"/>
         <source>&amp;Tools</source>
         <translation>&amp;Werkzeuge</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="73"/>
+        <location filename="../app/mainwindow.cpp" line="95"/>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="96"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="97"/>
+        <source>Language of the interface, applied at the next start</source>
+        <translation>Sprache der Oberfläche, gilt ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="101"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="81"/>
+        <location filename="../app/mainwindow.cpp" line="109"/>
         <source>&lt;center&gt;Klimaro v0.3&lt;hr&gt;Thermal comfort of rooms after ISO 7730 and BNB, developed by the Klimaro team, &lt;a href=&quot;https://klimaro.example.org&quot;&gt;klimaro.example.org&lt;/a&gt;, 2026&lt;/center&gt;</source>
         <translation>&lt;center&gt;Klimaro v0.3&lt;hr&gt;Thermische Behaglichkeit von Räumen nach ISO 7730 und BNB, entwickelt vom Klimaro-Team, &lt;a href=&quot;https://klimaro.example.org&quot;&gt;klimaro.example.org&lt;/a&gt;, 2026&lt;/center&gt;</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="111"/>
+        <location filename="../app/mainwindow.cpp" line="32"/>
         <source>title.png</source>
         <extracomment>Title picture in this language (resources/images/).</extracomment>
         <translation>title_de.png</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="128"/>
+        <location filename="../app/mainwindow.cpp" line="130"/>
+        <source>Quit Klimaro</source>
+        <translation>Klimaro beenden</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="131"/>
+        <source>Quit Klimaro? Entered data and results are not saved.</source>
+        <translation>Klimaro beenden? Eingegebene Daten und Ergebnisse werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="133"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="148"/>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="149"/>
+        <source>Klimaro shows the chosen language from its next start on.</source>
+        <translation>Klimaro zeigt die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="171"/>
+        <source>%1 – Klimaro v0.3</source>
+        <translation>%1 – Klimaro v0.3</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="204"/>
         <source>Dokumentation_Hilfe.html</source>
         <extracomment>File name of the user documentation in this language (resources/doc/).</extracomment>
         <translation>Dokumentation_Hilfe_de.html</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="151"/>
+        <location filename="../app/mainwindow.cpp" line="227"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -1099,11 +1169,11 @@ temperatur, [°C]</translation>
     <message>
         <location filename="../forms/bnbform.ui" line="84"/>
         <location filename="../forms/bnbform.ui" line="220"/>
-        <location filename="../forms/bnbform.ui" line="310"/>
-        <location filename="../forms/bnbform.ui" line="363"/>
-        <location filename="../forms/bnbform.ui" line="473"/>
-        <location filename="../forms/bnbform.ui" line="532"/>
-        <location filename="../forms/bnbform.ui" line="626"/>
+        <location filename="../forms/bnbform.ui" line="313"/>
+        <location filename="../forms/bnbform.ui" line="366"/>
+        <location filename="../forms/bnbform.ui" line="476"/>
+        <location filename="../forms/bnbform.ui" line="535"/>
+        <location filename="../forms/bnbform.ui" line="629"/>
         <source>?</source>
         <translation>?</translation>
     </message>
@@ -1144,8 +1214,9 @@ temperatur, [°C]</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="153"/>
-        <source>Außen-
-temperatur
+        <location filename="../assessment/bnbform.cpp" line="478"/>
+        <source>Outdoor
+temperature
 Ta (°C)</source>
         <translation>Außen-
 temperatur
@@ -1153,8 +1224,9 @@ Ta (°C)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="160"/>
-        <source>Außen-
-luftfeuchte
+        <location filename="../assessment/bnbform.cpp" line="478"/>
+        <source>Outdoor
+humidity
 RH (%)</source>
         <translation>Außen-
 luftfeuchte
@@ -1162,12 +1234,13 @@ RH (%)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="167"/>
-        <source>Raum-
-temperatur
- To (°C)</source>
+        <location filename="../assessment/bnbform.cpp" line="479"/>
+        <source>Indoor
+temperature
+To (°C)</source>
         <translation>Raum-
 temperatur
- To (°C)</translation>
+To (°C)</translation>
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="177"/>
@@ -1215,408 +1288,397 @@ temperatur
     </message>
     <message>
         <location filename="../forms/bnbform.ui" line="285"/>
+        <source>Writes the ticked chapters as an XML report with its stylesheet</source>
+        <translation>Schreibt die angekreuzten Kapitel als XML-Bericht mit seinem Stylesheet</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="288"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="292"/>
+        <location filename="../forms/bnbform.ui" line="295"/>
         <source>PDF Print ?</source>
         <translation>PDF-Druck ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="299"/>
+        <location filename="../forms/bnbform.ui" line="302"/>
         <source>Writes the ticked chapters as a PDF report on A4 pages</source>
         <translation>Schreibt die angekreuzten Kapitel als PDF-Bericht auf A4-Seiten</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="302"/>
+        <location filename="../forms/bnbform.ui" line="305"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="334"/>
+        <location filename="../forms/bnbform.ui" line="337"/>
         <source>Data Interpretation</source>
         <translation>Dateninterpretation</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="340"/>
+        <location filename="../forms/bnbform.ui" line="343"/>
         <source>Start Date</source>
         <translation>Startdatum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="352"/>
-        <location filename="../forms/bnbform.ui" line="447"/>
-        <location filename="../forms/bnbform.ui" line="492"/>
+        <location filename="../forms/bnbform.ui" line="355"/>
+        <location filename="../forms/bnbform.ui" line="450"/>
+        <location filename="../forms/bnbform.ui" line="495"/>
         <source>dd.mm.yyyy</source>
         <translation>TT.MM.JJJJ</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="370"/>
+        <location filename="../forms/bnbform.ui" line="373"/>
         <source>at Hour</source>
         <translation>um Stunde</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="379"/>
-        <location filename="../forms/bnbform.ui" line="462"/>
-        <location filename="../forms/bnbform.ui" line="507"/>
-        <location filename="../forms/bnbform.ui" line="552"/>
-        <location filename="../forms/bnbform.ui" line="570"/>
+        <location filename="../forms/bnbform.ui" line="382"/>
+        <location filename="../forms/bnbform.ui" line="465"/>
+        <location filename="../forms/bnbform.ui" line="510"/>
+        <location filename="../forms/bnbform.ui" line="555"/>
+        <location filename="../forms/bnbform.ui" line="573"/>
         <source>0.0 to 23.0 hours</source>
         <translation>0.0 bis 23.0 Stunden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="389"/>
+        <location filename="../forms/bnbform.ui" line="392"/>
         <source>Weekday</source>
         <translation>Wochentag</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="395"/>
+        <location filename="../forms/bnbform.ui" line="398"/>
         <source>Sun</source>
         <translation>So</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="396"/>
+        <location filename="../forms/bnbform.ui" line="399"/>
         <source>Mon</source>
         <translation>Mo</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="397"/>
+        <location filename="../forms/bnbform.ui" line="400"/>
         <source>Tue</source>
         <translation>Di</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="398"/>
+        <location filename="../forms/bnbform.ui" line="401"/>
         <source>Wed</source>
         <translation>Mi</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="399"/>
+        <location filename="../forms/bnbform.ui" line="402"/>
         <source>Thu</source>
         <translation>Do</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="400"/>
+        <location filename="../forms/bnbform.ui" line="403"/>
         <source>Fri</source>
         <translation>Fr</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="401"/>
+        <location filename="../forms/bnbform.ui" line="404"/>
         <source>Sat</source>
         <translation>Sa</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="407"/>
+        <location filename="../forms/bnbform.ui" line="410"/>
         <source>Data Interval [h]</source>
         <translation>Datenintervall [h]</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="416"/>
+        <location filename="../forms/bnbform.ui" line="419"/>
         <source>e.g If data is recorded every 30mins, then Data Interval = 0.5</source>
         <translation>z. B. bei Daten alle 30 Minuten: Datenintervall = 0.5</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="429"/>
+        <location filename="../forms/bnbform.ui" line="432"/>
         <source>Model Period</source>
         <translation>Modellzeitraum</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="435"/>
+        <location filename="../forms/bnbform.ui" line="438"/>
         <source>Summer Start</source>
         <translation>Sommerbeginn</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="480"/>
+        <location filename="../forms/bnbform.ui" line="483"/>
         <source>Summer End</source>
         <translation>Sommerende</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="517"/>
+        <location filename="../forms/bnbform.ui" line="520"/>
         <source>    Working hours</source>
         <translation>    Arbeitszeit</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="524"/>
+        <location filename="../forms/bnbform.ui" line="527"/>
         <source>With weekends</source>
         <translation>Mit Wochenenden</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="541"/>
+        <location filename="../forms/bnbform.ui" line="544"/>
         <source>from</source>
         <translation>von</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="562"/>
+        <location filename="../forms/bnbform.ui" line="565"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="593"/>
+        <location filename="../forms/bnbform.ui" line="596"/>
         <source>Model Selection</source>
         <translation>Modellauswahl</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="598"/>
+        <location filename="../forms/bnbform.ui" line="601"/>
         <source>26 °C</source>
         <translation>26 °C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="599"/>
-        <source>Adaptives Modell(DIN EN 15251)</source>
-        <translation>Adaptives Modell(DIN EN 15251)</translation>
+        <location filename="../forms/bnbform.ui" line="602"/>
+        <source>Adaptive model (DIN EN 15251)</source>
+        <translation>Adaptives Modell (DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="600"/>
-        <source>Nationaler Anhang(DIN EN 15251)</source>
-        <translation>Nationaler Anhang(DIN EN 15251)</translation>
+        <location filename="../forms/bnbform.ui" line="603"/>
+        <source>National annex (DIN EN 15251)</source>
+        <translation>Nationaler Anhang (DIN EN 15251)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="601"/>
+        <location filename="../forms/bnbform.ui" line="604"/>
         <source>DIN 4108-2</source>
         <translation>DIN 4108-2</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="607"/>
+        <location filename="../forms/bnbform.ui" line="610"/>
         <source>Alpha (EN)</source>
         <translation>Alpha (EN)</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="633"/>
+        <location filename="../forms/bnbform.ui" line="636"/>
         <source>DIN 4108-2 
  Summer Region</source>
         <translation>DIN 4108-2 
  Sommerklimaregion</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="646"/>
+        <location filename="../forms/bnbform.ui" line="649"/>
         <source>A</source>
         <translation>A</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="659"/>
+        <location filename="../forms/bnbform.ui" line="662"/>
         <source>B</source>
         <translation>B</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="669"/>
+        <location filename="../forms/bnbform.ui" line="672"/>
         <source>C</source>
         <translation>C</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="692"/>
-        <location filename="../assessment/bnbform.cpp" line="145"/>
-        <location filename="../assessment/bnbform.cpp" line="163"/>
-        <location filename="../assessment/bnbform.cpp" line="210"/>
+        <location filename="../forms/bnbform.ui" line="695"/>
+        <source>Computes the assessment of the year in the table</source>
+        <translation>Berechnet die Bewertung des Jahres in der Tabelle</translation>
+    </message>
+    <message>
+        <location filename="../forms/bnbform.ui" line="698"/>
+        <location filename="../assessment/bnbform.cpp" line="165"/>
+        <location filename="../assessment/bnbform.cpp" line="183"/>
+        <location filename="../assessment/bnbform.cpp" line="230"/>
         <source>Compute</source>
         <translation>Berechnen</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="702"/>
-        <location filename="../assessment/bnbform.cpp" line="120"/>
-        <location filename="../assessment/bnbform.cpp" line="360"/>
+        <location filename="../forms/bnbform.ui" line="708"/>
+        <location filename="../assessment/bnbform.cpp" line="140"/>
+        <location filename="../assessment/bnbform.cpp" line="380"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="709"/>
+        <location filename="../forms/bnbform.ui" line="715"/>
         <source>Read in Excel ?</source>
         <translation>In Excel öffnen ?</translation>
     </message>
     <message>
-        <location filename="../forms/bnbform.ui" line="716"/>
+        <location filename="../forms/bnbform.ui" line="722"/>
         <source>Clear Table</source>
         <translation>Tabelle leeren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="51"/>
+        <location filename="../assessment/bnbform.cpp" line="63"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="53"/>
+        <location filename="../assessment/bnbform.cpp" line="65"/>
         <source>Cut the current selection&apos;s contents to the clipboard</source>
         <translation>Den markierten Inhalt in die Zwischenablage ausschneiden</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="56"/>
+        <location filename="../assessment/bnbform.cpp" line="68"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="58"/>
+        <location filename="../assessment/bnbform.cpp" line="70"/>
         <source>Copy the current selection&apos;s contents to the clipboard</source>
         <translation>Den markierten Inhalt in die Zwischenablage kopieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="61"/>
+        <location filename="../assessment/bnbform.cpp" line="73"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="63"/>
+        <location filename="../assessment/bnbform.cpp" line="75"/>
         <source>Paste the clipboard&apos;s contents into the current selection</source>
         <translation>Den Inhalt der Zwischenablage in die Markierung einfügen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="120"/>
-        <location filename="../assessment/bnbform.cpp" line="360"/>
+        <location filename="../assessment/bnbform.cpp" line="140"/>
+        <location filename="../assessment/bnbform.cpp" line="380"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="127"/>
+        <location filename="../assessment/bnbform.cpp" line="147"/>
         <source>Start Date at Hour</source>
         <translation>Startdatum um Stunde</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="130"/>
+        <location filename="../assessment/bnbform.cpp" line="150"/>
         <source>Working hours from</source>
         <translation>Arbeitszeit von</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="131"/>
+        <location filename="../assessment/bnbform.cpp" line="151"/>
         <source>Working hours to</source>
         <translation>Arbeitszeit bis</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="146"/>
+        <location filename="../assessment/bnbform.cpp" line="166"/>
         <source>Nothing was computed.</source>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="154"/>
+        <location filename="../assessment/bnbform.cpp" line="174"/>
         <source>The data hold no row for the season boundary %1 %2, so nothing was computed.</source>
         <translation>Die Daten enthalten keine Zeile für die Grenze der Jahreszeit %1 %2, daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="157"/>
+        <location filename="../assessment/bnbform.cpp" line="177"/>
         <source>The table holds no rows.</source>
         <translation>Die Tabelle enthält keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="160"/>
+        <location filename="../assessment/bnbform.cpp" line="180"/>
         <source>The data reach from %1 %2 to %3 %4.</source>
         <translation>Die Daten reichen von %1 %2 bis %3 %4.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="177"/>
+        <location filename="../assessment/bnbform.cpp" line="197"/>
         <source>Cells without a number</source>
         <translation>Zellen ohne Zahl</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="178"/>
+        <location filename="../assessment/bnbform.cpp" line="198"/>
         <source>%1 cells of the year data hold no number (empty, or text without a numeric prefix), so nothing was computed.</source>
         <translation>%1 Zellen der Jahresdaten enthalten keine Zahl (leer oder Text ohne Zahl am Anfang); daher wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="201"/>
+        <location filename="../assessment/bnbform.cpp" line="221"/>
         <source>Mean (EN)</source>
         <translation>Mittel (EN)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="211"/>
+        <location filename="../assessment/bnbform.cpp" line="231"/>
         <source>The data cover %1 h (%2 records of %3 h) from %4 %5 to %6 %7, not one year of 8,760 h (8,784 h in a leap year). The results count these hours.</source>
         <translation>Die Daten umfassen %1 h (%2 Datensätze zu %3 h) vom %4 %5 bis %6 %7, nicht ein Jahr von 8.760 h (8.784 h im Schaltjahr). Die Ergebnisse zählen diese Stunden.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="222"/>
+        <location filename="../assessment/bnbform.cpp" line="242"/>
         <source>Open Spreadsheet</source>
         <translation>Tabelle öffnen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="223"/>
+        <location filename="../assessment/bnbform.cpp" line="243"/>
         <source>Spreadsheet files (*.*)</source>
         <translation>Tabellendateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="228"/>
+        <location filename="../assessment/bnbform.cpp" line="248"/>
         <source>Choose output filename</source>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="229"/>
+        <location filename="../assessment/bnbform.cpp" line="249"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="239"/>
+        <location filename="../assessment/bnbform.cpp" line="259"/>
         <source>Cannot read file %1:
 %2.</source>
         <translation>Datei %1 kann nicht gelesen werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="241"/>
+        <location filename="../assessment/bnbform.cpp" line="261"/>
         <source>The file %1 is empty.</source>
         <translation>Die Datei %1 ist leer.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="243"/>
+        <location filename="../assessment/bnbform.cpp" line="263"/>
         <source>The file %1 is no text file: year data are read from delimited text (CSV).</source>
         <translation>Die Datei %1 ist keine Textdatei: Jahresdaten werden aus Text mit Trennzeichen (CSV) gelesen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="245"/>
+        <location filename="../assessment/bnbform.cpp" line="265"/>
         <source>The file %1 holds %2 lines, fewer than the %3 header lines to skip.</source>
         <translation>Die Datei %1 enthält %2 Zeilen, weniger als die %3 zu überspringenden Kopfzeilen.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="248"/>
+        <location filename="../assessment/bnbform.cpp" line="268"/>
         <source>The file %1 holds no line with a number after its %2 header lines.</source>
         <translation>Die Datei %1 enthält nach ihren %2 Kopfzeilen keine Zeile mit einer Zahl.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="250"/>
+        <location filename="../assessment/bnbform.cpp" line="270"/>
         <source>The first line read from %1 holds no number in any cell: it looks like a header. Set &quot;%2&quot; to skip it (now %3).</source>
         <translation>Die erste aus %1 gelesene Zeile enthält in keiner Zelle eine Zahl: Sie sieht wie eine Kopfzeile aus. Stellen Sie „%2“ so ein, dass sie übersprungen wird (jetzt %3).</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="266"/>
+        <location filename="../assessment/bnbform.cpp" line="286"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="267"/>
+        <location filename="../assessment/bnbform.cpp" line="287"/>
         <source>The table was left as it was.</source>
         <translation>Die Tabelle blieb unverändert.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="343"/>
+        <location filename="../assessment/bnbform.cpp" line="363"/>
         <source>No findings: the year is complete and plausible.</source>
         <translation>Keine Befunde: Das Jahr ist vollständig und plausibel.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="457"/>
-        <source>Outdoor
-Ta</source>
-        <translation>Außen
-Ta</translation>
-    </message>
-    <message>
-        <location filename="../assessment/bnbform.cpp" line="457"/>
-        <source>Outdoor
-R.H</source>
-        <translation>Außen
-r. F.</translation>
-    </message>
-    <message>
-        <location filename="../assessment/bnbform.cpp" line="457"/>
-        <source>Indoor
- To</source>
-        <translation>Innen
- To</translation>
-    </message>
-    <message>
-        <location filename="../assessment/bnbform.cpp" line="469"/>
-        <location filename="../assessment/bnbform.cpp" line="474"/>
-        <location filename="../assessment/bnbform.cpp" line="479"/>
-        <location filename="../assessment/bnbform.cpp" line="484"/>
-        <location filename="../assessment/bnbform.cpp" line="489"/>
-        <location filename="../assessment/bnbform.cpp" line="494"/>
-        <location filename="../assessment/bnbform.cpp" line="499"/>
-        <location filename="../assessment/bnbform.cpp" line="504"/>
-        <location filename="../assessment/bnbform.cpp" line="509"/>
+        <location filename="../assessment/bnbform.cpp" line="491"/>
+        <location filename="../assessment/bnbform.cpp" line="496"/>
+        <location filename="../assessment/bnbform.cpp" line="501"/>
+        <location filename="../assessment/bnbform.cpp" line="506"/>
+        <location filename="../assessment/bnbform.cpp" line="511"/>
+        <location filename="../assessment/bnbform.cpp" line="516"/>
+        <location filename="../assessment/bnbform.cpp" line="521"/>
+        <location filename="../assessment/bnbform.cpp" line="526"/>
+        <location filename="../assessment/bnbform.cpp" line="531"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -1691,135 +1753,135 @@ r. F.</translation>
         <translation>Raum speichern…</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="171"/>
+        <location filename="../report/bnbmenuform.cpp" line="172"/>
         <source>Humidity</source>
         <translation>Raumluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="172"/>
+        <location filename="../report/bnbmenuform.cpp" line="173"/>
         <source>The year data must be computed first: read them on the page &quot;Im/Export Data&quot; and press Compute there.</source>
         <translation>Die Jahresdaten müssen zuerst berechnet werden: Lesen Sie sie auf der Seite „Im-/Export Daten“ ein und drücken Sie dort Berechnen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="473"/>
+        <location filename="../report/bnbmenuform.cpp" line="474"/>
         <source>Room files (*.json);;All files (*)</source>
         <translation>Raumdateien (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="475"/>
-        <location filename="../report/bnbmenuform.cpp" line="505"/>
-        <location filename="../report/bnbmenuform.cpp" line="521"/>
-        <location filename="../report/bnbmenuform.cpp" line="543"/>
-        <location filename="../report/bnbmenuform.cpp" line="555"/>
-        <location filename="../report/bnbmenuform.cpp" line="561"/>
+        <location filename="../report/bnbmenuform.cpp" line="476"/>
+        <location filename="../report/bnbmenuform.cpp" line="506"/>
+        <location filename="../report/bnbmenuform.cpp" line="522"/>
+        <location filename="../report/bnbmenuform.cpp" line="544"/>
+        <location filename="../report/bnbmenuform.cpp" line="556"/>
+        <location filename="../report/bnbmenuform.cpp" line="562"/>
         <source>Save Room</source>
         <translation>Raum speichern</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="476"/>
-        <location filename="../report/bnbmenuform.cpp" line="597"/>
-        <location filename="../report/bnbmenuform.cpp" line="619"/>
-        <location filename="../report/bnbmenuform.cpp" line="646"/>
+        <location filename="../report/bnbmenuform.cpp" line="477"/>
+        <location filename="../report/bnbmenuform.cpp" line="598"/>
+        <location filename="../report/bnbmenuform.cpp" line="620"/>
+        <location filename="../report/bnbmenuform.cpp" line="647"/>
         <source>Open Room</source>
         <translation>Raum öffnen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="490"/>
+        <location filename="../report/bnbmenuform.cpp" line="491"/>
         <source>New room</source>
         <translation>Neuer Raum</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="506"/>
+        <location filename="../report/bnbmenuform.cpp" line="507"/>
         <source>The room cannot be saved as it is:
 %1</source>
         <translation>Der Raum kann so nicht gespeichert werden:
 %1</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="544"/>
+        <location filename="../report/bnbmenuform.cpp" line="545"/>
         <source>Cells of the table were changed after reading %1; the room names that file as it is and not the changes.</source>
         <translation>Zellen der Tabelle wurden nach dem Lesen von %1 geändert; der Raum nennt die Datei, wie sie ist, ohne die Änderungen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="546"/>
+        <location filename="../report/bnbmenuform.cpp" line="547"/>
         <source>Save the room anyway?</source>
         <translation>Den Raum trotzdem speichern?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="556"/>
+        <location filename="../report/bnbmenuform.cpp" line="557"/>
         <source>A room names the file of its year data, and the data in the table were not read from a file. Save them beside the room as %1?</source>
         <translation>Ein Raum nennt die Datei seiner Jahresdaten, und die Daten der Tabelle wurden nicht aus einer Datei gelesen. Sollen sie neben dem Raum als %1 gespeichert werden?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="561"/>
+        <location filename="../report/bnbmenuform.cpp" line="562"/>
         <source>%1 exists. Replace it?</source>
         <translation>%1 ist vorhanden. Ersetzen?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="574"/>
+        <location filename="../report/bnbmenuform.cpp" line="575"/>
         <source>Assessment</source>
         <translation>Bewertung</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="574"/>
+        <location filename="../report/bnbmenuform.cpp" line="575"/>
         <source>The room has unsaved changes. Save them as a room file?</source>
         <translation>Der Raum hat ungespeicherte Änderungen. Als Raumdatei speichern?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="597"/>
-        <location filename="../report/bnbmenuform.cpp" line="619"/>
+        <location filename="../report/bnbmenuform.cpp" line="598"/>
+        <location filename="../report/bnbmenuform.cpp" line="620"/>
         <source>Cannot open the room file %1:
 %2</source>
         <translation>Die Raumdatei %1 kann nicht geöffnet werden:
 %2</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="608"/>
+        <location filename="../report/bnbmenuform.cpp" line="609"/>
         <source>It names no year data file (key &quot;data&quot;).</source>
         <translation>Sie nennt keine Datei mit Jahresdaten (Schlüssel „data“).</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="647"/>
+        <location filename="../report/bnbmenuform.cpp" line="648"/>
         <source>The room file %1 holds keys this program does not know; they were left out:
 %2</source>
         <translation>Die Raumdatei %1 enthält Schlüssel, die dieses Programm nicht kennt; sie wurden übergangen:
 %2</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="347"/>
+        <location filename="../report/bnbmenuform.cpp" line="348"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="347"/>
-        <location filename="../report/bnbmenuform.cpp" line="521"/>
+        <location filename="../report/bnbmenuform.cpp" line="348"/>
+        <location filename="../report/bnbmenuform.cpp" line="522"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="356"/>
+        <location filename="../report/bnbmenuform.cpp" line="357"/>
         <source>Open Output File</source>
         <translation>Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="356"/>
+        <location filename="../report/bnbmenuform.cpp" line="357"/>
         <source>XML File (*.xml)</source>
         <translation>XML-Datei (*.xml)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="378"/>
+        <location filename="../report/bnbmenuform.cpp" line="379"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="378"/>
+        <location filename="../report/bnbmenuform.cpp" line="379"/>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="403"/>
+        <location filename="../report/bnbmenuform.cpp" line="404"/>
         <source>Export Error</source>
         <translation>Exportfehler</translation>
     </message>
@@ -2314,8 +2376,8 @@ r. F.</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="226"/>
-        <source>Other humidity sources</source>
-        <translation>Weitere Feuchtequellen</translation>
+        <source>Other humidity sources (g/h)</source>
+        <translation>Weitere Feuchtequellen (g/h)</translation>
     </message>
     <message>
         <location filename="../report/xmlreport.cpp" line="229"/>
@@ -2668,8 +2730,14 @@ r. F.</translation>
     <message>
         <location filename="../forms/draftform.ui" line="120"/>
         <location filename="../forms/draftform.ui" line="325"/>
-        <source>DR Berechnung</source>
-        <translation>DR Berechnung</translation>
+        <source>DR Calculation</source>
+        <translation>DR-Berechnung</translation>
+    </message>
+    <message>
+        <location filename="../forms/draftform.ui" line="156"/>
+        <location filename="../forms/draftform.ui" line="361"/>
+        <source>Category BNB (15%)</source>
+        <translation>Kategorie BNB (15%)</translation>
     </message>
     <message>
         <location filename="../forms/draftform.ui" line="129"/>
@@ -2682,12 +2750,6 @@ r. F.</translation>
         <location filename="../forms/draftform.ui" line="341"/>
         <source>DR%</source>
         <translation>DR%</translation>
-    </message>
-    <message>
-        <location filename="../forms/draftform.ui" line="156"/>
-        <location filename="../forms/draftform.ui" line="361"/>
-        <source>Kategorie BNB (15%)</source>
-        <translation>Kategorie BNB (15%)</translation>
     </message>
     <message>
         <location filename="../forms/draftform.ui" line="179"/>
@@ -2942,9 +3004,9 @@ rückgewinnung (1= 100%)</translation>
     <message>
         <location filename="../forms/humidityform.ui" line="200"/>
         <source>Another Humidity
- Source (g/m³)</source>
+ Source (g/h)</source>
         <translation>Weitere Feuchte-
- quelle (g/m³)</translation>
+ quelle (g/h)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="236"/>
@@ -2975,7 +3037,7 @@ Nutzungszeit (1/h)</translation>
     </message>
     <message>
         <location filename="../forms/humidityform.ui" line="383"/>
-        <location filename="../assessment/humidityform.cpp" line="92"/>
+        <location filename="../assessment/humidityform.cpp" line="91"/>
         <location filename="../assessment/humidityform.cpp" line="109"/>
         <source>Write CSV</source>
         <translation>CSV schreiben</translation>
@@ -3586,14 +3648,14 @@ Unzufriedener</translation>
         <translation>Namen der Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="141"/>
+        <location filename="../comfort/pmvform.cpp" line="140"/>
         <source>Spreadsheet files (*.csv*)</source>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvform.cpp" line="277"/>
-        <location filename="../comfort/pmvform.cpp" line="282"/>
-        <location filename="../comfort/pmvform.cpp" line="287"/>
+        <location filename="../comfort/pmvform.cpp" line="276"/>
+        <location filename="../comfort/pmvform.cpp" line="281"/>
+        <location filename="../comfort/pmvform.cpp" line="286"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3887,7 +3949,7 @@ Unzufriedener</translation>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="64"/>
         <source> For the given PMV, No appropriate Icl found within the range 0 to 0.310 m2K/W </source>
-        <translation> Für das gegebene PMV wurde im Bereich 0 bis 0,310 m2K/W keine passende Icl gefunden </translation>
+        <translation> Für das gegebene PMV wurde im Bereich 0 bis 0.310 m2K/W keine passende Icl gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="66"/>
@@ -3928,22 +3990,22 @@ Unzufriedener</translation>
         <translation>Formular</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="38"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="39"/>
         <source>Predicted Mean Vote</source>
         <translation>Vorausgesagtes mittleres Votum</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="39"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="40"/>
         <source>Mean Radiant Temperature</source>
         <translation>Mittlere Strahlungstemperatur</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="40"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="41"/>
         <source>Clothing </source>
         <translation>Bekleidung </translation>
     </message>
     <message>
-        <location filename="../comfort/pmvmenuform.cpp" line="41"/>
+        <location filename="../comfort/pmvmenuform.cpp" line="42"/>
         <source>PMV Inverse</source>
         <translation>PMV invers</translation>
     </message>
@@ -4121,6 +4183,7 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/summerbnbform.ui" line="108"/>
+        <location filename="../assessment/summerbnbform.cpp" line="44"/>
         <source>Total</source>
         <translation>Summe</translation>
     </message>
@@ -4165,27 +4228,61 @@ Unzufriedener</translation>
         <translation>?</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="25"/>
+        <location filename="../assessment/summerbnbform.cpp" line="28"/>
         <source>Summer: working hours per band</source>
         <translation>Sommer: Nutzungsstunden je Band</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="25"/>
+        <location filename="../assessment/summerbnbform.cpp" line="28"/>
         <source>To (°C)</source>
         <translation>To (°C)</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="27"/>
+        <location filename="../assessment/summerbnbform.cpp" line="30"/>
         <source>Within limit</source>
         <translation>Innerhalb der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="27"/>
+        <location filename="../assessment/summerbnbform.cpp" line="30"/>
         <source>Above limit</source>
         <translation>Über der Grenze</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="99"/>
+        <location filename="../assessment/summerbnbform.cpp" line="43"/>
+        <source>Cat. I</source>
+        <translation>Kat. I</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="43"/>
+        <source>Cat. II</source>
+        <translation>Kat. II</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="43"/>
+        <source>Cat. III</source>
+        <translation>Kat. III</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="44"/>
+        <source>Beyond III</source>
+        <translation>Außerhalb III</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="44"/>
+        <source>Not valid</source>
+        <translation>Nicht gültig</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="46"/>
+        <source>Summer working hours per comfort category of DIN EN 15251
+around Θc: I ±2 K, II ±3 K, III ±4 K.
+Not valid: no running mean or Θrm below 10 °C.</source>
+        <translation>Nutzungsstunden im Sommer je Kategorie nach DIN EN 15251
+um Θc: I ±2 K, II ±3 K, III ±4 K.
+Nicht gültig: kein gleitender Mittelwert oder Θrm unter 10 °C.</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="143"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>

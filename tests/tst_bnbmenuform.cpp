@@ -3,6 +3,7 @@
 // comfort scatter's density, the PPD chart.
 #include "report/bnbmenuform.h"
 
+#include "app/lastfolder.h"
 #include "app/resulttext.h"
 #include "assessment/bnbform.h"
 #include "assessment/comfortscatterchart.h"
@@ -132,6 +133,31 @@ public:
     QString openName, saveName;
 };
 
+// Opens a file dialog by `open` and answers it with `file` (empty: cancelled); returns the folder the
+// dialog opened in, empty when none opened. A button's key clicks it a moment later.
+QString answerFileDialog(const std::function<void()> &open, const QString &file)
+{
+    QString folder;
+    bool answered = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            timer.stop();
+            answered = true;
+            folder = dialog->directory().absolutePath();
+            if (file.isEmpty())
+                return dialog->reject();
+            dialog->selectFile(file);
+            static_cast<QDialog *>(dialog)->accept();   // QFileDialog hides it
+        }
+    });
+    timer.start(5);
+    open();
+    for (int wait = 0; wait < 100 && !answered; ++wait)
+        QTest::qWait(10);
+    return folder;
+}
+
 class ReportWindow : public bnbMenuForm
 {
 public:
@@ -214,7 +240,9 @@ class TestBnbMenuForm : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);   // the recent rooms go to a test folder
+        QStandardPaths::setTestModeEnabled(true);   // the file dialogs' folders: not in the user's settings
+        QCoreApplication::setOrganizationName("KlimaroTest");
+        QSettings().clear();
         QTextStream in(contents(QFINDTESTDATA("../examples/sample_year.csv")));
         QStringList lines;
         for (const QStringList &record : readDelimitedRows(in, 1, ";").rows)
@@ -336,6 +364,15 @@ private slots:
         form.saveName = dir.filePath("bnbout.csv");
         click(form, "writeButton");
         QCOMPARE(contents(form.saveName).split('\n').at(5000), "21.00,82.00,24.37");   // 28.07.
+        const auto headers = [&form] {   // Clear gives the empty table the headers of a new page
+            QStringList texts;
+            auto *t = child<QTableWidget>(form, "tableWidget");
+            for (int c = 0; c < t->columnCount(); ++c)
+                texts << t->horizontalHeaderItem(c)->text();
+            return texts.join('|');
+        };
+        click(form, "clearButton");
+        QCOMPARE(headers(), "Outdoor\ntemperature\nTa (°C)|Outdoor\nhumidity\nRH (%)|Indoor\ntemperature\nTo (°C)");
     }
 
     void everyModelReachesPagesAndCharts_data()
@@ -344,16 +381,22 @@ private slots:
         QTest::addColumn<int>("region");   // SummerRegion, ticked as regionCheckA, B, C
         QTest::addColumn<QString>("selection");   // gathered for the report
         QTest::addColumn<QList<int>>("bandsAbove");   // of the summer band chart, in the warning colour
-        QTest::addColumn<QString>("limit");   // the picture's limit line, left to right
+        QTest::addColumn<QString>("limit");   // the picture's limit line as the legend names it, left to right
         QTest::addColumn<QString>("degreeHours");   // on the summer page: the model's own array
-        QTest::newRow("26 °C") << 0 << 0 << "26 °C|N/A" << QList<int>{3, 4, 5, 6, 7} << "26 26" << "107.6";
-        QTest::newRow("adaptive") << 1 << 0 << "Adaptive model (DIN EN 15251)|N/A" << QList<int>{7} << "25.1 25.1 31.7" << "16.7";
-        QTest::newRow("national annex") << 2 << 0 << "National annex (DIN EN 15251)|N/A" << QList<int>{5, 6, 7} << "24 24 28 28" << "45.6";
-        QTest::newRow("DIN A") << 3 << 1 << "DIN 4108-2|Summer Region A" << QList<int>{2, 3, 4, 5, 6, 7} << "25 25" << "218.4";
-        QTest::newRow("DIN B") << 3 << 2 << "DIN 4108-2|Summer Region B" << QList<int>{3, 4, 5, 6, 7} << "26 26" << "107.6";
-        QTest::newRow("DIN C") << 3 << 3 << "DIN 4108-2|Summer Region C" << QList<int>{4, 5, 6, 7} << "27 27" << "50.9";
+        QTest::addColumn<QString>("readOff");   // the scatter's limit read off at x = 20 °C
+        QTest::addColumn<QString>("categories");   // hours I, II, III, beyond, not valid, total; adaptive only
+        QTest::newRow("26 °C") << 0 << 0 << "26 °C|N/A" << QList<int>{3, 4, 5, 6, 7} << "Limit 26 °C: 26 26" << "107.6" << "" << "";
+        QTest::newRow("adaptive") << 1 << 0 << "Adaptive model (DIN EN 15251)|N/A" << QList<int>{7} << "Limit Θc + 3 K: 25.1 25.1 31.7"
+                                  << "16.7" << "Upper limit of category II at Θrm 20.0 °C: 28.40 °C" << "756.0|159.0|84.0|121.0|180.0|1300.0";
+        QTest::newRow("national annex") << 2 << 0 << "National annex (DIN EN 15251)|N/A" << QList<int>{5, 6, 7} << "Limit: 24 24 28 28"
+                                        << "45.6" << "Limit of the national annex at Te 20.0 °C: 25.00 °C" << "";
+        QTest::newRow("DIN A") << 3 << 1 << "DIN 4108-2|Summer Region A" << QList<int>{2, 3, 4, 5, 6, 7} << "Limit 25 °C: 25 25" << "218.4" << "" << "";
+        QTest::newRow("DIN B") << 3 << 2 << "DIN 4108-2|Summer Region B" << QList<int>{3, 4, 5, 6, 7} << "Limit 26 °C: 26 26" << "107.6" << "" << "";
+        QTest::newRow("DIN C") << 3 << 3 << "DIN 4108-2|Summer Region C" << QList<int>{4, 5, 6, 7} << "Limit 27 °C: 27 27" << "50.9" << "" << "";
     }
-    // Pages = the data page's arrays in hours; the summer page's points follow the compliance box both ways. Band charts = the pages' hours; the picture (new each Compute) fits the model.
+    // Pages = the data page's arrays in hours; the summer page's points follow the compliance box both ways. Band charts = the pages' hours; the picture (new each Compute) fits the model,
+    // its limit a line of its own in the legend, read off where the pointer rests; under the adaptive
+    // scatter its hours per category, adding up to the summer working hours.
     void everyModelReachesPagesAndCharts()
     {
         QFETCH(int, model);
@@ -363,15 +406,19 @@ private slots:
         const ResultArray w = results(data(), false), s = results(data());
         QWidget &winter = tab(*window, 1, 0), &summer = tab(*window, 1, 1);
         QCOMPARE(shown(winter), expectedCells(w, 0.5) << resultText(w[12], 1));
-        const bool din = model == 3;
-        QCOMPARE(shown(summer), expectedCells(s, 0.5) << (din ? "complied" : "0"));   // every region below 500 K·h
+        const bool din = model == 3, adaptive = model == 1;
+        QFETCH(QString, categories);   // emptied for another model
+        const QStringList hours = adaptive ? categories.split('|') : QStringList(6, "<none>");
+        QCOMPARE(shown(summer), expectedCells(s, 0.5) + hours << (din ? "complied" : "0"));   // every region below 500 K·h
+        QCOMPARE(child<QTableWidget>(summer, "adaptiveCategories")->isVisibleTo(&summer), adaptive);
+        if (adaptive)
+            QCOMPARE(hours.last(), expectedCells(s, 0.5).at(8));   // the summer working hours
         const QString justified = s[15] < 9.9991 ? "10" : resultText(s[15], 1);
         for (bool ticked : {true, false}) {
             child<QCheckBox>(summer, "checkBoxJustify")->setChecked(ticked);
             QCOMPARE(text(summer, "pointsField"), din ? "complied" : ticked ? justified : "0");
         }
         // Rows with two decimals, the adaptive model's running mean beside them (999 before day 16); 28.07. second.
-        const bool adaptive = model == 1;
         QCOMPARE(tableRows(data(), 0, 1) + tableRows(data(), 10000, 1),
                  adaptive ? QStringList({"-1.30|96.00|20.16|999.00", "21.00|82.00|24.37|22.20"})
                           : QStringList({"-1.30|96.00|20.16", "21.00|82.00|24.37"}));
@@ -392,10 +439,23 @@ private slots:
         QTEST(summerAbove, "bandsAbove");
         auto *picture = qobject_cast<QChartView *>(child<QStackedWidget>(summer, "")->currentWidget());
         QVERIFY(picture->isVisibleTo(&summer));
-        QStringList limit;
+        QList<QAbstractSeries *> limits;
+        for (QAbstractSeries *s : picture->chart()->series())
+            if (s->name().startsWith("Limit"))
+                limits << s;
+        QCOMPARE(limits.size(), 1);
+        QStringList limit{limits[0]->name() + ':'};
         for (const QPointF &p : pointsOf(picture, "Limit"))
             limit << QString::number(p.y());
         QTEST(limit.join(' '), "limit");
+        if (auto *scatter = qobject_cast<ComfortScatterChart *>(picture)) {
+            auto *line = qobject_cast<QLineSeries *>(limits[0]);
+            emit line->hovered(QPointF(20, 0), true);
+            QTEST(scatter->limitReadOff(), "readOff");
+            emit line->hovered(QPointF(20, 0), false);
+            QCOMPARE(scatter->limitReadOff(), QString());
+        }
+
         // The picture's hours or degree hours above the limit are the page's.
         const QStringList quality = shown(summer, {}, "summerQuality");
         QTEST(quality[2], "degreeHours");
@@ -422,14 +482,14 @@ private slots:
         click(*window, "computeHumid");
         QCOMPARE(tableRows(calculator, 0, 1) + tableRows(calculator, 17519, 1),
                  QStringList({"-1.30|96.00|4.25|0.00333|1.50|0.20|20.16|50.90|0.0075130|8.91",
-                              "3.10|96.00|5.75|0.00459|1.50|0.20|15.54|43.35|0.0048061|5.79"}));
+                              "3.10|96.00|5.75|0.00459|1.50|0.20|15.54|42.98|0.0047641|5.74"}));
         QCOMPARE(child<QLabel>(tab(*window, 4, 2), "labelIndoorHumidity")->text(), "Indoor  Humidity: Summer");
         for (bool inSummer : {false, true}) {
             QWidget &page = tab(*window, 4, inSummer ? 2 : 1);
             const QStringList cells = shown(page, {"FreqUp", "FreqUpPercent", "FreqLow", "FreqLowPercent", "PointHumid"},
                                             inSummer ? "tableAHin" : "tableRHin");
-            QCOMPARE(cells.join(' '), inSummer ? "0.0 0.0 164.5 478.5 418.5 165.0 54.5 15.5 3.5 0.0 1300.0 73.5 5.7 0.0 0.0 10.0"
-                                               : "0.0 23.5 507.5 473.5 242.5 44.0 9.0 0.0 0.0 0.0 1300.0 0.0 0.0 222.5 17.1 0.0");
+            QCOMPARE(cells.join(' '), inSummer ? "0.0 0.0 167.0 477.0 415.5 166.5 56.5 13.0 4.5 0.0 1300.0 74.0 5.7 0.0 0.0 10.0"
+                                               : "0.0 25.0 516.5 465.0 238.5 45.0 10.0 0.0 0.0 0.0 1300.0 0.0 0.0 230.0 17.7 0.0");
             vstring c1, c2, all{"kept"};
             QVERIFY(inSummer ? window->getSummerHumidityAssessment(c1, c2, all, all, all, all)
                              : window->getWinterHumidityAssessment(c1, c2, all, all, all, all));
@@ -653,6 +713,59 @@ private slots:
         // A new year read after an adaptive Compute comes without the running mean's column.
         QVERIFY(page.importYearFile(year));
         QCOMPARE(child<QTableWidget>(page, "tableWidget")->columnCount(), 3);
+    }
+
+    // Every file dialog of both tools opens in the folder of the last file of its kind, also after a
+    // dialog cancelled; a folder since removed gives the working directory. Read & Preview, Compute and
+    // both exports answer their keys on the data page, named in their tool tips.
+    void fileDialogsAndKeys()
+    {
+        QTemporaryDir dir;
+        bnbMenuForm report(nullptr);
+        pmvForm pmv(nullptr);
+        child<QCheckBox>(pmv, "checkBoxReadData")->setChecked(true);   // the table's buttons
+        report.show();
+        QVERIFY(QTest::qWaitForWindowActive(&report));
+        QWidget &start = tab(report, 0);
+        QWidget *chart = child<QWidget>(report, "summerBandChart");
+        struct Case { QWidget *page; const char *button, *keys, *file; };
+        for (const Case &c : {Case{&start, "readPreviewButton", "Ctrl+R", "year.csv"}, {&start, "writeButton", "", "bnbout.csv"},
+                              {&start, "exportButton", "Ctrl+E", "report.xml"}, {&start, "exportPdfButton", "Ctrl+Shift+E", "report.pdf"},
+                              {&tab(report, 4, 0), "writeButton", "", "humidity.csv"}, {&pmv, "readPreviewButton", "", "table.csv"},
+                              {&pmv, "CsvWriteButton", "", "pmvout.csv"}, {chart, nullptr, "", "chart.png"}}) {
+            const QString folder = dir.filePath(c.file), file = folder + '/' + c.file;   // a folder each
+            const bool import = c.button && QString(c.button) == "readPreviewButton";
+            QVERIFY(QDir().mkpath(folder));
+            if (import)
+                QVERIFY(QFile::copy(QFINDTESTDATA("../examples/sample_year.csv"), file));
+            const auto open = [&] {
+                if (!c.button)
+                    QMetaObject::invokeMethod(c.page, "savePng");
+                else if (*c.keys) {
+                    report.activateWindow();   // the closed dialog had the focus
+                    QVERIFY(QTest::qWaitForWindowActive(&report));
+                    QTest::keySequence(&report, QKeySequence(c.keys));
+                }
+                else
+                    click(*c.page, c.button);
+            };
+            if (*c.keys)
+                QVERIFY(child<QAbstractButton>(*c.page, c.button)->toolTip().endsWith(QString("(%1)").arg(c.keys)));
+            QVERIFY(!answerFileDialog(open, file).isEmpty());
+            QVERIFY2(QFileInfo::exists(file), c.file);
+            QCOMPARE(answerFileDialog(open, {}), folder);
+            QCOMPARE(answerFileDialog(open, {}), folder);   // a cancelled dialog changes nothing
+            if (c.page == &start && import) {
+                report.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&report));
+                QTest::keySequence(&report, QKeySequence(Qt::Key_F9));
+                QTRY_VERIFY(static_cast<bnbForm &>(start).lastComputeOk());
+                click(report, "computeHumid");
+            }
+        }
+        QCOMPARE(lastFolder(FileKind::Report), dir.filePath("report.pdf"));
+        QVERIFY(QDir(dir.filePath("report.pdf")).removeRecursively());
+        QCOMPARE(lastFolder(FileKind::Report), QDir::currentPath());
     }
 
     void badRoomKeepsWindow_data()

@@ -1,6 +1,7 @@
 // The PMV tool's forms and the main window as a user works them; the core tests pin the numbers.
 #include "app/mainwindow.h"
 #include "app/tabletext.h"
+#include "assessment/bnbform.h"
 #include "comfort/clothingform.h"
 #include "comfort/numbertext.h"
 #include "comfort/pmvform.h"
@@ -123,6 +124,15 @@ class TestPmvTool : public QObject
     }
 
 private slots:
+    // The language choice goes to the test's own settings, never the user's.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("Klimaro test");
+        QSettings().remove("language");
+    }
+    void cleanupTestCase() { QSettings().remove("language"); }
+
     void init()
     {
         dir.reset(new QTemporaryDir);
@@ -545,6 +555,7 @@ private slots:
         QCOMPARE(menus, QStringList({"&File: - E&xit (Exit the application)",
                                      "&Tools: Main Menu (Return to main menu) PMV (PMV, MRT, Inverse PMV) "
                                      "BNB Assessment (BNB Assessment)",
+                                     "&Settings: &Language (Language of the interface, applied at the next start)",
                                      "&Help: &About (About Klimaro) Documentation (User documentation)"}));
         QCOMPARE(window.windowTitle(), "Klimaro v0.3");
         MessageCatcher catcher;
@@ -561,12 +572,18 @@ private slots:
         QCOMPARE(pictures.size(), 10);
         for (InfoDialog *picture : pictures)
             QVERIFY(!picture->isModal() && !child<QLabel>(*picture, "label")->pixmap().isNull());
+        // Each tool page is kept for the session: switching shows it as it was left.
         setText(*first, "inputTa", "30");
-        go(window, "PMV");   // the same tool again: fresh defaults
-        QVERIFY(first.isNull());
-        QCOMPARE(text(*window.centralWidget(), "inputTa"), "22");
         QCOMPARE(go(window, "BNB Assessment"), "bnbMenuForm");
-        const QList<InfoDialog *> infos = window.findChildren<InfoDialog *>();
+        QWidget *assessment = window.centralWidget();
+        setText(*assessment, "dataIntervalHour", "0,5");
+        for (const QString tool : {"PMV", "Main Menu", "PMV", "BNB Assessment", "Main Menu", "BNB Assessment"}) {
+            go(window, tool);
+            QVERIFY(!first.isNull() && first->isHidden() == (tool != "PMV") && !first->isWindow());
+        }
+        QVERIFY(window.centralWidget() == assessment && !assessment->isWindow());
+        QCOMPARE(text(*first, "inputTa") + ' ' + text(*assessment, "dataIntervalHour"), "30 0,5");
+        const QList<InfoDialog *> infos = window.findChildren<InfoDialog *>(Qt::FindDirectChildrenOnly);
         QCOMPARE(infos.size(), 1);
         QVERIFY(infos.first()->isVisible() && !infos.first()->isModal());
         QVERIFY(child<QLabel>(*infos.first(), "label")->text().startsWith("<h2> Klimaro_V1 </h2> <br/>"));
@@ -590,6 +607,91 @@ private slots:
         QCOMPARE(label->pixmap().size(), QSize(500, 420));
         help->layout()->activate();
         QVERIFY(label->height() >= 420 && label->width() >= 500);
+
+        // Settings → Language: one of two checked, stored for the next start (said once, not again when kept).
+        catcher.count = 0;
+        const auto checked = [](MainWindow &w) {
+            QString which;
+            for (QAction *a : w.findChildren<QAction *>())
+                which += a->isChecked() ? a->text() : QString();
+            return which;
+        };
+        QCOMPARE(checked(window), QLocale::system().language() == QLocale::German ? "German" : "English");
+        for (const char *language : {"German", "German", "English"})
+            go(window, language);
+        QCOMPARE(catcher.count, 2);
+        QCOMPARE(catcher.text, "Klimaro shows the chosen language from its next start on.");
+        QCOMPARE(QSettings().value("language").toString() + ' ' + checked(window), "en English");
+        go(window, "German");
+        QCOMPARE(checked(*std::make_unique<MainWindow>()), "German");
+    }
+
+    // Closing the window (File → Exit and its Ctrl+Q, the close button) asks first once a tool page holds the user's
+    // work: a typed field, a chosen item or box, data in a table. Cancel keeps the window open.
+    void quitQuestion_data()
+    {
+        // Tools shown, buttons clicked, "type <calculator field>", "pick <combo>", a "cell" set, a "paste"; "Exit" closes by
+        // the action (the offscreen platform binds no Ctrl+Q to it), else the window's close button.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("answer");          // QMessageBox::StandardButton
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("question");   // title: text; the assessment's room may be saved first
+        const int quit = QMessageBox::Discard, cancel = QMessageBox::Cancel;
+        const QString pmv = "Quit Klimaro: Quit Klimaro? Entered data and results are not saved.";
+        const QString room = "Assessment: The room has unsaved changes. Save them as a room file?";
+        QTest::newRow("main menu only") << QStringList() << quit << false << pmv;
+        QTest::newRow("both tools, defaults computed and shown") << QStringList{"PMV", "compute", "computeMRT", "BNB Assessment", "Exit"}
+                                                                 << quit << false << pmv;
+        QTest::newRow("PMV field typed, Cancel: stays open") << QStringList{"PMV", "type inputTa", "Main Menu"} << cancel << true << pmv;
+        QTest::newRow("PMV field typed, Quit by File → Exit") << QStringList{"PMV", "type inputRh", "Exit"} << quit << true << pmv;
+        QTest::newRow("PMV table mode ticked") << QStringList{"PMV", "checkBoxReadData", "Exit"} << cancel << true << pmv;
+        QTest::newRow("PMV table cell typed") << QStringList{"PMV", "checkBoxReadData", "cell", "checkBoxReadData", "Main Menu"} << quit << true << pmv;
+        QTest::newRow("assessment summer model chosen") << QStringList{"BNB Assessment", "pick modelSelectBox", "PMV"} << cancel << true << room;
+        QTest::newRow("assessment year pasted") << QStringList{"BNB Assessment", "paste"} << quit << true << room;
+    }
+    void quitQuestion()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::clipboard()->setText("1\t2\t3");
+        MessageCatcher catcher;   // before the steps: a message they raise fails the count, never hangs
+        bool closedByAction = false;
+        for (const QString &step : steps) {
+            QWidget &page = *window.centralWidget();
+            if (step == "Exit") {
+                closedByAction = true;
+                break;
+            } else if (step.startsWith("type ")) {   // the calculator's field, not the inverse form's namesake
+                QTest::keyClicks(child<QLineEdit>(*page.findChild<pmvForm *>(), step.mid(5)), "5");
+            }
+            else if (step.startsWith("pick "))
+                QTest::keyClick(child<QComboBox>(page, step.mid(5)), Qt::Key_Down);
+            else if (step == "cell")
+                child<QTableWidget>(page, "tableWidget")->setItem(0, 0, new QTableWidgetItem("21"));
+            else if (step == "paste") {
+                bnbForm &data = *page.findChild<bnbForm *>();
+                child<QTableWidget>(data, "tableWidget")->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, 0), true);
+                data.actions().at(1)->trigger();
+            } else if (page.findChild<QAbstractButton *>(step))
+                click(page, step);
+            else
+                go(window, step);
+        }
+        catcher.answers = {QMessageBox::StandardButton(answer)};
+        if (closedByAction)
+            go(window, "E&xit");
+        else
+            window.close();
+        QCOMPARE(window.hasUnsavedWork(), asked);
+        QCOMPARE(catcher.count, asked ? 1 : 0);
+        QFETCH(QString, question);
+        if (asked)
+            QCOMPARE(catcher.title + ": " + catcher.text, question);
+        QCOMPARE(window.isVisible(), asked && answer == QMessageBox::Cancel);
     }
 };
 

@@ -1,8 +1,10 @@
 // Every window and dialog opened and closed 100 times through the main window
 // leaves nothing behind: the top-level widgets and the main window's descendants
 // return to their counts. The sanitizer build's LeakSanitizer then checks that
-// no memory stays behind either.
+// no memory stays behind either. The tool pages are made once and kept: each stays one
+// hidden child of the window, never a window of its own.
 #include "app/mainwindow.h"
+#include "app/toolpage.h"
 
 #include "messagecatcher.h"
 #include "widgetlookup.h"
@@ -49,7 +51,7 @@ void runRound(MainWindow &window, int round)
 {
     const QWidgetList before = QApplication::topLevelWidgets();
     MessageCatcher catcher;
-    if (round == PmvTool || round == AssessmentTool) {   // the page takes its pop-ups with it
+    if (round == PmvTool || round == AssessmentTool) {   // the kept page's pop-ups closed below
         click(window, round == PmvTool ? "startpmv" : "startBNB");
         openPopUps(window.centralWidget());
         trigger(window, "Main Menu");
@@ -105,8 +107,8 @@ private slots:
             trigger(window, "PMV");
             deleteLaterNow();
         }
-        // Counted after a first round, which makes what is made once and reused:
-        // the documentation window, the surface temperature dialog of an open tool.
+        // Counted after a first round, which makes what is made once and reused: the
+        // documentation window, the tool page, the surface temperature dialog of a tool.
         runRound(window, round);
         const qsizetype topLevels = QApplication::topLevelWidgets().size();
         const qsizetype descendants = window.findChildren<QObject *>().size();
@@ -117,6 +119,10 @@ private slots:
         }
         QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
         QCOMPARE(window.findChildren<QObject *>().size(), descendants);
+        const QList<ToolPage *> pages = window.findChildren<ToolPage *>();
+        QCOMPARE(pages.size(), round == PmvTool || round == AssessmentTool || round == PopUpsOfOpenTool ? 1 : 0);
+        for (ToolPage *page : pages)
+            QVERIFY(!page->isWindow() && page->isHidden() == (round != PopUpsOfOpenTool));
     }
 };
 
