@@ -636,9 +636,12 @@ const QCommandLineOption kTemplate(QStringList{QStringLiteral("template")},
                                                   "assessment window's defaults)."),
                                    QStringLiteral("ROOM.json"));
 
+const QCommandLineOption kRoomsDir(QStringList{QStringLiteral("o"), QStringLiteral("out")},
+                                   QStringLiteral("Folder of the year and room files written."), QStringLiteral("DIR"));
+
 void roomsOptions(QCommandLineParser &p)
 {
-    p.addOptions({kWeather, kSimulation, kVariable, kTemplate, kOutDir, kQuiet});
+    p.addOptions({kWeather, kSimulation, kVariable, kTemplate, kRoomsDir, kQuiet});
 }
 
 // A zone's name as a file name: letters, digits, "-", "_" and "." kept, anything else "_".
@@ -655,7 +658,7 @@ int runRooms(QCommandLineParser &p, CliStreams &io)
     const QString command = QStringLiteral("rooms");
     if (!p.positionalArguments().isEmpty())
         return usageError(io, command, QStringLiteral("unexpected argument %1.").arg(p.positionalArguments().first()));
-    if (!p.isSet(kSimulation) || !p.isSet(kOutDir))
+    if (!p.isSet(kSimulation) || !p.isSet(kRoomsDir))
         return usageError(io, command, QStringLiteral("--simulation FILE and --out DIR are needed."));
 
     Room templateRoom;
@@ -714,7 +717,7 @@ int runRooms(QCommandLineParser &p, CliStreams &io)
             return failure(io, formatReadError(years.back().error));
     }
 
-    const QDir outDir(p.value(kOutDir));
+    const QDir outDir(p.value(kRoomsDir));
     if (!QDir().mkpath(outDir.path()))
         return failure(io, QStringLiteral("Cannot create the folder %1.").arg(shown(outDir.path())));
     for (size_t k = 0; k < zones.size(); ++k) {
