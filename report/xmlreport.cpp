@@ -356,11 +356,6 @@ void endReport(QXmlStreamWriter &xml)
     xml.writeEndDocument();
 }
 
-int chapterRowCount(ReportChapter chapter)
-{
-    return entry(chapter).rows;
-}
-
 int chapterErrorCode(ReportChapter chapter)
 {
     return entry(chapter).errorCode;
