@@ -391,6 +391,18 @@ private slots:
         p.achInfil = 30.0;
         QCOMPARE(fixed(dry.ahIn[1], 4) + ' ' + fixed(dry.ahIn[7], 4) + ' ' + fixed(sameRecords(2, 0.0, 80.0, 20.0, false, true, false, p).ahIn[1], 4),
                  "8.4135 6.3097 3.7509");
+        // Each record starts from the mean of the one before, so the gap to the outdoor air shrinks per hourly record by
+        // 0.90136 (k = 1..20 as above). Records of 1 min act over a minute each (20 sub-steps of 1/6000 of the gap): per hour
+        // 60 records × mean of (1 − 1/6000)^k = 0.998252^60 = 0.9003, the same drying per hour (60 hourly steps would empty it).
+        p.achInfil = 0.2;
+        p.recordHours = 1.0 / 60;
+        const IndoorHumidity minutes = sameRecords(121, 0.0, 80.0, 20.0, false, true, false, p);
+        const auto gapRatio = [](const IndoorHumidity &r, size_t from, size_t to) {
+            return fixed((r.ahIn[to] - r.ahOut[to]) / (r.ahIn[from] - r.ahOut[from]), 4);
+        };
+        QCOMPARE(gapRatio(dry, 1, 2) + ' ' + gapRatio(minutes, 60, 120), "0.9014 0.9003");
+        p.recordHours = 1.0;
+        p.achInfil = 30.0;
         // Saturated warm air in a room at 5 °C: above 100 % is shown as 100.
         QCOMPARE(sameRecords(3, 25.0, 100.0, 5.0, false, true, false, p).rhIn[2], 100.0);
         // By season: N × (1 − HR) = 1 for the right pair only; then every sub-step closes 1/20 of the gap to E = outdoor + M / V,
