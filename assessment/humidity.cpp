@@ -13,7 +13,7 @@ constexpr double kGasRatio = 0.6222;      // R_air / R_vapour
 constexpr double kRAir = 0.2871;          // gas constant of dry air [J/(g K)]
 constexpr double kVapourFactor = 1.6078;  // R_vapour / R_air: specific volume of moist air
 constexpr double kKelvin = 273.15;
-constexpr int kSubSteps = 20;             // sub-steps per record (hour)
+constexpr int kSubSteps = 20;             // sub-steps per record
 
 // Start state of the first record; it is not computed.
 constexpr double kStartAh = 8.91;         // [g/m³]
@@ -121,9 +121,9 @@ IndoorHumidity computeIndoorHumidity(const std::vector<double> &to, const std::v
         const double f = 1.0 - hr;
 
         // Moisture balance of the room air [g/m³], dc/dt = M / V - (c - A) N f [1/h],
-        // explicit (Euler) in kSubSteps sub-steps of 1/kSubSteps h each, interpolating M, A
+        // explicit (Euler) in kSubSteps sub-steps of 1/kSubSteps of the record each, interpolating M, A
         // and N linearly from the previous record. The state never drops below the outdoor
-        // value (a step overshoots only beyond N f = kSubSteps 1/h), but the mean takes each
+        // value (a step overshoots only beyond N f dt = kSubSteps), but the mean takes each
         // step's value before that floor.
         const double m0 = r.mprod[h - 1], dm = r.mprod[h] - m0;
         const double a0 = r.ahOut[h - 1], da = r.ahOut[h] - a0;
@@ -134,7 +134,7 @@ IndoorHumidity computeIndoorHumidity(const std::vector<double> &to, const std::v
             const double mk = m0 + k * dm / kSubSteps;
             const double ak = a0 + k * da / kSubSteps;
             const double nk = n0 + k * dn / kSubSteps;
-            const double c = s + (mk / p.volume - (s - ak) * nk * f) / kSubSteps;
+            const double c = s + (mk / p.volume - (s - ak) * nk * f) * p.recordHours / kSubSteps;
             sum = sum + c;
             s = c < ak ? ak : c;   // c - ak < 0, as one max instruction
         }

@@ -5,12 +5,14 @@
 #include <vector>
 
 // The room and moisture sources. Air change rates [1/h]; recovery effectiveness as a
-// fraction (1 = 100 %); other source [g/h], added in working time; p [Pa]; volume [m³].
+// fraction (1 = 100 %); other source [g/h], added in working time; p [Pa]; volume [m³]; the
+// record length [h] over which each record's production and air change act.
 struct HumidityParameters {
     double achWinter = 2.0, achSummer = 2.0, achSpring = 0.0, achInfil = 0.2;
     double persons = 3.0, bigPlants = 0.0, smallPlants = 1.0, otherSource = 0.0;
     double hrWinter = 0.0, hrSummer = 0.0, hrSpring = 0.0;
     double pressure = 100000.0, volume = 108.0;
+    double recordHours = 1.0;   // the length of one record [h]: the data interval
 };
 
 // One value per record (hour) each.

@@ -65,12 +65,8 @@ constexpr ValueRange kPlausibleOutdoorTemp{-45, 50};
 constexpr ValueRange kPlausibleHumidity{0, 100};
 constexpr ValueRange kPlausibleIndoorTemp{0, 50};
 
-// Rows a year from start holds at the interval [h]: 8,760 / interval, 8,784 / interval when
-// the twelve months from start hold a 29 February; 0 for an interval that is not > 0.
-qint64 expectedYearRows(const CalendarDate &start, double interval);
-
 // Checks a year laid on the axis of start, startHour and interval (rows and working hours of
-// axis are not read). The length is checked against expectedYearRows, the season boundaries
+// axis are not read). The length is checked against 8,760 h (a plain year file also 8,784 h), the season boundaries
 // with buildSeasonMasks; both only for an interval > 0. An indoor step compares rows one hour
 // apart (round(1 / interval) rows, at least one). Sources: what the readers gave, each compared
 // with the first; empty for a plain year file. The readers drop 29 February, so with sources a

@@ -97,9 +97,10 @@ YearSeries yearSeriesFromRows(const std::vector<QStringList> &rows)
     std::vector<double> *columns[kYearColumns] = {&s.outdoorTemp, &s.outdoorHumid, &s.indoorTemp};
     for (std::vector<double> *c : columns)
         c->reserve(rows.size());
+    const QString missing;
     for (const QStringList &row : rows)
         for (int c = 0; c < kYearColumns; ++c) {
-            const QString cell = c < row.size() ? row.at(c) : QString();
+            const QString &cell = c < row.size() ? row.at(c) : missing;
             columns[c]->push_back(cellNumberOrNaN(cell));
         }
     return s;

@@ -199,15 +199,13 @@ void pmvForm::computeTable(double M, double W, double &pmv, double &ppd, double 
     // New items throughout: QTableWidget looks an item changed in place up by a
     // linear search once columns were added. A cell without a number keeps its
     // text, so that the user sees what made the row N.A.
+    const std::vector<QStringList> texts = pmvTableTexts(batch, rows, resultText(qQNaN(), 2));
     for (int r = 0; r < rowCount; ++r) {
-        for (int c = 0; c < inputs; ++c) {
-            const double value = batch.inputs[c][r];
-            table->setItem(r, c, new QTableWidgetItem(std::isnan(value) ? rows[r].at(c)
-                                                                       : formatFixed(value)));
-        }
-        table->setItem(r, first, resultItem(batch.pmv[r], 2));
-        table->setItem(r, first + 1, resultItem(batch.ppd[r], 2));
-        table->setItem(r, first + 2, resultItem(batch.ppdMayer[r], 2));
+        const QStringList &row = texts[size_t(r)];
+        for (int c = 0; c < inputs; ++c)
+            table->setItem(r, c, new QTableWidgetItem(row.at(c)));
+        for (int i = 0; i < 3; ++i)
+            table->setItem(r, first + i, resultItem(row.at(inputs + i)));
     }
     // Columns as wide as their two-decimal numbers (Qt looks at the first 1000
     // rows), so that the inputs and one batch's results fit the table at the

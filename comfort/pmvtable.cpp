@@ -1,9 +1,11 @@
 #include "comfort/pmvtable.h"
 
+#include "comfort/numbertext.h"
 #include "comfort/pmv.h"
 
 #include <QCoreApplication>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -100,4 +102,23 @@ PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &row
         }
     }
     return batch;
+}
+
+std::vector<QStringList> pmvTableTexts(const PmvTableBatch &batch, const std::vector<QStringList> &rows,
+                                       const QString &notAvailable)
+{
+    const auto result = [&notAvailable](double v) {
+        return std::isfinite(v) ? formatFixed(v) : notAvailable;
+    };
+    std::vector<QStringList> texts(batch.pmv.size());
+    for (size_t r = 0; r < texts.size(); ++r) {
+        QStringList &row = texts[r];
+        row.reserve(qsizetype(batch.inputs.size()) + 3);
+        for (size_t c = 0; c < batch.inputs.size(); ++c) {
+            const double value = batch.inputs[c][r];
+            row << (std::isnan(value) ? rows[r].value(qsizetype(c)) : formatFixed(value));
+        }
+        row << result(batch.pmv[r]) << result(batch.ppd[r]) << result(batch.ppdMayer[r]);
+    }
+    return texts;
 }

@@ -46,3 +46,10 @@ struct PmvTableBatch {
 // (pmvStateIsPhysical) is not computed. An unknown mode computes nothing.
 PmvTableBatch computePmvTable(int tableMode, const std::vector<QStringList> &rows,
                               double M, double W);
+
+// The table after a batch over `rows` as the PMV tool shows it and writes it as CSV, one row per
+// table row: the mode's inputs as read with two decimals (a cell without a number keeps its
+// text, a missing one is empty), then PMV, PPD and PPD-Mayer with two decimals, `notAvailable`
+// in a row not computed.
+std::vector<QStringList> pmvTableTexts(const PmvTableBatch &batch, const std::vector<QStringList> &rows,
+                                       const QString &notAvailable = QStringLiteral("N.A"));

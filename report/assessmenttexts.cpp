@@ -181,15 +181,6 @@ OperativePageTexts winterPageTexts(const ResultArray &w, double interval, const 
     return t;
 }
 
-double summerPointsValue(const ResultArray &s, const DataPageInput &in, bool dinCompliance)
-{
-    if (!(s[SummerSlot::Total] > 0) || in.model == SummerModel::Din4108)
-        return std::nan("");
-    if (!dinCompliance)
-        return 0.0;
-    return s[SummerSlot::Points] < kJustifiedFloor ? 10.0 : s[SummerSlot::Points];
-}
-
 OperativePageTexts summerPageTexts(const ResultArray &s, const DataPageInput &in, bool dinCompliance,
                                    const TextTranslator &tr)
 {

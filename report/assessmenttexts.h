@@ -39,9 +39,6 @@ OperativePageTexts winterPageTexts(const ResultArray &w, double interval, const 
 // s: the summer array of OperativeOutcome::summer(), in: the inputs it was computed with.
 OperativePageTexts summerPageTexts(const ResultArray &s, const DataPageInput &in, bool dinCompliance,
                                    const TextTranslator &tr = {});
-// The summer page's points as a number for a summary: the model's points with the rule above,
-// NaN where the page shows a verdict or "N.A".
-double summerPointsValue(const ResultArray &s, const DataPageInput &in, bool dinCompliance);
 
 // A draught season: DR with 2 decimals, "Pass"/"Fail", the points without decimals (0-20
 // winter, 0-10 summer). Not computed (no mechanical ventilation): DR and verdict empty.

@@ -193,20 +193,6 @@ void bnbMenuForm::showHumidity()
 
 // ---- what the pages computed ----------------------------------------------------------
 
-RoomAssessment bnbMenuForm::shownAssessment() const
-{
-    RoomAssessment a;
-    for (int c = 0; c < kReportChapters; ++c)
-        a.room.chapters[size_t(c)] = bnb->chapterBox(ReportChapter(c))->isChecked();
-    a.room.data.dinCompliance = summerPage->dinCompliance();
-    a.operative = bnb->lastOutcome();
-    for (Season s : {Winter, Summer})
-        a.draught[s] = draft->outcome(s);
-    a.radiation = {mrtWinter->outcome(), mrtSummer->outcome()};
-    a.humidity = humidity;
-    return a;
-}
-
 std::optional<ReportRows> bnbMenuForm::chapterRowsShown(ReportChapter chapter) const
 {
     // Only the criterion of the chapter: the year's series are not copied for a draught chapter.

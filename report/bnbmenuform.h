@@ -41,11 +41,6 @@ public:
     // results changed since the room was last saved or opened.
     QString roomFileName() const { return roomFile; }
     bool hasUnsavedWork() const override { return modified; }
-    // The room of the window's fields now; false after a message naming what keeps it from
-    // being a room file (a field without a number, a value outside its range).
-    bool currentRoom(Room &room);
-    // The assessment of what the pages last computed, as the report writes it.
-    RoomAssessment shownAssessment() const;
     // Asks whether to save unsaved work: false when the user cancels (or saving failed).
     bool maybeSave();
 
@@ -135,6 +130,9 @@ private:
     void showWriteError(const QString &fileName, const QString &reason);
     void showHumidity();
     void setModified(bool on);
+    // The room of the window's fields now; false after a message naming what keeps it from
+    // being a room file (a field without a number, a value outside its range).
+    bool currentRoom(Room &room);
     // Save Room…: the room file's name asked, the table's year written beside it when it comes
     // from no file; false when cancelled or failed.
     bool saveRoom();

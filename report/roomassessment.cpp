@@ -65,9 +65,10 @@ HumidityOutcome assessHumidity(const HumidityInput &input, const YearSeries &yea
     o.interval = operative.input.interval;
     const TimeAxis &axis = operative.result.axis;
     const SeasonMasks &masks = operative.result.masks;
+    HumidityParameters p = input.balanceParameters();
+    p.recordHours = o.interval;
     o.hourly = computeIndoorHumidity(year.outdoorTemp, year.indoorTemp, year.outdoorHumid,
-                                     axis.workingTime, masks.winterHumid, masks.summerHumid,
-                                     input.balanceParameters());
+                                     axis.workingTime, masks.winterHumid, masks.summerHumid, p);
     o.assessment = assessIndoorHumidity(o.hourly.rhIn, o.hourly.xIn, masks.winter, masks.summer);
     return o;
 }

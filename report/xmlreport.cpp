@@ -8,24 +8,24 @@ namespace {
 
 // A row of a chapter table: a header row (list < 0) writes its captions, a data
 // row writes the gathered list with that index. title nullptr: no titel.
-struct RowSpec {
+struct RowLayout {
     int nr;
     const char *title;
     std::vector<const char *> captions;
     int list = -1;
 };
 
-struct SectionSpec {
+struct SectionLayout {
     const char *nr;
     const char *title;
-    std::vector<RowSpec> rows;
+    std::vector<RowLayout> rows;
 };
 
-struct ChapterSpec {
+struct ChapterLayout {
     const char *nr;
     const char *typ;     // a format word: "Winter" or "Sommer", never translated
     const char *title;
-    std::vector<SectionSpec> sections;
+    std::vector<SectionLayout> sections;
 };
 
 using GatheredLists = std::vector<const vstring *>;
@@ -39,18 +39,18 @@ QString shown(const char *source, const ReportTranslator &tr)
     return tr(source);
 }
 
-void writeChapter(QXmlStreamWriter &xml, const ChapterSpec &chapter, const GatheredLists &lists,
+void writeChapter(QXmlStreamWriter &xml, const ChapterLayout &chapter, const GatheredLists &lists,
                   const ReportTranslator &tr)
 {
     xml.writeStartElement(QStringLiteral("kapitel"));
     xml.writeAttribute(QStringLiteral("nr"), QString::fromLatin1(chapter.nr));
     xml.writeAttribute(QStringLiteral("typ"), QString::fromLatin1(chapter.typ));
     xml.writeAttribute(QStringLiteral("titel"), shown(chapter.title, tr));
-    for (const SectionSpec &section : chapter.sections) {
+    for (const SectionLayout &section : chapter.sections) {
         xml.writeStartElement(QStringLiteral("abschnitt"));
         xml.writeAttribute(QStringLiteral("nr"), QString::fromLatin1(section.nr));
         xml.writeAttribute(QStringLiteral("titel"), shown(section.title, tr));
-        for (const RowSpec &row : section.rows) {
+        for (const RowLayout &row : section.rows) {
             const QString title = row.title ? shown(row.title, tr) : QString();
             if (row.list >= 0) {
                 writeXmlRow(xml, row.nr, title, *lists.at(row.list));
@@ -69,13 +69,13 @@ void writeChapter(QXmlStreamWriter &xml, const ChapterSpec &chapter, const Gathe
 
 // ---- operative temperature ---------------------------------------------------
 
-const RowSpec kOutsideCategoryCaptions{0, " ", {
+const RowLayout kOutsideCategoryCaptions{0, " ", {
     QT_TRANSLATE_NOOP("bnbMenuForm", "Duration (h)"),
     QT_TRANSLATE_NOOP("bnbMenuForm", "Percent of operating time (%)"),
     QT_TRANSLATE_NOOP("bnbMenuForm", "Degree hour (K·h)")}};
 
 // Lists: 0 distribution, 1 times_niveau, 2 points_discrete.
-const ChapterSpec kWinterOperativeTemperature{"1", "Winter",
+const ChapterLayout kWinterOperativeTemperature{"1", "Winter",
     QT_TRANSLATE_NOOP("bnbMenuForm", "Operative Temperature: Winter"), {
     {"1.1", QT_TRANSLATE_NOOP("bnbMenuForm", "Boundary Conditions"), {}},
     {"1.2", QT_TRANSLATE_NOOP("bnbMenuForm", "Operative Temperature Distribution"), {
@@ -97,7 +97,7 @@ const ChapterSpec kWinterOperativeTemperature{"1", "Winter",
         {1, QT_TRANSLATE_NOOP("bnbMenuForm", "Operative temperature"), {}, 2}}}}};
 
 // Lists: 0 model_selection, 1 operation_time, 2 distribution, 3 times_niveau, 4 points.
-const ChapterSpec kSummerOperativeTemperature{"1", "Sommer",
+const ChapterLayout kSummerOperativeTemperature{"1", "Sommer",
     QT_TRANSLATE_NOOP("bnbMenuForm", "Operative Temperature: Summer"), {
     {"1.1", QT_TRANSLATE_NOOP("bnbMenuForm", "Selected Assessment Model "), {
         {0, nullptr, {
@@ -135,11 +135,11 @@ const ChapterSpec kSummerOperativeTemperature{"1", "Sommer",
 // 3 draft_rate, 4 points_interpolated. Winter and summer differ only in the
 // draught-rate caption and the number of the points section.
 
-const SectionSpec kAirSupply{"2.1", QT_TRANSLATE_NOOP("bnbMenuForm", "Type of air supply system"), {
+const SectionLayout kAirSupply{"2.1", QT_TRANSLATE_NOOP("bnbMenuForm", "Type of air supply system"), {
     {1, QT_TRANSLATE_NOOP("bnbMenuForm", "Mechanical ventilation"), {}, 0},
     {2, QT_TRANSLATE_NOOP("bnbMenuForm", "Window ventilation"), {}, 1}}};
 
-const SectionSpec kDraftBoundary{"2.2", QT_TRANSLATE_NOOP("bnbMenuForm",
+const SectionLayout kDraftBoundary{"2.2", QT_TRANSLATE_NOOP("bnbMenuForm",
         "Boundary conditions for the calculation (Mechanical ventilation)"), {
     {0, QT_TRANSLATE_NOOP("bnbMenuForm", "Data sheet"), {
         QT_TRANSLATE_NOOP("bnbMenuForm", "Air temperature (°C)"),
@@ -147,25 +147,25 @@ const SectionSpec kDraftBoundary{"2.2", QT_TRANSLATE_NOOP("bnbMenuForm",
         QT_TRANSLATE_NOOP("bnbMenuForm", "Turbulence intensity (%)")}},
     {1, QT_TRANSLATE_NOOP("bnbMenuForm", "See appendix 2"), {}, 2}}};
 
-SectionSpec draftRateSection(const char *categoryCaption)
+SectionLayout draftRateSection(const char *categoryCaption)
 {
     return {"2.3", QT_TRANSLATE_NOOP("bnbMenuForm", "Draft Rate (DR) calculation"), {
         {0, nullptr, {QT_TRANSLATE_NOOP("bnbMenuForm", "DR (%)"), categoryCaption}},
         {1, nullptr, {}, 3}}};
 }
 
-SectionSpec draftPointsSection(const char *nr)
+SectionLayout draftPointsSection(const char *nr)
 {
     return {nr, QT_TRANSLATE_NOOP("bnbMenuForm", "Points (after interpolated assessment)"), {
         {1, QT_TRANSLATE_NOOP("bnbMenuForm", "Draft"), {}, 4}}};
 }
 
-const ChapterSpec kWinterDraft{"2", "Winter", QT_TRANSLATE_NOOP("bnbMenuForm", "Draft:Winter"), {
+const ChapterLayout kWinterDraft{"2", "Winter", QT_TRANSLATE_NOOP("bnbMenuForm", "Draft:Winter"), {
     kAirSupply, kDraftBoundary,
     draftRateSection(QT_TRANSLATE_NOOP("bnbMenuForm", "Category BNB (15 %) fulfilled / not fulfilled")),
     draftPointsSection("2.4")}};
 
-const ChapterSpec kSummerDraft{"2", "Sommer", QT_TRANSLATE_NOOP("bnbMenuForm", "Draft: Summer"), {
+const ChapterLayout kSummerDraft{"2", "Sommer", QT_TRANSLATE_NOOP("bnbMenuForm", "Draft: Summer"), {
     kAirSupply, kDraftBoundary,
     draftRateSection(QT_TRANSLATE_NOOP("bnbMenuForm", "Category BNB (15%) fulfilled / not fulfilled")),
     draftPointsSection("2.5")}};
@@ -174,7 +174,7 @@ const ChapterSpec kSummerDraft{"2", "Sommer", QT_TRANSLATE_NOOP("bnbMenuForm", "
 // Lists: 0-1 position entries, 2-7 boundary_conditions entries, 8-10 results
 // entries, 11 points_discrete.
 
-const std::vector<SectionSpec> kMrtSections{
+const std::vector<SectionLayout> kMrtSections{
     {"3.1", QT_TRANSLATE_NOOP("bnbMenuForm", "Position in the room"), {
         {0, " ", {
             QT_TRANSLATE_NOOP("bnbMenuForm", "Width (W): Xp"),
@@ -203,9 +203,9 @@ const std::vector<SectionSpec> kMrtSections{
     {"3.4", QT_TRANSLATE_NOOP("bnbMenuForm", "Points"), {
         {1, QT_TRANSLATE_NOOP("bnbMenuForm", "Radiation asymmetry"), {}, 11}}}};
 
-const ChapterSpec kWinterMrt{"3", "Winter",
+const ChapterLayout kWinterMrt{"3", "Winter",
     QT_TRANSLATE_NOOP("bnbMenuForm", "Asymmetric radiation and floor temperature: Winter"), kMrtSections};
-const ChapterSpec kSummerMrt{"3", "Sommer",
+const ChapterLayout kSummerMrt{"3", "Sommer",
     QT_TRANSLATE_NOOP("bnbMenuForm", "Asymmetric radiation and floor temperature: Summer"), kMrtSections};
 
 // ---- humidity -----------------------------------------------------------------
@@ -214,7 +214,7 @@ const ChapterSpec kSummerMrt{"3", "Sommer",
 
 // Two header rows numbered 0, each followed by its data row; the second ends in
 // a one-space caption, seven captions over six values.
-const SectionSpec kHumidityBoundary{"4.1",
+const SectionLayout kHumidityBoundary{"4.1",
     QT_TRANSLATE_NOOP("bnbMenuForm", "Boundary conditions for the calculation"), {
     {0, nullptr, {
         QT_TRANSLATE_NOOP("bnbMenuForm", "Space Volume (m³)"),
@@ -235,10 +235,10 @@ const SectionSpec kHumidityBoundary{"4.1",
         " "}},
     {2, nullptr, {}, 1}}};
 
-const SectionSpec kHumidityPoints{"4.4", QT_TRANSLATE_NOOP("bnbMenuForm", "Points"), {
+const SectionLayout kHumidityPoints{"4.4", QT_TRANSLATE_NOOP("bnbMenuForm", "Points"), {
     {1, QT_TRANSLATE_NOOP("bnbMenuForm", "Indoor Humidity"), {}, 4}}};
 
-const ChapterSpec kWinterHumidity{"4", "Winter",
+const ChapterLayout kWinterHumidity{"4", "Winter",
     QT_TRANSLATE_NOOP("bnbMenuForm", "Indoor Humidity: Winter"), {
     kHumidityBoundary,
     {"4.2", QT_TRANSLATE_NOOP("bnbMenuForm", "Distribution of the relative humidity (RH) in winter "
@@ -263,7 +263,7 @@ const ChapterSpec kWinterHumidity{"4", "Winter",
         {1, nullptr, {}, 3}}},
     kHumidityPoints}};
 
-const ChapterSpec kSummerHumidity{"4", "Sommer",
+const ChapterLayout kSummerHumidity{"4", "Sommer",
     QT_TRANSLATE_NOOP("bnbMenuForm", "Indoor Humidity: Summer"), {
     kHumidityBoundary,
     {"4.2", QT_TRANSLATE_NOOP("bnbMenuForm", "Distribution of the absolute humidity (AH) in summer "
@@ -291,7 +291,7 @@ const ChapterSpec kSummerHumidity{"4", "Sommer",
 // The chapters in the order of ReportChapter, with the code and message of the window's Export
 // Error box.
 struct ChapterEntry {
-    const ChapterSpec &spec;
+    const ChapterLayout &layout;
     int rows;
     int errorCode;
     const char *failure;
@@ -356,11 +356,6 @@ void endReport(QXmlStreamWriter &xml)
     xml.writeEndDocument();
 }
 
-int chapterRowCount(ReportChapter chapter)
-{
-    return entry(chapter).rows;
-}
-
 int chapterErrorCode(ReportChapter chapter)
 {
     return entry(chapter).errorCode;
@@ -387,5 +382,5 @@ void writeChapter(QXmlStreamWriter &xml, ReportChapter chapter, const ReportRows
     GatheredLists lists;
     for (int i = 0; i < e.rows; ++i)
         lists.push_back(size_t(i) < rows.size() ? &rows[size_t(i)] : &none);
-    writeChapter(xml, e.spec, lists, tr);
+    writeChapter(xml, e.layout, lists, tr);
 }

@@ -35,8 +35,6 @@ using ReportTranslator = TextTranslator;
 //   humidity: boundary conditions (7 and 6), distribution (11: winter relative humidity,
 //     summer humidity ratio), the season's limit pair (2: winter below, summer above), points
 using ReportRows = std::vector<vstring>;
-// Rows a chapter holds: 3, 5, 5, 12 or 5.
-int chapterRowCount(ReportChapter chapter);
 
 // The code of the chapter in the window's Export Error box (1 summer operative temperature ...
 // 8 winter radiation) and back; and its failure message (context "bnbMenuForm").

@@ -166,7 +166,7 @@ private slots:
     // Program, translation, both manuals, desktop entry, icon and report stylesheet.
     void installedFiles()
     {
-        for (const char *file : {"bin/klimaro", "share/klimaro/didediruz.qm", "share/klimaro/Dokumentation_Hilfe.html",
+        for (const char *file : {"bin/klimaro", "bin/klimaro-cli", "share/klimaro/didediruz.qm", "share/klimaro/Dokumentation_Hilfe.html",
                                  "share/klimaro/Dokumentation_Hilfe_de.html", "share/applications/klimaro.desktop",
                                  "share/icons/hicolor/scalable/apps/klimaro.svg", "share/klimaro/BNB-Assessment.xsl"})
             QVERIFY2(QFileInfo(path(file)).size() > 0, file);
