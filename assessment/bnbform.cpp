@@ -488,47 +488,65 @@ void bnbForm::on_csvcomboBox_currentIndexChanged(int index)
 
 void bnbForm::on_InfoBu1_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu1.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBu1.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void bnbForm::on_InfoBu2_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu2.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBu2.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void bnbForm::on_InfoBu3_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu3.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBu3.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void bnbForm::on_InfoBu4_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu4.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBu4.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void bnbForm::on_InfoBu5_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu5.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBu5.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void bnbForm::on_InfoBu6_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu6.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBu6.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void bnbForm::on_InfoBu7_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu7.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBu7.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void bnbForm::on_InfoBu8_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu8.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBu8.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void bnbForm::on_InfoBu9_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBu9.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBu9.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void bnbForm::getWinterResults(double *results) const

@@ -140,5 +140,7 @@ void draftForm::setInput(Season s, const DraughtInput &in)
 
 void draftForm::on_InfoBuDR_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuDR.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuDR.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }

@@ -72,5 +72,7 @@ void humidityAssmtForm::showResults(const HumidityOutcome &o, bool summer)
 
 void humidityAssmtForm::on_InfoBuHu2_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuHu2.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuHu2.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }

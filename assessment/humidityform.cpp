@@ -114,5 +114,7 @@ bool humidityForm::writeCsv(const QString &fileName)
 
 void humidityForm::on_InfoBuHu1_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuHu1.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuHu1.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }

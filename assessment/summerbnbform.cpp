@@ -140,5 +140,7 @@ void summerBNBForm::on_checkBoxJustify_toggled(bool)
 
 void summerBNBForm::on_InfoBuToS_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuToS.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuToS.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }

@@ -28,5 +28,7 @@ void winterBNBForm::showResults(const ResultArray &w, double dt)
 
 void winterBNBForm::on_InfoBuToW_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuToW.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuToW.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }

@@ -36,7 +36,9 @@ void clothingForm::on_radio8_d_toggled(bool) { writeClo(1.5); }
 
 void clothingForm::on_InfoBuClo_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuClo.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuClo.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void clothingForm::on_lineClo_textChanged(QString)

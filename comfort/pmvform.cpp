@@ -271,17 +271,23 @@ void pmvForm::on_radioTableTo_toggled(bool checked)
 
 void pmvForm::on_InfoBuPMV_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuPMV.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuPMV.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void pmvForm::on_InfoBuPMV2_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuPMV2.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuPMV2.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void pmvForm::on_InfoBuPMV3_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuPMV3.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuPMV3.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 // The table as shown, comma-separated, no header; a cell never filled is an

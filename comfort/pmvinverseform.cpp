@@ -322,5 +322,7 @@ void pmvInverseForm::on_radioPickMet_toggled(bool checked)
 
 void pmvInverseForm::on_InfoBuPMVInvers_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuPMVInvers.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuPMVInvers.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }

@@ -306,25 +306,35 @@ void mrtForm::on_checkBoxFloorT_toggled(bool checked)
 
 void mrtForm::on_InfoBuMRT1_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuMRT1.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuMRT1.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void mrtForm::on_InfoBuMRT2_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuMRT2.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuMRT2.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void mrtForm::on_InfoBuMRT3_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuMRT3.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuMRT3.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void mrtForm::on_InfoBuMRT4_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuMRT4.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuMRT4.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }
 
 void mrtForm::on_InfoBuMRT5_clicked()
 {
-    InfoDialog::showPicture(tr("Info about ..."), QStringLiteral("InfoBuMRT5.png"), this);
+    //: Help picture in this language (resources/images/).
+    const QString picture = tr("InfoBuMRT5.png");
+    InfoDialog::showPicture(tr("Info about ..."), picture, this);
 }

@@ -74,12 +74,12 @@
         <translation>Sommerklimaregion C</translation>
     </message>
     <message>
-        <location filename="../report/assessmenttexts.cpp" line="202"/>
+        <location filename="../report/assessmenttexts.cpp" line="193"/>
         <source>complied</source>
         <translation>eingehalten</translation>
     </message>
     <message>
-        <location filename="../report/assessmenttexts.cpp" line="203"/>
+        <location filename="../report/assessmenttexts.cpp" line="194"/>
         <source>not complied</source>
         <translation>nicht eingehalten</translation>
     </message>
@@ -737,17 +737,17 @@ Als Dezimaltrennzeichen sind Komma und Punkt möglich (0,5 oder 0.5).</translati
         <translation>Die Datei umfasst %1 Bytes; eine Raumdatei umfasst höchstens %2: Dies ist keine Raumdatei.</translation>
     </message>
     <message>
-        <location filename="../report/roomassessment.cpp" line="78"/>
+        <location filename="../report/roomassessment.cpp" line="79"/>
         <source>%1: the year data hold no record.</source>
         <translation>%1: Die Jahresdaten enthalten keinen Datensatz.</translation>
     </message>
     <message>
-        <location filename="../report/roomassessment.cpp" line="83"/>
+        <location filename="../report/roomassessment.cpp" line="84"/>
         <source>%1: %2 cells of the year data hold no number, the first in record %3, column %4.</source>
         <translation>%1: %2 Zellen der Jahresdaten enthalten keine Zahl, die erste in Datensatz %3, Spalte %4.</translation>
     </message>
     <message>
-        <location filename="../report/roomassessment.cpp" line="96"/>
+        <location filename="../report/roomassessment.cpp" line="97"/>
         <source>%1: the year data hold no record for the season boundary %2 %3:00.</source>
         <translation>%1: Die Jahresdaten enthalten keinen Datensatz für die Periodengrenze %2 %3:00 Uhr.</translation>
     </message>
@@ -974,117 +974,117 @@ temperatur, [°C]</translation>
         <translation>Der SQLite-Treiber von Qt ist nicht installiert (libqt6sql6-sqlite)</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="66"/>
+        <location filename="../assessment/yearcheck.cpp" line="61"/>
         <source>%1 holds %2 records from %3 %4</source>
         <translation>%1 enthält %2 Datensätze ab %3 %4</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="187"/>
+        <location filename="../assessment/yearcheck.cpp" line="176"/>
         <source>outdoor air temperature</source>
         <translation>Außenlufttemperatur</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="188"/>
+        <location filename="../assessment/yearcheck.cpp" line="177"/>
         <source>outdoor relative humidity</source>
         <translation>relative Außenluftfeuchte</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="189"/>
+        <location filename="../assessment/yearcheck.cpp" line="178"/>
         <source>indoor operative temperature</source>
         <translation>operative Raumtemperatur</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="194"/>
+        <location filename="../assessment/yearcheck.cpp" line="183"/>
         <source>error: </source>
         <translation>Fehler: </translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="195"/>
+        <location filename="../assessment/yearcheck.cpp" line="184"/>
         <source>warning: </source>
         <translation>Warnung: </translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="200"/>
+        <location filename="../assessment/yearcheck.cpp" line="189"/>
         <source>%1 rows where a year holds %2</source>
         <translation>%1 Datensätze, wo ein Jahr %2 enthält</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="203"/>
+        <location filename="../assessment/yearcheck.cpp" line="192"/>
         <source>no row for the season boundary %1 %2</source>
         <translation>kein Datensatz für die Periodengrenze %1 %2</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="207"/>
+        <location filename="../assessment/yearcheck.cpp" line="196"/>
         <source>%1 missing value</source>
         <translation>%1 fehlender Wert</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="208"/>
+        <location filename="../assessment/yearcheck.cpp" line="197"/>
         <source>%1 missing values</source>
         <translation>%1 fehlende Werte</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="211"/>
+        <location filename="../assessment/yearcheck.cpp" line="200"/>
         <source>%1 value</source>
         <translation>%1 Wert</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="211"/>
+        <location filename="../assessment/yearcheck.cpp" line="200"/>
         <source>%1 values</source>
         <translation>%1 Werte</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="212"/>
+        <location filename="../assessment/yearcheck.cpp" line="201"/>
         <source> outside %1 %2</source>
         <translation> außerhalb %1 %2</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="215"/>
+        <location filename="../assessment/yearcheck.cpp" line="204"/>
         <source>%1 step</source>
         <translation>%1 Sprung</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="215"/>
+        <location filename="../assessment/yearcheck.cpp" line="204"/>
         <source>%1 steps</source>
         <translation>%1 Sprünge</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="216"/>
+        <location filename="../assessment/yearcheck.cpp" line="205"/>
         <source> above %1 K within one hour</source>
         <translation> über %1 K innerhalb einer Stunde</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="219"/>
+        <location filename="../assessment/yearcheck.cpp" line="208"/>
         <source>%1 run</source>
         <translation>%1 Folge</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="219"/>
+        <location filename="../assessment/yearcheck.cpp" line="208"/>
         <source>%1 runs</source>
         <translation>%1 Folgen</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="220"/>
+        <location filename="../assessment/yearcheck.cpp" line="209"/>
         <source> of %1 or more identical values</source>
         <translation> von %1 oder mehr gleichen Werten</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="223"/>
+        <location filename="../assessment/yearcheck.cpp" line="212"/>
         <source>sources of different length or start: %1; %2</source>
         <translation>Quellen verschiedener Länge oder verschiedenen Beginns: %1; %2</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="227"/>
+        <location filename="../assessment/yearcheck.cpp" line="216"/>
         <source>%1: %2 records of 29 February dropped</source>
         <translation>%1: %2 Datensätze des 29. Februar ausgelassen</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="233"/>
+        <location filename="../assessment/yearcheck.cpp" line="222"/>
         <source>row %1 (%2)</source>
         <translation>Zeile %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../assessment/yearcheck.cpp" line="239"/>
+        <location filename="../assessment/yearcheck.cpp" line="228"/>
         <source> %1 values</source>
         <translation> %1 Werte</translation>
     </message>
@@ -1670,17 +1670,71 @@ To (°C)</translation>
         <translation>Keine Befunde: Das Jahr ist vollständig und plausibel.</translation>
     </message>
     <message>
-        <location filename="../assessment/bnbform.cpp" line="491"/>
-        <location filename="../assessment/bnbform.cpp" line="496"/>
-        <location filename="../assessment/bnbform.cpp" line="501"/>
-        <location filename="../assessment/bnbform.cpp" line="506"/>
-        <location filename="../assessment/bnbform.cpp" line="511"/>
-        <location filename="../assessment/bnbform.cpp" line="516"/>
+        <location filename="../assessment/bnbform.cpp" line="492"/>
+        <source>InfoBu1.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBu1_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="493"/>
+        <location filename="../assessment/bnbform.cpp" line="500"/>
+        <location filename="../assessment/bnbform.cpp" line="507"/>
+        <location filename="../assessment/bnbform.cpp" line="514"/>
         <location filename="../assessment/bnbform.cpp" line="521"/>
-        <location filename="../assessment/bnbform.cpp" line="526"/>
-        <location filename="../assessment/bnbform.cpp" line="531"/>
+        <location filename="../assessment/bnbform.cpp" line="528"/>
+        <location filename="../assessment/bnbform.cpp" line="535"/>
+        <location filename="../assessment/bnbform.cpp" line="542"/>
+        <location filename="../assessment/bnbform.cpp" line="549"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="499"/>
+        <source>InfoBu2.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBu2_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="506"/>
+        <source>InfoBu3.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBu3_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="513"/>
+        <source>InfoBu4.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBu4_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="520"/>
+        <source>InfoBu5.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBu5_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="527"/>
+        <source>InfoBu6.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBu6_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="534"/>
+        <source>InfoBu7.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBu7_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="541"/>
+        <source>InfoBu8.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBu8_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/bnbform.cpp" line="548"/>
+        <source>InfoBu9.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBu9_de.png</translation>
     </message>
 </context>
 <context>
@@ -1763,125 +1817,125 @@ To (°C)</translation>
         <translation>Die Jahresdaten müssen zuerst berechnet werden: Lesen Sie sie auf der Seite „Im-/Export Daten“ ein und drücken Sie dort Berechnen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="474"/>
+        <location filename="../report/bnbmenuform.cpp" line="460"/>
         <source>Room files (*.json);;All files (*)</source>
         <translation>Raumdateien (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="476"/>
-        <location filename="../report/bnbmenuform.cpp" line="506"/>
-        <location filename="../report/bnbmenuform.cpp" line="522"/>
-        <location filename="../report/bnbmenuform.cpp" line="544"/>
-        <location filename="../report/bnbmenuform.cpp" line="556"/>
-        <location filename="../report/bnbmenuform.cpp" line="562"/>
+        <location filename="../report/bnbmenuform.cpp" line="462"/>
+        <location filename="../report/bnbmenuform.cpp" line="492"/>
+        <location filename="../report/bnbmenuform.cpp" line="508"/>
+        <location filename="../report/bnbmenuform.cpp" line="530"/>
+        <location filename="../report/bnbmenuform.cpp" line="542"/>
+        <location filename="../report/bnbmenuform.cpp" line="548"/>
         <source>Save Room</source>
         <translation>Raum speichern</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="477"/>
-        <location filename="../report/bnbmenuform.cpp" line="598"/>
-        <location filename="../report/bnbmenuform.cpp" line="620"/>
-        <location filename="../report/bnbmenuform.cpp" line="647"/>
+        <location filename="../report/bnbmenuform.cpp" line="463"/>
+        <location filename="../report/bnbmenuform.cpp" line="584"/>
+        <location filename="../report/bnbmenuform.cpp" line="606"/>
+        <location filename="../report/bnbmenuform.cpp" line="633"/>
         <source>Open Room</source>
         <translation>Raum öffnen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="491"/>
+        <location filename="../report/bnbmenuform.cpp" line="477"/>
         <source>New room</source>
         <translation>Neuer Raum</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="507"/>
+        <location filename="../report/bnbmenuform.cpp" line="493"/>
         <source>The room cannot be saved as it is:
 %1</source>
         <translation>Der Raum kann so nicht gespeichert werden:
 %1</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="545"/>
+        <location filename="../report/bnbmenuform.cpp" line="531"/>
         <source>Cells of the table were changed after reading %1; the room names that file as it is and not the changes.</source>
         <translation>Zellen der Tabelle wurden nach dem Lesen von %1 geändert; der Raum nennt die Datei, wie sie ist, ohne die Änderungen.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="547"/>
+        <location filename="../report/bnbmenuform.cpp" line="533"/>
         <source>Save the room anyway?</source>
         <translation>Den Raum trotzdem speichern?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="557"/>
+        <location filename="../report/bnbmenuform.cpp" line="543"/>
         <source>A room names the file of its year data, and the data in the table were not read from a file. Save them beside the room as %1?</source>
         <translation>Ein Raum nennt die Datei seiner Jahresdaten, und die Daten der Tabelle wurden nicht aus einer Datei gelesen. Sollen sie neben dem Raum als %1 gespeichert werden?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="562"/>
+        <location filename="../report/bnbmenuform.cpp" line="548"/>
         <source>%1 exists. Replace it?</source>
         <translation>%1 ist vorhanden. Ersetzen?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="575"/>
+        <location filename="../report/bnbmenuform.cpp" line="561"/>
         <source>Assessment</source>
         <translation>Bewertung</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="575"/>
+        <location filename="../report/bnbmenuform.cpp" line="561"/>
         <source>The room has unsaved changes. Save them as a room file?</source>
         <translation>Der Raum hat ungespeicherte Änderungen. Als Raumdatei speichern?</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="598"/>
-        <location filename="../report/bnbmenuform.cpp" line="620"/>
+        <location filename="../report/bnbmenuform.cpp" line="584"/>
+        <location filename="../report/bnbmenuform.cpp" line="606"/>
         <source>Cannot open the room file %1:
 %2</source>
         <translation>Die Raumdatei %1 kann nicht geöffnet werden:
 %2</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="609"/>
+        <location filename="../report/bnbmenuform.cpp" line="595"/>
         <source>It names no year data file (key &quot;data&quot;).</source>
         <translation>Sie nennt keine Datei mit Jahresdaten (Schlüssel „data“).</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="648"/>
+        <location filename="../report/bnbmenuform.cpp" line="634"/>
         <source>The room file %1 holds keys this program does not know; they were left out:
 %2</source>
         <translation>Die Raumdatei %1 enthält Schlüssel, die dieses Programm nicht kennt; sie wurden übergangen:
 %2</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="348"/>
+        <location filename="../report/bnbmenuform.cpp" line="334"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="348"/>
-        <location filename="../report/bnbmenuform.cpp" line="522"/>
+        <location filename="../report/bnbmenuform.cpp" line="334"/>
+        <location filename="../report/bnbmenuform.cpp" line="508"/>
         <source>Cannot write file %1:
 %2.</source>
         <translation>Datei %1 kann nicht geschrieben werden:
 %2.</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="357"/>
+        <location filename="../report/bnbmenuform.cpp" line="343"/>
         <source>Open Output File</source>
         <translation>Ausgabedatei wählen</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="357"/>
+        <location filename="../report/bnbmenuform.cpp" line="343"/>
         <source>XML File (*.xml)</source>
         <translation>XML-Datei (*.xml)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="379"/>
+        <location filename="../report/bnbmenuform.cpp" line="365"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="379"/>
+        <location filename="../report/bnbmenuform.cpp" line="365"/>
         <source>PDF File (*.pdf)</source>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../report/bnbmenuform.cpp" line="404"/>
+        <location filename="../report/bnbmenuform.cpp" line="390"/>
         <source>Export Error</source>
         <translation>Exportfehler</translation>
     </message>
@@ -2669,7 +2723,13 @@ To (°C)</translation>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../comfort/clothingform.cpp" line="39"/>
+        <location filename="../comfort/clothingform.cpp" line="40"/>
+        <source>InfoBuClo.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuClo_de.png</translation>
+    </message>
+    <message>
+        <location filename="../comfort/clothingform.cpp" line="41"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -2784,7 +2844,13 @@ To (°C)</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../assessment/draftform.cpp" line="143"/>
+        <location filename="../assessment/draftform.cpp" line="144"/>
+        <source>InfoBuDR.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuDR_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/draftform.cpp" line="145"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -2935,7 +3001,13 @@ To (°C)</translation>
         <translation>Wassergehalt im Sommer</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityassmtform.cpp" line="75"/>
+        <location filename="../assessment/humidityassmtform.cpp" line="76"/>
+        <source>InfoBuHu2.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuHu2_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityassmtform.cpp" line="77"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3065,7 +3137,13 @@ Nutzungszeit (1/h)</translation>
 %2.</translation>
     </message>
     <message>
-        <location filename="../assessment/humidityform.cpp" line="117"/>
+        <location filename="../assessment/humidityform.cpp" line="118"/>
+        <source>InfoBuHu1.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuHu1_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/humidityform.cpp" line="119"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -3373,13 +3451,43 @@ Unzufriedener</translation>
         <translation>Es wurde nichts berechnet.</translation>
     </message>
     <message>
-        <location filename="../radiant/mrtform.cpp" line="309"/>
-        <location filename="../radiant/mrtform.cpp" line="314"/>
-        <location filename="../radiant/mrtform.cpp" line="319"/>
-        <location filename="../radiant/mrtform.cpp" line="324"/>
-        <location filename="../radiant/mrtform.cpp" line="329"/>
+        <location filename="../radiant/mrtform.cpp" line="310"/>
+        <source>InfoBuMRT1.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuMRT1_de.png</translation>
+    </message>
+    <message>
+        <location filename="../radiant/mrtform.cpp" line="311"/>
+        <location filename="../radiant/mrtform.cpp" line="318"/>
+        <location filename="../radiant/mrtform.cpp" line="325"/>
+        <location filename="../radiant/mrtform.cpp" line="332"/>
+        <location filename="../radiant/mrtform.cpp" line="339"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
+    </message>
+    <message>
+        <location filename="../radiant/mrtform.cpp" line="317"/>
+        <source>InfoBuMRT2.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuMRT2_de.png</translation>
+    </message>
+    <message>
+        <location filename="../radiant/mrtform.cpp" line="324"/>
+        <source>InfoBuMRT3.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuMRT3_de.png</translation>
+    </message>
+    <message>
+        <location filename="../radiant/mrtform.cpp" line="331"/>
+        <source>InfoBuMRT4.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuMRT4_de.png</translation>
+    </message>
+    <message>
+        <location filename="../radiant/mrtform.cpp" line="338"/>
+        <source>InfoBuMRT5.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuMRT5_de.png</translation>
     </message>
 </context>
 <context>
@@ -3485,13 +3593,13 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="325"/>
-        <location filename="../comfort/pmvtable.cpp" line="58"/>
+        <location filename="../comfort/pmvtable.cpp" line="60"/>
         <source>PMV</source>
         <translation>PMV</translation>
     </message>
     <message>
         <location filename="../forms/pmvform.ui" line="351"/>
-        <location filename="../comfort/pmvtable.cpp" line="58"/>
+        <location filename="../comfort/pmvtable.cpp" line="60"/>
         <source>PPD</source>
         <translation>PPD</translation>
     </message>
@@ -3586,49 +3694,49 @@ Unzufriedener</translation>
         <translation>CSV schreiben </translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="41"/>
-        <location filename="../comfort/pmvtable.cpp" line="48"/>
+        <location filename="../comfort/pmvtable.cpp" line="43"/>
+        <location filename="../comfort/pmvtable.cpp" line="50"/>
         <source>Ta</source>
         <translation>Ta</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="41"/>
+        <location filename="../comfort/pmvtable.cpp" line="43"/>
         <source>Tg</source>
         <translation>Tg</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="42"/>
-        <location filename="../comfort/pmvtable.cpp" line="45"/>
-        <location filename="../comfort/pmvtable.cpp" line="49"/>
+        <location filename="../comfort/pmvtable.cpp" line="44"/>
+        <location filename="../comfort/pmvtable.cpp" line="47"/>
+        <location filename="../comfort/pmvtable.cpp" line="51"/>
         <source>rH</source>
         <translation>rF</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="42"/>
-        <location filename="../comfort/pmvtable.cpp" line="46"/>
-        <location filename="../comfort/pmvtable.cpp" line="49"/>
+        <location filename="../comfort/pmvtable.cpp" line="44"/>
+        <location filename="../comfort/pmvtable.cpp" line="48"/>
+        <location filename="../comfort/pmvtable.cpp" line="51"/>
         <source>Va</source>
         <translation>Va</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="43"/>
-        <location filename="../comfort/pmvtable.cpp" line="46"/>
-        <location filename="../comfort/pmvtable.cpp" line="50"/>
+        <location filename="../comfort/pmvtable.cpp" line="45"/>
+        <location filename="../comfort/pmvtable.cpp" line="48"/>
+        <location filename="../comfort/pmvtable.cpp" line="52"/>
         <source>clo</source>
         <translation>clo</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="45"/>
+        <location filename="../comfort/pmvtable.cpp" line="47"/>
         <source>To</source>
         <translation>To</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="48"/>
+        <location filename="../comfort/pmvtable.cpp" line="50"/>
         <source>Tr</source>
         <translation>Tr</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvtable.cpp" line="59"/>
+        <location filename="../comfort/pmvtable.cpp" line="61"/>
         <source>PPD-M</source>
         <translation>PPD-M</translation>
     </message>
@@ -3653,11 +3761,29 @@ Unzufriedener</translation>
         <translation>Tabellendateien (*.csv*)</translation>
     </message>
     <message>
+        <location filename="../comfort/pmvform.cpp" line="275"/>
+        <source>InfoBuPMV.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuPMV_de.png</translation>
+    </message>
+    <message>
         <location filename="../comfort/pmvform.cpp" line="276"/>
-        <location filename="../comfort/pmvform.cpp" line="281"/>
-        <location filename="../comfort/pmvform.cpp" line="286"/>
+        <location filename="../comfort/pmvform.cpp" line="283"/>
+        <location filename="../comfort/pmvform.cpp" line="290"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
+    </message>
+    <message>
+        <location filename="../comfort/pmvform.cpp" line="282"/>
+        <source>InfoBuPMV2.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuPMV2_de.png</translation>
+    </message>
+    <message>
+        <location filename="../comfort/pmvform.cpp" line="289"/>
+        <source>InfoBuPMV3.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuPMV3_de.png</translation>
     </message>
 </context>
 <context>
@@ -3977,7 +4103,13 @@ Unzufriedener</translation>
         <translation>Energieumsatz suchen</translation>
     </message>
     <message>
-        <location filename="../comfort/pmvinverseform.cpp" line="325"/>
+        <location filename="../comfort/pmvinverseform.cpp" line="326"/>
+        <source>InfoBuPMVInvers.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuPMVInvers_de.png</translation>
+    </message>
+    <message>
+        <location filename="../comfort/pmvinverseform.cpp" line="327"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -4282,7 +4414,13 @@ um Θc: I ±2 K, II ±3 K, III ±4 K.
 Nicht gültig: kein gleitender Mittelwert oder Θrm unter 10 °C.</translation>
     </message>
     <message>
-        <location filename="../assessment/summerbnbform.cpp" line="143"/>
+        <location filename="../assessment/summerbnbform.cpp" line="144"/>
+        <source>InfoBuToS.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuToS_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/summerbnbform.cpp" line="145"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>
@@ -4410,7 +4548,13 @@ Nicht gültig: kein gleitender Mittelwert oder Θrm unter 10 °C.</translation>
         <translation>Unter 20 °C</translation>
     </message>
     <message>
-        <location filename="../assessment/winterbnbform.cpp" line="31"/>
+        <location filename="../assessment/winterbnbform.cpp" line="32"/>
+        <source>InfoBuToW.png</source>
+        <extracomment>Help picture in this language (resources/images/).</extracomment>
+        <translation>InfoBuToW_de.png</translation>
+    </message>
+    <message>
+        <location filename="../assessment/winterbnbform.cpp" line="33"/>
         <source>Info about ...</source>
         <translation>Info zu ...</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "assessment/bnbform.h"
 #include "assessment/summerbnbform.h"
 #include "help/helpbrowser.h"
+#include "help/infodialog.h"
 #include "radiant/tsurfcalcdialog.h"
 #include "report/bnbmenuform.h"
 #include "report/xmlreport.h"
@@ -293,6 +294,31 @@ private slots:
                 || germanLetter.match(it.value()).hasMatch())
                 left << it.key() + ": " + it.value();
         QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
+    }
+
+    // Every "?" button of both tools shows the German picture "<button>_de.png", one that differs from
+    // the English one; a picture missing from the resources would leave the pop-up empty.
+    void germanHelpPictures()
+    {
+        QSet<QString> pictures;
+        setGerman(true);
+        for (const char *tool : {"PMV tool", "assessment tool"}) {
+            const std::unique_ptr<QWidget> window = buildForm(tool);
+            for (QAbstractButton *button : window->findChildren<QAbstractButton *>(QRegularExpression("^InfoBu"))) {
+                const QList<InfoDialog *> before = window->findChildren<InfoDialog *>();
+                button->click();
+                QList<InfoDialog *> shown = window->findChildren<InfoDialog *>();
+                shown.removeIf([&](InfoDialog *d) { return before.contains(d); });
+                QCOMPARE(shown.size(), 1);
+                const QImage picture = child<QLabel>(*shown[0], "label")->pixmap().toImage();
+                const QString name = ":/images/" + button->objectName();
+                QVERIFY2(!picture.isNull() && picture == QPixmap(name + "_de.png").toImage(), qPrintable(name));
+                QVERIFY2(picture != QPixmap(name + ".png").toImage(), qPrintable(name));
+                pictures << button->objectName();
+            }
+        }
+        setGerman(false);
+        QCOMPARE(pictures.size(), 24);
     }
 
     // The summer models have German names (the report's model cell); the model is chosen by the
