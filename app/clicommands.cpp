@@ -245,12 +245,13 @@ void runRoom(RoomRun &run, const QDir &outDir, bool keepXml)
         run.error = QStringLiteral("It names no year data file (key \"data\").");
         return;
     }
-    const YearFileRead year = readYearFile(dataPath, room.year.headerLines, separatorText(room.year.separator));
+    const YearFileRead year =
+        readYearFile(dataPath, room.year.headerLines, separatorText(room.year.separator), YearKeep::Numbers);
     if (year.problem != YearReadProblem::None) {
         run.error = shown(dataPath) + QLatin1Char(' ') + yearReadProblemText(year);
         return;
     }
-    const RoomAssessment a = assessRoom(room, yearSeriesFromRows(year.rows));
+    const RoomAssessment a = assessRoom(room, year.series);
     if (a.problem) {
         run.error = (a.problem->key == QLatin1String("data") ? shown(dataPath) + QStringLiteral(": ") : QString())
                     + a.problem->message();
@@ -791,10 +792,10 @@ int runCheck(QCommandLineParser &p, CliStreams &io)
         separator = separatorText(room->year.separator);
         headerLines = room->year.headerLines;
     }
-    const YearFileRead read = readYearFile(yearFile, headerLines, separator);
+    const YearFileRead read = readYearFile(yearFile, headerLines, separator, YearKeep::Numbers);
     if (read.problem != YearReadProblem::None)
         return failure(io, shown(yearFile) + QLatin1Char(' ') + yearReadProblemText(read));
-    const YearSeries series = yearSeriesFromRows(read.rows);
+    const YearSeries &series = read.series;
     const DataPageInput data = room ? room->data : DataPageInput();
     TimeAxisInput axis;
     axis.start = data.startDate;

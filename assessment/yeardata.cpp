@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -15,9 +16,18 @@ bool holdsNumber(const QStringList &row)
     return false;
 }
 
+// The record's numbers at the end of the series; a cell without a number (or missing) is NaN.
+void appendRecord(YearSeries &s, const QStringList &row)
+{
+    const QString missing;
+    std::vector<double> *columns[kYearColumns] = {&s.outdoorTemp, &s.outdoorHumid, &s.indoorTemp};
+    for (int c = 0; c < kYearColumns; ++c)
+        columns[c]->push_back(cellNumberOrNaN(c < row.size() ? row.at(c) : missing));
 }
 
-YearFileRead readYearData(QIODevice &device, int headerLines, const QString &separator)
+}
+
+YearFileRead readYearData(QIODevice &device, int headerLines, const QString &separator, YearKeep keep)
 {
     YearFileRead r;
     const QByteArray head = device.peek(kTextSampleBytes);
@@ -30,35 +40,45 @@ YearFileRead readYearData(QIODevice &device, int headerLines, const QString &sep
         return r;
     }
     QTextStream in(&device);
-    DelimitedRows read = readDelimitedRows(in, headerLines, separator);
-    r.lineCount = read.lineCount;
-    if (!read.headerComplete) {
-        r.problem = YearReadProblem::ShorterThanHeader;
-        return r;
-    }
-    if (holdsNoLine(read)) {
-        r.problem = YearReadProblem::Empty;
-        return r;
-    }
-    if (!anyCellHoldsNumber(read.rows))
-        r.problem = YearReadProblem::NoRecord;
-    else if (!holdsNumber(read.rows.front()))
-        r.problem = YearReadProblem::HeaderAsRecord;
-    if (r.problem != YearReadProblem::None)
-        return r;
-    for (QStringList &row : read.rows)
+    const qint64 skip = std::max(headerLines, 0);
+    bool anyNumber = false, firstHoldsNumber = false;
+    QString line;
+    while (in.readLineInto(&line)) {
+        if (r.lineCount++ < skip)
+            continue;
+        QStringList row = nonBlankFields(line, separator);
+        const bool number = holdsNumber(row);
+        if (r.lineCount == skip + 1)
+            firstHoldsNumber = number;
+        anyNumber = anyNumber || number;
         if (row.size() > kYearColumns)
             row.erase(row.begin() + kYearColumns, row.end());
-    r.rows = std::move(read.rows);
+        if (keep == YearKeep::Texts)
+            r.rows.push_back(std::move(row));
+        else
+            appendRecord(r.series, row);
+    }
+    if (r.lineCount < skip)
+        r.problem = YearReadProblem::ShorterThanHeader;
+    else if (r.lineCount == 0)
+        r.problem = YearReadProblem::Empty;
+    else if (!anyNumber)
+        r.problem = YearReadProblem::NoRecord;
+    else if (!firstHoldsNumber)
+        r.problem = YearReadProblem::HeaderAsRecord;
+    if (r.problem != YearReadProblem::None) {
+        r.rows.clear();
+        r.series = YearSeries();
+    }
     return r;
 }
 
-YearFileRead readYearFile(const QString &fileName, int headerLines, const QString &separator)
+YearFileRead readYearFile(const QString &fileName, int headerLines, const QString &separator, YearKeep keep)
 {
     QFile file(fileName);
     YearFileRead r;
     if (file.open(QIODevice::ReadOnly)) {
-        r = readYearData(file, headerLines, separator);
+        r = readYearData(file, headerLines, separator, keep);
     }
     // A folder opens on some systems and fails at the first read: both count.
     if (file.error() != QFileDevice::NoError) {
@@ -94,15 +114,10 @@ QString yearReadProblemText(const YearFileRead &read)
 YearSeries yearSeriesFromRows(const std::vector<QStringList> &rows)
 {
     YearSeries s;
-    std::vector<double> *columns[kYearColumns] = {&s.outdoorTemp, &s.outdoorHumid, &s.indoorTemp};
-    for (std::vector<double> *c : columns)
+    for (std::vector<double> *c : {&s.outdoorTemp, &s.outdoorHumid, &s.indoorTemp})
         c->reserve(rows.size());
-    const QString missing;
     for (const QStringList &row : rows)
-        for (int c = 0; c < kYearColumns; ++c) {
-            const QString &cell = c < row.size() ? row.at(c) : missing;
-            columns[c]->push_back(cellNumberOrNaN(cell));
-        }
+        appendRecord(s, row);
     return s;
 }
 

@@ -25,18 +25,25 @@ enum class YearReadProblem {
     HeaderAsRecord    // the first record holds no number in any cell: a header read as data
 };
 
+// What a read keeps of the records: their texts (for the data page's table) or only their
+// numbers (for an assessment, without a string per cell held for the whole year).
+enum class YearKeep { Texts, Numbers };
+
 struct YearFileRead {
     YearReadProblem problem = YearReadProblem::None;
     QString reason;                      // CannotRead: the system's reason
-    std::vector<QStringList> rows;       // at most kYearColumns cells per record, as read
+    std::vector<QStringList> rows;       // YearKeep::Texts: at most kYearColumns cells per record, as read
+    YearSeries series;                   // YearKeep::Numbers: as yearSeriesFromRows(rows) would give
     qint64 lineCount = 0;                // lines read, header lines included
 };
 
-// Reads the whole device in one pass (header lines dropped, cells split at the separator as
-// readDelimitedRows does) and refuses what holds no year of data. A refused read leaves `rows`
-// empty.
-YearFileRead readYearData(QIODevice &device, int headerLines, const QString &separator);
-YearFileRead readYearFile(const QString &fileName, int headerLines, const QString &separator);
+// Reads the whole device in one pass, line by line (header lines dropped, cells split at the
+// separator as readDelimitedRows does) and refuses what holds no year of data. A refused read
+// leaves `rows` and `series` empty.
+YearFileRead readYearData(QIODevice &device, int headerLines, const QString &separator,
+                          YearKeep keep = YearKeep::Texts);
+YearFileRead readYearFile(const QString &fileName, int headerLines, const QString &separator,
+                          YearKeep keep = YearKeep::Texts);
 
 // An English sentence on the problem (the window words its own).
 QString yearReadProblemText(const YearFileRead &read);

@@ -87,8 +87,8 @@ private slots:
             const RoomFileRead read = readRoomFile(file);
             const Room &room = *read.room;
             const YearFileRead year = readYearFile(roomDataPath(file, room), room.year.headerLines,
-                                                   separatorText(room.year.separator));
-            const RoomAssessment a = assessRoom(room, yearSeriesFromRows(year.rows));
+                                                   separatorText(room.year.separator), YearKeep::Numbers);
+            const RoomAssessment a = assessRoom(room, year.series);
             QVERIFY2(!a.problem, qPrintable(a.problem ? a.problem->message() : QString()));
             QByteArray xml;
             QXmlStreamWriter writer(&xml);

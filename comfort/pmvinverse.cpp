@@ -50,7 +50,7 @@ const Unknown kUnknowns[] = {
      QT_TRANSLATE_NOOP("pmvInverseForm", "Operative Temperature")},
     {"RH", "\nSearching for the nearest PMV for RH range 0 to 100 %.", 0.0, 1.0, 100,
      QT_TRANSLATE_NOOP("pmvInverseForm", "  Approx. Relative Humidity found for given PMV"),
-     QT_TRANSLATE_NOOP("pmvInverseForm", " For the given PMV, No appropriate rh found within the range  "),
+     QT_TRANSLATE_NOOP("pmvInverseForm", " For the given PMV, No appropriate rh found within the range 0 to 100 % "),
      QT_TRANSLATE_NOOP("pmvInverseForm", "Find Relative Humidity"),
      QT_TRANSLATE_NOOP("pmvInverseForm", "Relative Humidity")},
     {"Va", "\nSearching for the nearest PMV for Va range 0 to 1 m/s.", 0.0, 0.01, 101,

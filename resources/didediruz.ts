@@ -4034,8 +4034,8 @@ Unzufriedener</translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="53"/>
-        <source> For the given PMV, No appropriate rh found within the range  </source>
-        <translation> Für das gegebene PMV wurde keine passende rF gefunden im Bereich  </translation>
+        <source> For the given PMV, No appropriate rh found within the range 0 to 100 % </source>
+        <translation> Für das gegebene PMV wurde im Bereich 0 bis 100 % keine passende rF gefunden </translation>
     </message>
     <message>
         <location filename="../comfort/pmvinverse.cpp" line="54"/>

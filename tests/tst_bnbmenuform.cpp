@@ -873,7 +873,6 @@ private slots:
 
         writeSimulationYear(dir.filePath("year.epw"), dir.filePath("eplusout.csv"), 4000);
         dialog.setSimulationFile(dir.filePath("eplusout.csv"));
-        dialog.setSimulationFile(dir.filePath("eplusout.csv"));
         child<QComboBox>(dialog, "zoneColumn")->setCurrentIndex(2);
         QVERIFY2(child<QLabel>(dialog, "yearInfo")->text().startsWith(
                      "warning: indoor operative temperature: 1 missing value: row 4001 (16.06.2011 16:00)"),

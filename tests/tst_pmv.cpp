@@ -208,7 +208,7 @@ private slots:
         QTest::newRow("operative, ends at 40 °C") << 4 << 3u << 10.0 << 40.0 << kept << " " + no + "To found within the range 10-40 degree C ";
         QTest::newRow("clothing, ends at 1.98 clo") << 7 << 3u << 10.0 << 1.98 << kept << " " + no + "Icl found within the range 0 to 0.310 m2K/W ";
         QTest::newRow("metabolic rate, ends at 226") << 8 << 3u << 10.0 << 226.0 << kept << " " + no + "Met found within the range 46 to 232 W/m2 ";
-        const QString noRh = " " + no + "rh found within the range  ";
+        const QString noRh = " " + no + "rh found within the range 0 to 100 % ";
         QTest::newRow("humidity, ends at 99 %") << 5 << 3u << 10.0 << 99.0 << kept << noRh;
         // Air temperature's grid ends at 30 °C, nearest to a target above that point's PMV g (globe 22 °C). The
         // tolerance is strict: a target exactly 0.05 from g is not found, the next one towards g is, with g to the

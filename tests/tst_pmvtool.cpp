@@ -346,7 +346,7 @@ private slots:
         click(form, "compute");   // no unknown picked
         QCOMPARE(outcome(), "-NA- -NA- -NA- -NA-||");
         act(form, {"radioPickRh", "inputPMV=0", "compute"});   // the best point, 99 %, is 0.5 away
-        QCOMPARE(outcome(), "-NA- -NA- -NA- -NA-|| For the given PMV, No appropriate rh found within the range  \n");
+        QCOMPARE(outcome(), "-NA- -NA- -NA- -NA-|| For the given PMV, No appropriate rh found within the range 0 to 100 % \n");
         act(form, {"radioPickTo", "inputPMV=2.5", "compute"});   // found, but outside ISO 7730: noted
         QCOMPARE(outcome(), "32.50 2.50 93.47 90.89|Outside the range of ISO 7730, which does not cover these results: "
                             "air temperature 32.50 °C (10 to 30 °C); water vapour pressure 2935 Pa (0 to 2700 Pa); "

@@ -3,6 +3,7 @@
 #include "assessment/energyplus.h"
 #include "assessment/weatherfile.h"
 #include "assessment/yearcheck.h"
+#include "assessment/yeardata.h"
 #include "comfort/delimitedtext.h"
 
 #include <QBuffer>
@@ -478,6 +479,55 @@ private slots:
     }
 
     // Written as the data page reads it with its defaults and read back to the same doubles.
+    // A plain year file read for the data page's table (texts) and for an assessment (numbers only): the same
+    // refusals, and the numbers are those of the texts; cells beyond the third are dropped, a gap stays NaN.
+    void readTextsOrNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("headerLines");
+        QTest::addColumn<int>("problem");
+        const auto add = [](const char *name, const QByteArray &bytes, int headerLines, YearReadProblem problem) {
+            QTest::newRow(name) << bytes << headerLines << int(problem);
+        };
+        add("header, three records", "Ta;RH;To\n-1,3;96;20,16\n;55,5;x\n2;3;4;5;6\n", 1, YearReadProblem::None);
+        add("no byte", "", 1, YearReadProblem::Empty);
+        add("binary", QByteArray("\x00\x01\x02 binary", 10), 0, YearReadProblem::NotText);
+        add("fewer lines than header lines", "a\n", 2, YearReadProblem::ShorterThanHeader);
+        add("header lines only", "Ta;RH;To\n", 1, YearReadProblem::NoRecord);
+        add("no number at all", "a\nb;c\n", 1, YearReadProblem::NoRecord);
+        add("header read as a record", "Ta;RH;To\n1;2;3\n", 0, YearReadProblem::HeaderAsRecord);
+        add("a later record without number", "1;2;3\nx;y\n", 0, YearReadProblem::None);
+    }
+
+    void readTextsOrNumbers()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, headerLines);
+        YearFileRead read[2];
+        for (YearKeep keep : {YearKeep::Texts, YearKeep::Numbers}) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            read[int(keep)] = readYearData(buffer, headerLines, ";", keep);
+            QTEST(int(read[int(keep)].problem), "problem");
+        }
+        const YearFileRead &texts = read[0], &numbers = read[1];
+        QVERIFY(texts.series.size() == 0 && numbers.rows.empty());
+        QCOMPARE(numbers.lineCount, texts.lineCount);
+        for (const QStringList &row : texts.rows)
+            QVERIFY(row.size() <= kYearColumns);
+        const YearSeries fromTexts = yearSeriesFromRows(texts.rows);
+        QCOMPARE(numbers.series.size(), texts.rows.size());
+        const auto same = [](const std::vector<double> &a, const std::vector<double> &b) {
+            return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                              [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); });
+        };
+        QVERIFY(same(numbers.series.outdoorTemp, fromTexts.outdoorTemp) && same(numbers.series.outdoorHumid, fromTexts.outdoorHumid)
+                && same(numbers.series.indoorTemp, fromTexts.indoorTemp));
+        if (QByteArray(QTest::currentDataTag()) == "header, three records")
+            QVERIFY(numbers.series.outdoorTemp[0] == -1.3 && std::isnan(numbers.series.outdoorTemp[1])
+                    && std::isnan(numbers.series.indoorTemp[1]) && numbers.series.indoorTemp[2] == 4.0);
+    }
+
     void yearFileRoundTrip()
     {
         YearSeries year;
