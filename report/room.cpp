@@ -1,22 +1,15 @@
 #include "report/room.h"
 
+#include "comfort/delimitedtext.h"
+
 #include <QLocale>
 
 #include <cmath>
 
 QString separatorText(ColumnSeparator s)
 {
-    switch (s) {
-    case ColumnSeparator::Comma:
-        return QStringLiteral(",");
-    case ColumnSeparator::Space:
-        return QStringLiteral(" ");
-    case ColumnSeparator::Tab:
-        return QStringLiteral("\t");
-    case ColumnSeparator::Semicolon:
-        break;
-    }
-    return QStringLiteral(";");
+    // The enumeration follows the separator boxes' order.
+    return separatorForIndex(int(s), QStringLiteral(";"));
 }
 
 RadiationInput defaultRadiationInput()
